@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app_state.h"
+
+#include <QDate>
+
+#include <array>
+
+namespace mirune {
+
+// Whether a date of the current school year is a school day, from the vacations, Saturdays and
+// Sundays, and the special holidays in use. Works on day-of-the-year numbers only.
+bool fncIsSchoolDay(const AppState &state, const QDate &d);
+
+// A calendar range of the school year, both ends included.
+struct DateRange {
+    QDate first;
+    QDate last;
+};
+
+// The terms as the holiday calendar page divides the year: April to July, August to December,
+// January to March of the next calendar year. term is 1..3.
+DateRange calendarTermRange(int year, int term);
+// 1 April of year to 31 March of year+1.
+DateRange schoolYearRange(int year);
+
+// School days of terms 1, 2, 3 and of the whole year, counted over the three calendar ranges.
+std::array<int, 4> fncCountSchoolDays(const AppState &state);
+
+} // namespace mirune
