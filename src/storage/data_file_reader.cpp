@@ -1,0 +1,243 @@
+#include "data_file.h"
+#include "data_file_layout.h"
+#include "file_messages.h"
+
+#include "model/hour_fields.h"
+#include "model/units.h"
+
+#include <QFile>
+#include <QList>
+#include <QStringDecoder>
+
+namespace mirune {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Raised inside the reader only, to leave it at the first bad line; never crosses a layer.
+struct ReadFailure {
+    int line;
+    QString reason;
+};
+
+// The file's lines split on LF (a CR before it belongs to the line break), each still in the
+// file's bytes. A last line without line break is taken as it is.
+QList<QByteArrayView> splitLines(const QByteArray &bytes) {
+    QList<QByteArrayView> lines;
+    lines.reserve(bytes.count('\n') + 1);
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        const qsizetype next = end < 0 ? bytes.size() : end + 1;
+        if (end < 0)
+            end = bytes.size();
+        qsizetype length = end - start;
+        if (length > 0 && bytes[start + length - 1] == '\r')
+            --length;
+        lines.append(QByteArrayView(bytes.constData() + start, length));
+        if (lines.size() > data_file::kMaxLines)
+            break; // the reader holds no more; the caller refuses the file
+        start = next;
+    }
+    return lines;
+}
+
+// Hands out the file's lines in order and turns each into the kind of value it holds.
+class LineReader {
+public:
+    LineReader(const QList<QByteArrayView> &lines, QStringDecoder &decoder)
+        : m_lines(lines), m_decoder(decoder) {}
+
+    int nextLineNumber() const { return m_next + 1; }
+    bool atEnd() const { return m_next >= m_lines.size(); }
+    int remaining() const { return int(m_lines.size()) - m_next; }
+
+    void setPart(const QString &part) { m_part = part; }
+
+    QString text() {
+        if (atEnd())
+            throw ReadFailure{nextLineNumber(), file_messages::endsInsideGroup(m_part)};
+        const QString value = m_decoder.decode(m_lines[m_next]);
+        ++m_next;
+        if (m_decoder.hasError())
+            throw ReadFailure{m_next, file_messages::notShiftJis()};
+        return value;
+    }
+
+    qint16 number() {
+        const QString line = text();
+        const auto value = fncNumericValue16(line);
+        if (!value)
+            throw ReadFailure{m_next, file_messages::numberOutOfRange(line)};
+        return *value;
+    }
+
+    Flag flag() { return fncTextToBool(text()); }
+
+    // A month line and a day line, rebuilt into a date of the school year of yearText.
+    QDate date(const QString &yearText) {
+        const int monthLine = nextLineNumber();
+        const QString month = text();
+        const QString day = text();
+        const QDate date = fncSchoolDate(yearText, month, day);
+        if (!date.isValid())
+            throw ReadFailure{monthLine, file_messages::invalidDate(fncNumericValue(month),
+                                                                    fncNumericValue(day))};
+        return date;
+    }
+
+    void plan(HourTotalsRecord &record) {
+        for (HourField f : dataFileOrder())
+            record.hours[f] = number();
+    }
+
+    WeekTotalRef timetable() {
+        WeekTotalRef week = makeEmptyTimetable();
+        for (ZuriDayTime *d = week->objFirstDay.get(); d; d = d->objNextDay.get())
+            d->strSubject = text();
+        return week;
+    }
+
+private:
+    const QList<QByteArrayView> &m_lines;
+    QStringDecoder &m_decoder;
+    int m_next = 0;
+    QString m_part;
+};
+
+// Everything after the header, into `loaded`, whose week and year data are fresh.
+void readBody(LineReader &in, AppState &loaded) {
+    in.setPart(file_messages::partHeader());
+    const QString yearText = in.text(); // dates are rebuilt from the year as it is written
+    loaded.intYear = fncNumericValue16(yearText).value_or(0);
+    if (!fncNumericValue16(yearText))
+        throw ReadFailure{2, file_messages::numberOutOfRange(yearText)};
+    loaded.intGrade = in.number();
+    loaded.strClass = in.text();
+    loaded.strTeacher = in.text();
+
+    in.setPart(file_messages::partHolidays());
+    for (int k = 0; k < kHolidaySlots; ++k)
+        setHolidayDate(loaded, k, in.date(yearText));
+    loaded.boolSat1 = in.flag();
+    loaded.boolSat2 = in.flag();
+    const int countLine = in.nextLineNumber();
+    const qint16 count = in.number();
+    if (count < 0 || count > kMaxSpecialCount)
+        throw ReadFailure{countLine, file_messages::specialCountOutOfRange(count,
+                                                                           kMaxSpecialCount)};
+    loaded.intSpecialCount = count;
+    for (int k = 0; k <= count; ++k)
+        setSpecialDate(loaded, k, in.date(yearText));
+
+    in.setPart(file_messages::partBasePlan());
+    in.plan(*loaded.objYearPlan);
+
+    in.setPart(file_messages::partTimetables());
+    loaded.objWeekPlanA = in.timetable();
+    loaded.objWeekPlanB = in.timetable();
+    for (int i = 0; i < kStoredWeekCredits; ++i)
+        loaded.strWeekCreditA[i] = in.text();
+    for (int i = 0; i < kStoredWeekCredits; ++i)
+        loaded.strWeekCreditB[i] = in.text();
+    // Saturday takes slot 5, which the file does not carry and which is empty after the reset.
+    subApplyWeekCredits(*loaded.objWeekPlanA, loaded.strWeekCreditA);
+    subApplyWeekCredits(*loaded.objWeekPlanB, loaded.strWeekCreditB);
+
+    in.setPart(file_messages::partTermPlans());
+    loaded.objSeasonPlan = makeYearWithTerms();
+    for (const SeasonTotalRef &term : loaded.objSeasonPlan->terms())
+        in.plan(*term);
+    loaded.objSeasonPlan->calculate();
+
+    in.setPart(file_messages::partDay());
+    ZuriDayTime &head = *loaded.objFirstDay;
+    DayRef last; // days come in date order: most go straight after the last one
+    while (!in.atEnd()) {
+        if (in.remaining() < data_file::kLinesPerDay)
+            throw ReadFailure{in.nextLineNumber() + in.remaining(),
+                              file_messages::endsInsideGroup(file_messages::partDay())};
+        const QDate date = in.date(yearText);
+        const QString subjects = in.text();
+        const QString credits = in.text();
+        DayRef day = makeRegisteredDay(date, subjects, credits);
+        day->strComment = in.text();
+        day->boolNowPlanning = in.flag();
+        if (last && last->dateThisDay < date)
+            last->objNextDay = day;
+        else
+            head.appendDay(day);
+        if (!day->objNextDay)
+            last = day;
+    }
+}
+
+LoadResult failed(int line, const QString &reason) {
+    LoadResult result;
+    result.status = LoadResult::Status::Failed;
+    result.line = line;
+    result.message = file_messages::readFailedAt(line, reason);
+    return result;
+}
+
+} // namespace
+
+LoadResult readDataFile(QIODevice &device, AppState &state) {
+    state.boolDaySelected = 0;
+
+    const QByteArray bytes = device.readAll();
+    const QList<QByteArrayView> lines = splitLines(bytes);
+    // Stateless: a lead byte at the end of one line must not pair with the next line's first.
+    QStringDecoder decoder(data_file::kCodec, QStringConverter::Flag::Stateless);
+
+    // Line 1 must be the header exactly; an empty file has none.
+    if (lines.isEmpty() || decoder.decode(lines.first()) != data_file::headerLine() ||
+        decoder.hasError()) {
+        LoadResult result;
+        result.status = LoadResult::Status::NotADataFile;
+        result.message = file_messages::notADataFile();
+        return result;
+    }
+
+    // Read into a copy whose week and year data are fresh, so that a failure part way leaves
+    // nothing half replaced; the working state (file name, selections) comes along unchanged.
+    AppState loaded = state;
+    subInitWeekData(loaded);
+    subInitYearData(loaded);
+
+    try {
+        if (lines.size() > data_file::kMaxLines)
+            throw ReadFailure{data_file::kMaxLines + 1,
+                              file_messages::tooManyLines(data_file::kMaxLines)};
+        LineReader in(lines, decoder);
+        (void)in.text(); // the header, checked above
+        readBody(in, loaded);
+    } catch (const ReadFailure &failure) {
+        subInitWeekData(state);
+        subInitYearData(state);
+        state.strFileName.clear();
+        return failed(failure.line, failure.reason);
+    }
+
+    state = std::move(loaded);
+    return {};
+}
+
+LoadResult subLoadFile(AppState &state) {
+    QFile file(state.strFileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        state.boolDaySelected = 0;
+        LoadResult result;
+        result.status = LoadResult::Status::Failed;
+        result.message = file_messages::cannotOpen(state.strFileName, file.errorString());
+        state.strFileName.clear();
+        return result;
+    }
+    LoadResult result = readDataFile(file, state);
+    if (!result.ok())
+        state.strFileName.clear();
+    return result;
+}
+
+} // namespace mirune
