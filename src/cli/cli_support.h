@@ -2,11 +2,11 @@
 
 #include "model/app_state.h"
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
-
-#include <optional>
 
 namespace mirune::cli {
 
@@ -22,18 +22,27 @@ QTextStream &err(); // standard error, UTF-8: every message goes here
 int usageError(const QString &command, const QString &message);
 
 // Starts a fresh state and loads the data file at `path` into it. On failure the reader's
-// message (with the line number) is reported on stderr and nullopt returned.
+// message (with the line number) is reported on stderr and false returned.
 bool loadState(const QString &path, AppState &state);
 
-// Simple option parsing: `--name value` or `--name=value`; flags without value. Positional
-// arguments are kept in order. Unknown options are a usage error.
+// `--name value` or `--name=value` for the value options (`-x value` for a one-letter one), bare
+// `--name` for the flags; everything else is positional. An unknown option or a missing value is a
+// usage error.
 struct ParsedArgs {
     QStringList positional;
-    QHash<QString, QString> values; // option name (without dashes) to value
-    QSet<QString> flags;            // options given without value
+    QHash<QString, QString> values; // option name without dashes -> value
+    QSet<QString> flags;            // flag names without dashes
     QString error;                  // non-empty on a usage error
+
+    bool has(const QString &name) const { return values.contains(name) || flags.contains(name); }
+    QString value(const QString &name, const QString &fallback = QString()) const {
+        return values.value(name, fallback);
+    }
 };
 ParsedArgs parseArgs(const QStringList &args, const QStringList &valueOptions,
                      const QStringList &flagOptions);
+
+// True when the arguments ask for the command's help.
+bool wantsHelp(const QStringList &args);
 
 } // namespace mirune::cli

@@ -14,7 +14,7 @@ bool fncIsSchoolDay(const AppState &state, const QDate &d) {
     if (n >= h[4] || n <= h[5])
         return false; // winter vacation, over the turn of the calendar year
     if (h[6] <= n && n <= h[7])
-        return false; // spring vacation at the end of the year
+        return false;                  // spring vacation at the end of the year
     const int weekday = d.dayOfWeek(); // Monday 1 .. Sunday 7
     if (weekday == 7)
         return false;
@@ -43,7 +43,9 @@ DateRange calendarTermRange(int year, int term) {
     }
 }
 
-DateRange schoolYearRange(int year) { return {QDate(year, 4, 1), QDate(year + 1, 3, 31)}; }
+DateRange schoolYearRange(int year) {
+    return {QDate(year, 4, 1), QDate(year + 1, 3, 31)};
+}
 
 std::array<int, 4> fncCountSchoolDays(const AppState &state) {
     std::array<int, 4> counts{};
@@ -57,6 +59,12 @@ std::array<int, 4> fncCountSchoolDays(const AppState &state) {
         }
     }
     return counts;
+}
+
+QString fncSchoolDaysCaption(int index, int count) {
+    static constexpr std::array<QStringView, 4> prefixes = {
+        u"１学期の授業日数　", u"２学期の授業日数　", u"３学期の授業日数　", u"年間の授業日数　"};
+    return prefixes[std::clamp(index, 0, 3)].toString() + QString::number(count) + u'日';
 }
 
 } // namespace mirune

@@ -3,7 +3,6 @@
 #include "app_state.h"
 
 #include <QDate>
-
 #include <array>
 
 namespace mirune {
@@ -26,5 +25,9 @@ DateRange schoolYearRange(int year);
 
 // School days of terms 1, 2, 3 and of the whole year, counted over the three calendar ranges.
 std::array<int, 4> fncCountSchoolDays(const AppState &state);
+
+// The holiday calendar page's caption of a count: index 0..2 the terms, 3 the year
+// ("１学期の授業日数　68日").
+QString fncSchoolDaysCaption(int index, int count);
 
 } // namespace mirune

@@ -7,7 +7,9 @@ namespace mirune::data_file {
 using namespace Qt::StringLiterals;
 
 // Line 1 of every data file; there is no other header and no version field.
-inline QString headerLine() { return u"トワラ"_s; }
+inline QString headerLine() {
+    return u"トワラ"_s;
+}
 
 // The reader's line table holds lines 1 to 3001; a file the program writes stays far below it
 // (2736 lines with the largest holiday table and every day of a leap year registered).

@@ -1,7 +1,6 @@
 #include "data_file.h"
 #include "data_file_layout.h"
 #include "file_messages.h"
-
 #include "model/hour_fields.h"
 #include "model/units.h"
 
@@ -45,7 +44,7 @@ QList<QByteArrayView> splitLines(const QByteArray &bytes) {
 
 // Hands out the file's lines in order and turns each into the kind of value it holds.
 class LineReader {
-public:
+  public:
     LineReader(const QList<QByteArrayView> &lines, QStringDecoder &decoder)
         : m_lines(lines), m_decoder(decoder) {}
 
@@ -99,7 +98,7 @@ public:
         return week;
     }
 
-private:
+  private:
     const QList<QByteArrayView> &m_lines;
     QStringDecoder &m_decoder;
     int m_next = 0;
@@ -125,8 +124,8 @@ void readBody(LineReader &in, AppState &loaded) {
     const int countLine = in.nextLineNumber();
     const qint16 count = in.number();
     if (count < 0 || count > kMaxSpecialCount)
-        throw ReadFailure{countLine, file_messages::specialCountOutOfRange(count,
-                                                                           kMaxSpecialCount)};
+        throw ReadFailure{countLine,
+                          file_messages::specialCountOutOfRange(count, kMaxSpecialCount)};
     loaded.intSpecialCount = count;
     for (int k = 0; k <= count; ++k)
         setSpecialDate(loaded, k, in.date(yearText));

@@ -1,7 +1,6 @@
 #include "data_file.h"
 #include "data_file_layout.h"
 #include "file_messages.h"
-
 #include "model/hour_fields.h"
 #include "model/term_rule.h"
 #include "model/units.h"
@@ -9,7 +8,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringEncoder>
-
 #include <cerrno>
 #include <cstring>
 
@@ -17,14 +15,18 @@ namespace mirune {
 
 using namespace Qt::StringLiterals;
 
-QString data_file::plainNumber(int value) { return fncNumberText(value); }
+QString data_file::plainNumber(int value) {
+    return fncNumberText(value);
+}
 
-QString data_file::paddedNumber(int value) { return fncNumberText(value) + u' '; }
+QString data_file::paddedNumber(int value) {
+    return fncNumberText(value) + u' ';
+}
 
 namespace {
 
 class LineWriter {
-public:
+  public:
     void text(const QString &value) {
         if (firstBadLine == 0 && (value.contains(u'\r') || value.contains(u'\n')))
             firstBadLine = lineCount + 1;
@@ -65,8 +67,8 @@ public:
 EncodeResult encodeDataFile(const AppState &state) {
     EncodeResult result;
     if (state.intSpecialCount < 0 || state.intSpecialCount > kMaxSpecialCount) {
-        result.error = file_messages::specialCountOutOfRange(state.intSpecialCount,
-                                                             kMaxSpecialCount);
+        result.error =
+            file_messages::specialCountOutOfRange(state.intSpecialCount, kMaxSpecialCount);
         return result;
     }
 

@@ -7,8 +7,12 @@ namespace mirune::file_messages {
 using namespace Qt::StringLiterals;
 
 // The two messages of the data file routines, exactly as users have always seen them.
-inline QString nothingToSave() { return u"まだ保存するデータがありません。"_s; }
-inline QString notADataFile() { return u"「トワラ2002」のデータファイルではありません"_s; }
+inline QString nothingToSave() {
+    return u"まだ保存するデータがありません。"_s;
+}
+inline QString notADataFile() {
+    return u"「トワラ2002」のデータファイルではありません"_s;
+}
 
 // What a read that failed after the header check reports: the line and what was wrong there.
 inline QString readFailedAt(int line, const QString &reason) {
@@ -37,12 +41,24 @@ inline QString cannotOpen(const QString &path, const QString &reason) {
 }
 
 // Parts of the file, named in the messages above.
-inline QString partHeader() { return u"学級の設定"_s; }
-inline QString partHolidays() { return u"休日の設定"_s; }
-inline QString partBasePlan() { return u"基本時数"_s; }
-inline QString partTimetables() { return u"週間時間割"_s; }
-inline QString partTermPlans() { return u"学期の計画時数"_s; }
-inline QString partDay() { return u"実績の登録日"_s; }
+inline QString partHeader() {
+    return u"学級の設定"_s;
+}
+inline QString partHolidays() {
+    return u"休日の設定"_s;
+}
+inline QString partBasePlan() {
+    return u"基本時数"_s;
+}
+inline QString partTimetables() {
+    return u"週間時間割"_s;
+}
+inline QString partTermPlans() {
+    return u"学期の計画時数"_s;
+}
+inline QString partDay() {
+    return u"実績の登録日"_s;
+}
 
 // What a save that failed reports: the system's error number and its description.
 inline QString saveFailed(const QString &path, int errorNumber, const QString &description) {

@@ -1,0 +1,65 @@
+#include "cli_support.h"
+#include "commands.h"
+#include "model/class_settings.h"
+#include "storage/data_file.h"
+
+#include <QFileInfo>
+
+namespace mirune::cli {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool hasLineBreak(const QString &text) {
+    return text.contains(u'\n') || text.contains(u'\r');
+}
+
+} // namespace
+
+// A new plan as the class page stores it when its day boxes keep their initial texts: class
+// settings, vacations and national holidays, empty plans and timetables, no registered days.
+int runNew(const QStringList &args) {
+    const QString command = u"new"_s;
+    const ParsedArgs parsed =
+        parseArgs(args, {u"year"_s, u"grade"_s, u"class"_s, u"teacher"_s}, {u"force"_s});
+    if (!parsed.error.isEmpty())
+        return usageError(command, parsed.error);
+    if (parsed.positional.size() != 1)
+        return usageError(command, u"expected exactly one FILE"_s);
+    if (!parsed.values.contains(u"year"_s))
+        return usageError(command, u"--year is required"_s);
+
+    bool ok = false;
+    const int year = parsed.value(u"year"_s).toInt(&ok);
+    if (!ok || year < 1900 || year > 9998)
+        return usageError(command, u"--year must be a school year from 1900 to 9998"_s);
+    const QString gradeText = parsed.value(u"grade"_s);
+    if (parsed.has(u"grade"_s) && !fncParseGrade(gradeText))
+        return usageError(command, u"--grade must be a whole number from 1 to 6"_s);
+    const QString classText = parsed.value(u"class"_s);
+    const QString teacher = parsed.value(u"teacher"_s);
+    if (hasLineBreak(classText) || hasLineBreak(teacher))
+        return usageError(command, u"--class and --teacher must be single lines"_s);
+
+    const QString path = parsed.positional.first();
+    if (QFileInfo::exists(path) && !parsed.flags.contains(u"force"_s)) {
+        err() << u"mirune-cli new: "_s << path << u" exists already; use --force to replace it"_s
+              << Qt::endl;
+        return kExitFileError;
+    }
+
+    AppState state;
+    subInitApp(state);
+    subGetClass(state, ClassChoice{year, gradeText, classText, teacher}, nullptr);
+    subGetHoliday(state, VacationDays{});
+    state.strFileName = path;
+    const SaveResult saved = subSaveFile(state);
+    if (!saved.ok()) {
+        err() << u"mirune-cli new: "_s << saved.message << Qt::endl;
+        return kExitFileError;
+    }
+    return kExitOk;
+}
+
+} // namespace mirune::cli
