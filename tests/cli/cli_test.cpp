@@ -1,0 +1,250 @@
+// The command-line tool as scripts use it: exit codes, outputs, and the files it writes.
+
+#include "model/hour_fields.h"
+#include "storage/data_file.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using namespace mirune;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList &args) {
+    QProcess process;
+    process.start(QString::fromUtf8(MIRUNE_CLI_PATH), args);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString examplePath() {
+    return QString::fromUtf8(MIRUNE_EXAMPLE_PATH);
+}
+
+QByteArray readBytes(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class CliTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void exitCodes_data();
+    void exitCodes();
+    void newWritesTheClassPagePlan();
+    void newRefusesToReplaceWithoutForce();
+    void infoShowsTheClassLineAndCounts();
+    void schooldaysCountsAndList();
+    void summaryFormatsAgree();
+    void summaryJsonHasEveryField();
+    void resaveIsByteIdentical();
+    void unreadableFileReportsTheLine();
+
+  private:
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+};
+
+void CliTest::exitCodes_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("no command") << QStringList{} << 2;
+    QTest::newRow("help") << QStringList{u"--help"_s} << 0;
+    QTest::newRow("command help") << QStringList{u"summary"_s, u"--help"_s} << 0;
+    QTest::newRow("unknown command") << QStringList{u"frobnicate"_s} << 2;
+    QTest::newRow("unknown option") << QStringList{u"info"_s, examplePath(), u"--x"_s} << 2;
+    QTest::newRow("missing file argument") << QStringList{u"info"_s} << 2;
+    QTest::newRow("missing file") << QStringList{u"info"_s, u"/nonexistent/a.zr2"_s} << 1;
+    QTest::newRow("bad term") << QStringList{u"summary"_s, examplePath(), u"--term"_s, u"4"_s} << 2;
+    QTest::newRow("bad format") << QStringList{u"summary"_s, examplePath(), u"--format=xml"_s} << 2;
+    QTest::newRow("new without year") << QStringList{u"new"_s, u"/tmp/x.zr2"_s} << 2;
+    QTest::newRow("new with grade 7")
+        << QStringList{u"new"_s, u"/tmp/x.zr2"_s, u"--year"_s, u"2026"_s, u"--grade"_s, u"7"_s}
+        << 2;
+    QTest::newRow("new into a missing folder")
+        << QStringList{u"new"_s, u"/nonexistent/x.zr2"_s, u"--year"_s, u"2026"_s} << 1;
+    QTest::newRow("resave missing output") << QStringList{u"resave"_s, examplePath()} << 2;
+}
+
+void CliTest::exitCodes() {
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    const Run run = cli(args);
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode != 0)
+        QVERIFY2(!run.err.isEmpty(), "a failure says why on stderr");
+}
+
+void CliTest::newWritesTheClassPagePlan() {
+    const QString file = path(u"new.zr2"_s);
+    const Run run = cli({u"new"_s, file, u"--year"_s, u"2004"_s, u"--grade"_s, u"3"_s, u"--class"_s,
+                         u"1"_s, u"--teacher"_s, u"山田"_s});
+    QCOMPARE(run.exitCode, 0);
+
+    const QByteArray bytes = readBytes(file);
+    QVERIFY(bytes.endsWith("\r\n"));
+    const QList<QByteArray> lines = bytes.chopped(2).split('\n');
+    QCOMPARE(lines.size(), 140 + 2 * 14); // no registered days, 14 national holidays
+    auto line = [&](int n) { return lines[n - 1].chopped(1); }; // without the CR
+    QCOMPARE(line(2), QByteArray(" 2004"));
+    QCOMPARE(line(3), QByteArray(" 3"));
+    QCOMPARE(line(4), QByteArray("1"));
+    // The day boxes' initial texts: 4 April, 20 July, 31 August, 25 December, 7 January,
+    // 19 March, 23 September, 20 March.
+    const QList<QByteArray> holidays = {" 4",  " 1",  " 4",  " 4",  " 7", " 20", " 8", " 31",
+                                        " 12", " 25", " 1",  " 7",  " 3", " 19", " 3", " 31",
+                                        " 9",  " 23", " 10", " 11", " 1", " 10", " 3", " 20"};
+    for (int i = 0; i < holidays.size(); ++i)
+        QCOMPARE(line(6 + i), holidays[i]);
+    QCOMPARE(line(30), QByteArray("False"));
+    QCOMPARE(line(31), QByteArray("True"));
+    QCOMPARE(line(32), QByteArray(" 14"));
+    QCOMPARE(line(41), QByteArray(" 7")); // third Monday of July 2004: the 19th
+    QCOMPARE(line(42), QByteArray(" 19"));
+    QCOMPARE(line(61), QByteArray(" 12")); // the spare slot holds the zero date
+    QCOMPARE(line(62), QByteArray(" 30"));
+    QCOMPARE(line(63), QByteArray(" 0 "));
+}
+
+void CliTest::newRefusesToReplaceWithoutForce() {
+    const QString file = path(u"existing.zr2"_s);
+    {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("keep me");
+    }
+    QCOMPARE(cli({u"new"_s, file, u"--year"_s, u"2026"_s}).exitCode, 1);
+    QCOMPARE(readBytes(file), QByteArray("keep me"));
+    QCOMPARE(cli({u"new"_s, file, u"--year"_s, u"2026"_s, u"--force"_s}).exitCode, 0);
+    QVERIFY(readBytes(file).startsWith("\x83\x67\x83\x8f\x83\x89\r\n")); // トワラ in CP932
+}
+
+void CliTest::infoShowsTheClassLineAndCounts() {
+    const Run run = cli({u"info"_s, examplePath()});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines[0], u"2026年　3年1組　　担任：山田　花子"_s);
+    QCOMPARE(lines[1], u"special holidays: 16"_s);
+    QCOMPARE(lines[3], u"withdrawn days: 1"_s);
+
+    const QString empty = path(u"empty-class.zr2"_s);
+    QCOMPARE(cli({u"new"_s, empty, u"--year"_s, u"2004"_s, u"--grade"_s, u"3"_s}).exitCode, 0);
+    QCOMPARE(cli({u"info"_s, empty}).out.section(u'\n', 0, 0), u"2004年　3年組　　担任："_s);
+}
+
+void CliTest::schooldaysCountsAndList() {
+    const Run counts = cli({u"schooldays"_s, examplePath()});
+    QCOMPARE(counts.exitCode, 0);
+    const QStringList lines = counts.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines[0].startsWith(u"１学期の授業日数　"_s));
+    QVERIFY(lines[3].startsWith(u"年間の授業日数　"_s));
+    auto days = [](const QString &caption) { return caption.section(u'　', 1).chopped(1).toInt(); };
+    QCOMPARE(days(lines[0]) + days(lines[1]) + days(lines[2]), days(lines[3]));
+
+    const Run list = cli({u"schooldays"_s, examplePath(), u"--list"_s});
+    QCOMPARE(list.exitCode, 0);
+    const QStringList dates = list.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(dates.size(), 365); // 1 April 2026 to 31 March 2027
+    QCOMPARE(dates.first(), u"2026-04-01 holiday"_s);
+    QCOMPARE(dates.last(), u"2027-03-31 holiday"_s);
+    QVERIFY(dates.contains(u"2026-04-06 school"_s));  // the first Monday after the spring break
+    QVERIFY(dates.contains(u"2026-06-01 holiday"_s)); // a holiday the teacher added
+    int school = 0;
+    for (const QString &d : dates)
+        school += d.endsWith(u" school"_s);
+    QCOMPARE(school, days(lines[3]));
+}
+
+void CliTest::summaryFormatsAgree() {
+    const Run text = cli({u"summary"_s, examplePath()});
+    const Run csv = cli({u"summary"_s, examplePath(), u"--format"_s, u"csv"_s});
+    QCOMPARE(text.exitCode, 0);
+    QCOMPARE(csv.exitCode, 0);
+    const QStringList csvLines = csv.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(csvLines.size(), 22);
+    QCOMPARE(csvLines[0], u"教科,学期･計画,学期･実績,学期･増減,年間･計画,年間･実績,年間･増減"_s);
+    QCOMPARE(csvLines[14], u"ｸﾗﾌﾞ,1.0,1.0,0.0,3.0,1.0,-2.0"_s);
+    const QStringList textLines = text.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(textLines.size(), 22);
+    for (int i = 0; i < 22; ++i)
+        QCOMPARE(textLines[i].split(u' ', Qt::SkipEmptyParts), csvLines[i].split(u','));
+}
+
+void CliTest::summaryJsonHasEveryField() {
+    const Run run = cli({u"summary"_s, examplePath(), u"--format"_s, u"json"_s});
+    QCOMPARE(run.exitCode, 0);
+    QJsonParseError error;
+    const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(root[u"year"_s].toInt(), 2026);
+    QCOMPARE(root[u"grade"_s].toInt(), 3);
+    QCOMPARE(root[u"class"_s].toString(), u"1"_s);
+    QCOMPARE(root[u"teacher"_s].toString(), u"山田　花子"_s);
+    const QJsonArray terms = root[u"terms"_s].toArray();
+    QCOMPARE(terms.size(), 3);
+    const QJsonObject yearPlan = root[u"plan"_s].toObject();
+    QCOMPARE(yearPlan.size(), kHourFieldCount);
+    for (const SubjectInfo &info : subjectTable()) {
+        const QString key = QString::fromLatin1(info.fieldName);
+        int termSum = 0;
+        for (const QJsonValue &t : terms)
+            termSum += t.toObject()[u"plan"_s].toObject()[key].toInt();
+        QCOMPARE(yearPlan[key].toInt(), termSum);
+    }
+    QCOMPARE(yearPlan[u"kokugo"_s].toInt(), 245 * 3);
+    // Only the first term is registered: the year's actual hours are the first term's.
+    QCOMPARE(root[u"actual"_s].toObject(), terms[0].toObject()[u"actual"_s].toObject());
+    QVERIFY(root[u"actual"_s].toObject()[u"SouJisuu"_s].toInt() > 0);
+}
+
+void CliTest::resaveIsByteIdentical() {
+    const QString out = path(u"resaved.zr2"_s);
+    QCOMPARE(cli({u"resave"_s, examplePath(), out}).exitCode, 0);
+    QCOMPARE(readBytes(out), readBytes(examplePath()));
+}
+
+void CliTest::unreadableFileReportsTheLine() {
+    QByteArray bytes = readBytes(examplePath());
+    bytes.replace("\r\n 4\r\n 1\r\n", "\r\n 4\r\n 31\r\n"); // 31 April on lines 6 and 7
+    const QString broken = path(u"broken.zr2"_s);
+    {
+        QFile f(broken);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    const Run run = cli({u"summary"_s, broken});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(u"6行目"_s), qPrintable(run.err));
+
+    const QString foreign = path(u"foreign.zr2"_s);
+    {
+        QFile f(foreign);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("hello\r\n");
+    }
+    const Run refused = cli({u"info"_s, foreign});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY(refused.err.contains(u"「トワラ2002」のデータファイルではありません"_s));
+}
+
+QTEST_GUILESS_MAIN(CliTest)
+#include "cli_test.moc"
