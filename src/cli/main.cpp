@@ -60,15 +60,15 @@ const QList<Command> &commandTable() {
     return table;
 }
 
-void printOverview() {
-    out()
+void printOverview(QTextStream &stream) {
+    stream
         << u"mirune-cli: commands on ミルネ2002 data files (.zr2)\n\n"_s
         << u"Usage: mirune-cli COMMAND [ARGS]   (mirune-cli COMMAND --help for one command)\n\n"_s;
     for (const Command &c : commandTable())
-        out() << c.usage << u"\n\n"_s;
-    out() << u"Messages go to stderr. Exit status: 0 success, 1 a file cannot be read or\n"
+        stream << c.usage << u"\n\n"_s;
+    stream << u"Messages go to stderr. Exit status: 0 success, 1 a file cannot be read or\n"
              "written, 2 a usage error.\n"_s;
-    out().flush();
+    stream.flush();
 }
 
 } // namespace
@@ -86,12 +86,12 @@ int main(int argc, char **argv) {
 
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
-        printOverview();
+        printOverview(err());
         return kExitUsage;
     }
     const QString name = args.takeFirst();
     if (name == u"--help"_s || name == u"-h"_s || name == u"help"_s) {
-        printOverview();
+        printOverview(out());
         return kExitOk;
     }
     for (const Command &c : commandTable()) {
