@@ -1,5 +1,6 @@
 #include "units.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -31,7 +32,13 @@ std::optional<qint16> fncTextToUnits(QStringView text) {
         }
         return value;
     };
-    auto fit = [](qint64 v) { return qint16(std::clamp<qint64>(v, -32768, 32767)); };
+    // A count past the 16-bit range is no plan entry: held at the limit it would come back as a
+    // different number of hours without anyone noticing.
+    auto fit = [](qint64 v) -> std::optional<qint16> {
+        if (v > 32767)
+            return std::nullopt;
+        return qint16(v);
+    };
     if (point < 0) {
         const auto value = wholeNumber(text);
         if (!value)
@@ -76,9 +83,13 @@ QString fncSubjectToCode(QStringView name) {
     return QString();
 }
 
-QString fncBoolToText(Flag flag) { return isTrue(flag) ? u"True"_s : u"False"_s; }
+QString fncBoolToText(Flag flag) {
+    return isTrue(flag) ? u"True"_s : u"False"_s;
+}
 
-Flag fncTextToBool(QStringView text) { return toFlag(text == u"True"); }
+Flag fncTextToBool(QStringView text) {
+    return toFlag(text == u"True");
+}
 
 namespace {
 
@@ -121,7 +132,9 @@ std::optional<qint16> fncNumericValue16(QStringView text) {
     return qint16(parsed.value);
 }
 
-qint64 fncNumericValue(QStringView text) { return parseLeadingNumber(text).value; }
+qint64 fncNumericValue(QStringView text) {
+    return parseLeadingNumber(text).value;
+}
 
 QDate fncSchoolDate(QStringView yearText, QStringView monthText, QStringView dayText) {
     qint64 year = fncNumericValue(yearText);

@@ -5,7 +5,6 @@
 #include <QDate>
 #include <QString>
 #include <QStringView>
-
 #include <optional>
 
 namespace mirune {
@@ -19,7 +18,8 @@ inline constexpr int kUnitsPerLessonHour = 3;
 QString fncUnitsToText(int units);
 
 // H.R text to units. nullopt when the text does not start with a number where one is required
-// (empty text, ".1"); "32." and "32.10" give 0 as the annual plan page has always taken them.
+// (empty text, ".1") or when the count does not fit 16 bits ("10923"); "32." and "32.10" give 0
+// as the annual plan page has always taken them.
 std::optional<qint16> fncTextToUnits(QStringView text);
 
 // Full subject name to its one-letter code; empty name gives the ideographic space, any other
@@ -42,11 +42,17 @@ qint64 fncNumericValue(QStringView text);
 QDate fncSchoolDate(QStringView yearText, QStringView monthText, QStringView dayText);
 
 // The zero date: what an unset date holds (30 December 1899).
-inline QDate zeroDate() { return QDate(1899, 12, 30); }
-inline bool isZeroDate(const QDate &d) { return !d.isValid() || d == zeroDate(); }
+inline QDate zeroDate() {
+    return QDate(1899, 12, 30);
+}
+inline bool isZeroDate(const QDate &d) {
+    return !d.isValid() || d == zeroDate();
+}
 
 // Day of the year as the school-day rule and the chain keep it (1 January = 1).
-inline qint16 dayNumber(const QDate &d) { return d.isValid() ? qint16(d.dayOfYear()) : qint16(0); }
+inline qint16 dayNumber(const QDate &d) {
+    return d.isValid() ? qint16(d.dayOfYear()) : qint16(0);
+}
 
 // The standard number text with a sign position: " 4", " 2004", "-3".
 QString fncNumberText(int n);
