@@ -1,0 +1,76 @@
+#pragma once
+
+#include "page_surface.h"
+
+#include <QFont>
+#include <QHash>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPen>
+
+namespace mirune {
+
+// Draws sheets on a printer or a PDF writer through QPainter. Twips become device units at the
+// device's resolution with the origin at the top-left corner of its printable area; line widths
+// are device dots; a text's top-left corner is placed at the position, its baseline one ascent
+// lower. The sheets' font names are replaced by the installed IPA fonts; a font that does not
+// resolve is an error, never a silent fallback.
+//
+// Several sheets may share one document: the end of each sheet but the last starts a new page,
+// which takes the orientation the next sheet sets. Painting starts with the first drawing, so
+// the first sheet's orientation reaches the device before the first page begins.
+class PainterSurface final : public PageSurface {
+  public:
+    explicit PainterSurface(QPagedPaintDevice &device, int sheetCount = 1);
+    ~PainterSurface() override;
+
+    PainterSurface(const PainterSurface &) = delete;
+    PainterSurface &operator=(const PainterSurface &) = delete;
+
+    void setOrientation(PageOrientation orientation) override;
+    void setFontName(const QString &name) override;
+    void setFontSize(int points) override;
+    void setPosition(int x, int y) override;
+    void printText(const QString &text) override;
+    void setLineWidth(int dots) override;
+    void drawLine(int x1, int y1, int x2, int y2) override;
+    void setTextColour(const QColor &colour) override;
+    void endDocument() override;
+
+    // True once the last sheet has ended and the document is closed.
+    bool isFinished() const { return m_finished; }
+    // The first thing that went wrong (the device could not be opened, a font is missing, a
+    // drawing after the document ended); empty when nothing did.
+    const QString &errorString() const { return m_error; }
+
+  private:
+    bool beginDrawing();
+    void fail(const QString &message);
+    void applyFont();
+    qreal toDeviceX(int twips) const { return twips * m_scaleX; }
+    qreal toDeviceY(int twips) const { return twips * m_scaleY; }
+
+    QPagedPaintDevice &m_device;
+    QPainter m_painter;
+    int m_sheetCount;
+    int m_sheetsEnded = 0;
+    bool m_newPagePending = false;
+    bool m_finished = false;
+    QString m_error;
+
+    qreal m_scaleX = 0;
+    qreal m_scaleY = 0;
+    QString m_fontName;
+    QHash<QString, bool> m_resolvedFamilies; // asking the font database once per family
+    bool m_fontUsable = false;
+    int m_fontSize = 10;
+    QFont m_font;
+    bool m_fontDirty = true;
+    qreal m_ascent = 0;
+    QPen m_linePen;
+    QPen m_textPen;
+    int m_x = 0;
+    int m_y = 0;
+};
+
+} // namespace mirune

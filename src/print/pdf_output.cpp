@@ -1,0 +1,87 @@
+#include "pdf_output.h"
+
+#include "painter_surface.h"
+#include "print_dispatch.h"
+#include "sheet_fonts.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace mirune {
+
+using namespace Qt::StringLiterals;
+
+std::optional<PaperSize> fncPaperSize(QStringView name) {
+    if (name.compare(u"A4", Qt::CaseInsensitive) == 0)
+        return PaperSize::A4;
+    if (name.compare(u"B4", Qt::CaseInsensitive) == 0)
+        return PaperSize::B4;
+    if (name.compare(u"A3", Qt::CaseInsensitive) == 0)
+        return PaperSize::A3;
+    return std::nullopt;
+}
+
+QPageSize fncPageSize(PaperSize paper) {
+    switch (paper) {
+    case PaperSize::B4:
+        return QPageSize(QPageSize::JisB4);
+    case PaperSize::A3:
+        return QPageSize(QPageSize::A3);
+    case PaperSize::A4:
+        break;
+    }
+    return QPageSize(QPageSize::A4);
+}
+
+void subSetUpSheetDevice(QPagedPaintDevice &device, PaperSize paper) {
+    const QMarginsF margins(kPrintableMarginMm, kPrintableMarginMm, kPrintableMarginMm,
+                            kPrintableMarginMm);
+    device.setPageLayout(
+        QPageLayout(fncPageSize(paper), QPageLayout::Portrait, margins, QPageLayout::Millimeter));
+}
+
+PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, const QString &path,
+                         PaperSize paper) {
+    if (state.intYear == 0)
+        return {PdfResult::Status::NothingToPrint, kNothingToPrintMessage.toString()};
+    for (int option : options)
+        if (option < 0 || option >= kPrintOptionCount)
+            return {PdfResult::Status::Failed, u"no such sheet: %1"_s.arg(option)};
+    if (options.isEmpty())
+        return {PdfResult::Status::Failed, u"no sheet to draw"_s};
+    if (const QString fontProblem = fncCheckSheetFonts(); !fontProblem.isEmpty())
+        return {PdfResult::Status::Failed, fontProblem};
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {PdfResult::Status::Failed,
+                u"%1 cannot be written: %2"_s.arg(path, file.errorString())};
+
+    QString problem;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kPdfResolution);
+        writer.setCreator(u"ミルネ2002"_s);
+        writer.setTitle(printOptions()[options.first()].caption.toString());
+        subSetUpSheetDevice(writer, paper);
+
+        PainterSurface surface(writer, int(options.size()));
+        for (int option : options)
+            subDrawSheet(state, printOptions()[option], surface);
+        problem = surface.errorString();
+        if (problem.isEmpty() && !surface.isFinished())
+            problem = u"the document was not finished"_s;
+    }
+    if (!problem.isEmpty()) {
+        file.cancelWriting();
+        return {PdfResult::Status::Failed, u"%1 was not written: %2"_s.arg(path, problem)};
+    }
+    if (!file.commit())
+        return {PdfResult::Status::Failed,
+                u"%1 cannot be written: %2"_s.arg(path, file.errorString())};
+    return {};
+}
+
+} // namespace mirune

@@ -1,0 +1,51 @@
+#pragma once
+
+// Sheets into a PDF file, for the command line and for saving a sheet instead of printing it.
+
+#include "model/app_state.h"
+
+#include <QList>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace mirune {
+
+enum class PaperSize { A4, B4, A3 };
+
+// "A4", "B4" or "A3" (B4 is the Japanese B4 of school copiers, 257 × 364 mm).
+std::optional<PaperSize> fncPaperSize(QStringView name);
+QPageSize fncPageSize(PaperSize paper);
+
+// The margin around the printable area: small enough that the widest sheet (the year sheet,
+// landscape) and the tallest (the weekly sheet, portrait) fit on A4.
+inline constexpr qreal kPrintableMarginMm = 5.0;
+
+// Puts the paper and the printable-area margins on a printer or PDF writer. The sheets keep
+// their positions on larger paper; nothing is scaled.
+void subSetUpSheetDevice(QPagedPaintDevice &device, PaperSize paper);
+
+// PDF resolution: a printer's, so that line widths in dots come out as on paper.
+inline constexpr int kPdfResolution = 600;
+
+struct PdfResult {
+    enum class Status {
+        Written,
+        NothingToPrint, // no school year set up: refused with the print window's message
+        Failed,         // nothing was written (a font is missing, the file cannot be written)
+    };
+    Status status = Status::Written;
+    QString message; // empty when written
+
+    bool ok() const { return status == Status::Written; }
+};
+
+// Draws the sheets of the given print options (0..8), one page each in the order given, into a
+// PDF file at `path`. The file is replaced only when the whole document was written.
+// The year and term sheets refresh the actual totals of the state, as printing does.
+PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, const QString &path,
+                         PaperSize paper = PaperSize::A4);
+
+} // namespace mirune

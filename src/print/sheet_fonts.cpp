@@ -1,0 +1,42 @@
+#include "sheet_fonts.h"
+
+#include "page_surface.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QStringList>
+
+namespace mirune {
+
+using namespace Qt::StringLiterals;
+
+QString fncSheetFontFamily(const QString &fontName) {
+    if (fontName == kMinchoFontName)
+        return u"IPAMincho"_s;
+    if (fontName == kGothicFontName)
+        return u"IPAGothic"_s;
+    return fontName;
+}
+
+bool fncFontFamilyResolves(const QString &family) {
+    if (!QFontDatabase::families().contains(family, Qt::CaseInsensitive))
+        return false;
+    const QFont font(family);
+    return QFontInfo(font).family().compare(family, Qt::CaseInsensitive) == 0;
+}
+
+QString fncCheckSheetFonts() {
+    QStringList missing;
+    for (QStringView name : {kMinchoFontName, kGothicFontName}) {
+        const QString family = fncSheetFontFamily(name.toString());
+        if (!fncFontFamilyResolves(family))
+            missing.append(u"%1 (for %2)"_s.arg(family, name));
+    }
+    if (missing.isEmpty())
+        return QString();
+    return u"the sheet fonts are not installed: %1; install the IPA fonts "
+           "(Debian package fonts-ipafont)"_s.arg(missing.join(u", "_s));
+}
+
+} // namespace mirune

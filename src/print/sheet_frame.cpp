@@ -1,0 +1,217 @@
+#include "sheet_frame.h"
+
+#include "model/school_day.h"
+#include "model/units.h"
+#include "print_format.h"
+
+#include <algorithm>
+
+namespace mirune {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr std::array<QStringView, 3> kTermLabels = {u"一", u"二", u"三"};
+constexpr std::array<int, 3> kTermFirstMonths = {4, 8, 1};
+
+// A month separator drops to mid-row of the row above when the month began inside that row's
+// week (its Tuesday, on the month's second row, is past the 10th).
+constexpr int kLateMonthSeparatorLift = 100;
+
+// What a holiday inside the term shows in each of its periods.
+const QString kHolidayMark = u"☆"_s;
+
+// Periods 0..7 stand in sub-columns 1..8 of a weekday block.
+constexpr int kPeriods = 8;
+constexpr int kWeekdays = 5;
+
+QDate mondayOnOrAfterWeekend(const QDate &d) {
+    switch (d.dayOfWeek()) {
+    case Qt::Sunday:
+        return d.addDays(1);
+    case Qt::Saturday:
+        return d.addDays(2);
+    default:
+        return d.addDays(1 - d.dayOfWeek());
+    }
+}
+
+// The Monday of the Monday-to-Saturday week a date belongs to; a Sunday goes with the week
+// before it.
+QDate mondayOfWeek(const QDate &d) {
+    return d.addDays(1 - d.dayOfWeek());
+}
+
+} // namespace
+
+void subStartSheet(PageSurface &surface, PageOrientation orientation, QStringView fontName) {
+    surface.setOrientation(orientation);
+    surface.setFontName(fontName.toString());
+}
+
+void subEndSheet(PageSurface &surface) {
+    surface.setLineWidth(1);
+    surface.endDocument();
+}
+
+TermSpan fncTermSpan(const AppState &state, int season) {
+    TermSpan term;
+    if (season < 1 || season > 3)
+        return term;
+    term.season = season;
+    term.label = kTermLabels[season - 1].toString();
+    term.firstMonth = kTermFirstMonths[season - 1];
+    // Vacation bounds 1..6: each term lies between the end of one vacation and the start of
+    // the next.
+    const QDate before = state.dateHoliday[2 * season - 1];
+    const QDate after = state.dateHoliday[2 * season];
+    if (isZeroDate(before) || isZeroDate(after))
+        return term;
+    term.firstDay = before.addDays(1);
+    term.lastDay = after.addDays(-1);
+    term.firstMonday = mondayOnOrAfterWeekend(term.firstDay);
+    const qint64 weeks = term.firstMonday.daysTo(mondayOfWeek(term.lastDay)) / 7 + 1;
+    term.rowCount = int(std::clamp<qint64>(weeks, 0, kMaxTermRows));
+    return term;
+}
+
+void MonthColumn::drawRow(PageSurface &surface, const QDate &monday, int y) {
+    const QDate tuesday = monday.addDays(1);
+    const int month = tuesday.month();
+    if (month != m_currentMonth) {
+        m_currentMonth = month;
+        m_rowCounter = 0;
+        if (month == 8) {
+            surface.setFontSize(m_layout.fontSize);
+            surface.printAt(m_layout.textX, y + m_layout.augustDy, fncItoS(8, 2));
+        }
+        return;
+    }
+    if (++m_rowCounter != 1)
+        return;
+    if (month != m_firstMonth) {
+        int lineY = y - m_layout.rowHeight;
+        if (tuesday.day() > 10)
+            lineY -= kLateMonthSeparatorLift;
+        surface.drawLine(m_layout.left, lineY, m_layout.right, lineY);
+    }
+    if (month != 8) {
+        surface.setFontSize(m_layout.fontSize);
+        surface.printAt(m_layout.textX, y + m_layout.otherDy, fncItoS(month, 2));
+    }
+}
+
+RegisteredDays::RegisteredDays(const ZuriDayTime &head) {
+    for (const ZuriDayTime *d = head.objNextDay.get(); d; d = d->objNextDay.get())
+        if (d->isValidRecord() && !m_days.contains(d->dateThisDay.toJulianDay()))
+            m_days.insert(d->dateThisDay.toJulianDay(), d);
+}
+
+int drawDayCells(PageSurface &surface, const AppState &state, const RegisteredDays &days,
+                 const TermSpan &term, const DayCellLayout &layout, const QDate &monday, int y) {
+    surface.setFontSize(layout.fontSize);
+    int schoolDays = 0;
+    for (int w = 0; w < kWeekdays; ++w) {
+        const QDate date = monday.addDays(w);
+        const int x = layout.left + layout.blockWidth * w;
+        if (!term.contains(date)) {
+            surface.drawLine(x, y, x + layout.blockWidth, y + layout.rowHeight);
+            continue;
+        }
+        const int textY = y + layout.inset;
+        surface.printAt(x + layout.inset, textY, fncItoS(date.day(), 2));
+        if (fncIsSchoolDay(state, date)) {
+            ++schoolDays;
+            const ZuriDayTime *day = days.find(date);
+            if (!day)
+                continue;
+            for (int p = 1; p <= kPeriods; ++p) {
+                const QString subject = day->strSubject.mid(p - 1, 1);
+                if (!subject.isEmpty())
+                    surface.printAt(x + layout.subWidth * p + layout.inset, textY, subject);
+            }
+        } else {
+            for (int p = 1; p <= kPeriods; ++p)
+                surface.printAt(x + layout.subWidth * p + layout.inset, textY, kHolidayMark);
+        }
+    }
+    return schoolDays;
+}
+
+int countSchoolDays(const AppState &state, const TermSpan &term, const QDate &monday) {
+    int schoolDays = 0;
+    for (int w = 0; w < kWeekdays; ++w) {
+        const QDate date = monday.addDays(w);
+        if (term.contains(date) && fncIsSchoolDay(state, date))
+            ++schoolDays;
+    }
+    return schoolDays;
+}
+
+HourCounts fncWeekTotals(const ZuriDayTime &head, const TermSpan &term, const QDate &monday) {
+    ZuriWeekTotal week;
+    const QDate saturday = monday.addDays(5);
+    const QDate walkEnd = term.lastSaturday();
+    for (const DayRef *link = &head.objNextDay; *link; link = &(*link)->objNextDay) {
+        const DayRef &d = *link;
+        const QDate &date = d->dateThisDay;
+        if (date >= monday && date <= saturday) {
+            if (d->isValidRecord()) {
+                if (!week.objFirstDay)
+                    week.objFirstDay = d;
+                week.objLastDay = d;
+            }
+        } else if (date > walkEnd) {
+            break; // the chain is in date order: nothing further belongs to this term
+        }
+    }
+    week.calculate();
+    return week.hours;
+}
+
+void printHeadingColumns(PageSurface &surface, std::span<const HeadingColumn> columns) {
+    for (const HeadingColumn &column : columns)
+        for (qsizetype i = 0; i < column.chars.size(); ++i)
+            surface.printAt(column.x, column.ys[i], column.chars.mid(i, 1).toString());
+}
+
+void printWeekFigures(PageSurface &surface, const FigureColumns &columns, const HourCounts &hours,
+                      int y) {
+    for (const FigureColumn &c : columns)
+        surface.printAt(c.rowX, y, fncCtoS(hours[c.field], c.rowWidth));
+}
+
+void printBlockFigures(PageSurface &surface, const FigureColumns &columns, const HourCounts &plan,
+                       const HourCounts &actual, int yPlan, int yActual, int yDifference) {
+    for (const FigureColumn &c : columns) {
+        const int p = plan[c.field];
+        const int a = actual[c.field];
+        const int d = a - p;
+        surface.printAt(c.blockX, yPlan, fncCtoS(p, c.blockWidth));
+        surface.printAt(c.blockX, yActual, fncCtoS(a, c.blockWidth));
+        if (d < 0)
+            surface.setTextColour(textRed());
+        else if (d > 0)
+            surface.setTextColour(textBlue());
+        surface.printAt(c.blockX, yDifference, fncCtoS(d, c.blockWidth));
+        surface.setTextColour(textBlack());
+    }
+}
+
+void drawFigureColumnLines(PageSurface &surface, int left, int slot, int top, int bottom) {
+    int counter = 0;
+    for (int k = 1; k <= 20; ++k) {
+        counter += k == 18 ? 2 : 1;
+        const bool groupBorder = (k >= 9 && k <= 12) || (k >= 16 && k <= 18) || k == 20;
+        surface.setLineWidth(groupBorder ? 2 : 1);
+        const int x = left + slot * counter;
+        surface.drawLine(x, top, x, bottom);
+    }
+}
+
+QString fncSchoolDaysText(int count) {
+    return u"授業日数　"_s + fncNumberText(count) + u"日"_s;
+}
+
+} // namespace mirune

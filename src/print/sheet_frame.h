@@ -1,0 +1,144 @@
+#pragma once
+
+// What the year and term sheets share: the start and end of a sheet, a term's span of weeks,
+// the month column, the day cells of a timetable row, the week totals and the figure columns.
+// The sheets differ only in their constants, which each passes in.
+
+#include "model/app_state.h"
+#include "model/hour_totals.h"
+#include "page_surface.h"
+
+#include <QDate>
+#include <QHash>
+#include <QString>
+#include <array>
+#include <span>
+
+namespace mirune {
+
+// Start of every sheet: orientation, then the one font name the sheet uses throughout.
+void subStartSheet(PageSurface &surface, PageOrientation orientation, QStringView fontName);
+// End of every sheet: line width back to 1, then end of the document.
+void subEndSheet(PageSurface &surface);
+
+// A term as the printed sheets bound it: from the day after the vacation before it to the day
+// before the vacation after it, laid out in Monday-to-Saturday weeks.
+struct TermSpan {
+    int season = 0;
+    QDate firstDay;
+    QDate lastDay;
+    int firstMonth = 0; // the month the term starts in; its number needs no separator above
+    QString label;      // "一", "二", "三"
+    QDate firstMonday;
+    int rowCount = 0;
+
+    QDate monday(int row) const { return firstMonday.addDays(7 * qint64(row)); }
+    bool contains(const QDate &d) const { return d >= firstDay && d <= lastDay; }
+    // The Saturday of the last week row: where the week totals stop looking for days.
+    QDate lastSaturday() const { return monday(rowCount - 1).addDays(5); }
+};
+
+// A term never spans more weeks than a year has; a file with odd vacation dates gets no more
+// rows than this rather than a sheet that runs off the paper by the thousand.
+inline constexpr int kMaxTermRows = 53;
+
+// Term 1..3 of the state's school year; a term whose bounds are not dates has no rows.
+TermSpan fncTermSpan(const AppState &state, int season);
+
+// The month column of a week-row grid. Each month's number stands on its second row (August's
+// on its first), with a separator above the month's first row unless the term starts in it.
+struct MonthColumnLayout {
+    int left;      // separator from here
+    int right;     // to here
+    int textX;     // month number position
+    int fontSize;  // month number size
+    int rowHeight; // height of a week row
+    int augustDy;  // August's number below the top of its first row
+    int otherDy;   // other months' numbers below the top of their second row
+};
+
+class MonthColumn {
+  public:
+    MonthColumn(const MonthColumnLayout &layout, int firstMonth)
+        : m_layout(layout), m_firstMonth(firstMonth) {}
+    // One week row with top y whose Monday is `monday`; the row belongs to the month of its
+    // Tuesday.
+    void drawRow(PageSurface &surface, const QDate &monday, int y);
+
+  private:
+    MonthColumnLayout m_layout;
+    int m_firstMonth;
+    int m_currentMonth = 0; // none yet
+    int m_rowCounter = 0;
+};
+
+// The valid registered days of the chain by date, for the day cells of the timetable sheets.
+class RegisteredDays {
+  public:
+    explicit RegisteredDays(const ZuriDayTime &head);
+    // The first valid record of the date, or nullptr.
+    const ZuriDayTime *find(const QDate &date) const { return m_days.value(date.toJulianDay()); }
+
+  private:
+    QHash<qint64, const ZuriDayTime *> m_days;
+};
+
+// The day cells of a timetable row: five weekday blocks of nine sub-columns, the first for the
+// day of the month, the others for periods 0..7.
+struct DayCellLayout {
+    int left;       // left edge of Monday's block
+    int blockWidth; // one weekday block
+    int subWidth;   // one sub-column
+    int inset;      // text offset from the cell's top-left corner
+    int rowHeight;
+    int fontSize;
+};
+
+// Draws the five day cells of the row whose Monday is `monday` and returns the number of its
+// school days. A date outside the term is crossed out; a holiday shows "☆" in every period.
+int drawDayCells(PageSurface &surface, const AppState &state, const RegisteredDays &days,
+                 const TermSpan &term, const DayCellLayout &layout, const QDate &monday, int y);
+
+// The school days Monday to Friday of the row whose Monday is `monday`, inside the term.
+int countSchoolDays(const AppState &state, const TermSpan &term, const QDate &monday);
+
+// The actual hours of one week row, Monday to Saturday, Saturday included though the sheets
+// show no Saturday column.
+HourCounts fncWeekTotals(const ZuriDayTime &head, const TermSpan &term, const QDate &monday);
+
+// Where one hour field is printed: in the week rows, and in the plan, actual and difference
+// rows of a block.
+struct FigureColumn {
+    HourField field;
+    int rowX;
+    int rowWidth;
+    int blockX;
+    int blockWidth;
+};
+using FigureColumns = std::array<FigureColumn, kHourFieldCount>;
+
+// One stack of heading characters, each printed on its own at (x, ys[i]).
+struct HeadingColumn {
+    int x;
+    QStringView chars;
+    std::array<int, 5> ys;
+};
+
+void printHeadingColumns(PageSurface &surface, std::span<const HeadingColumn> columns);
+void printWeekFigures(PageSurface &surface, const FigureColumns &columns, const HourCounts &hours,
+                      int y);
+// Plan, actual and their difference for every column; a difference below zero in red, above
+// zero in blue.
+void printBlockFigures(PageSurface &surface, const FigureColumns &columns, const HourCounts &plan,
+                       const HourCounts &actual, int yPlan, int yActual, int yDifference);
+
+// The vertical lines between the 21 figure columns, from `top` to `bottom`, on slots of
+// `slot` starting at `left`; the total-lesson-hours column takes two slots. Group borders are
+// drawn in width 2, the others in width 1.
+void drawFigureColumnLines(PageSurface &surface, int left, int slot, int top, int bottom);
+
+// The school-day count under a term or the year: "授業日数　", the count with a leading blank,
+// "日".
+QString fncSchoolDaysText(int count);
+
+} // namespace mirune

@@ -1,0 +1,113 @@
+// The term timetable sheet: one row per week of a term, and in it for each weekday the day of
+// the month and the subject taught in each period; the left part of the year sheet for one
+// term, at a larger scale.
+
+#include "model/term_rule.h"
+#include "print_format.h"
+#include "sheet_frame.h"
+#include "sheets.h"
+
+namespace mirune {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kLeft = 360;
+constexpr int kRight = 15732;
+constexpr int kTop = 630;
+constexpr int kHeaderBottom = 2772;
+constexpr int kRowHeight = 306;
+
+constexpr int kMonthColumnRight = 756;
+constexpr int kDaysColumnRight = 1152;
+
+constexpr MonthColumnLayout kMonthColumn{kLeft, kMonthColumnRight, 396, 12, kRowHeight, 0, 36};
+constexpr DayCellLayout kDayCells{kDaysColumnRight, 2916, 324, 36, kRowHeight, 10};
+
+constexpr QStringView kWeekdayNames = u"月火水木金";
+constexpr std::array<int, 5> kWeekdayNameX = {2584, 5500, 8416, 11332, 14248};
+constexpr QStringView kSubColumnLabels = u"日０ⅠⅡⅢⅣⅤⅥⅦ";
+
+void vline(PageSurface &s, int x, int top, int bottom) {
+    s.drawLine(x, top, x, bottom);
+}
+void hline(PageSurface &s, int left, int right, int y) {
+    s.drawLine(left, y, right, y);
+}
+
+void printHeader(const AppState &state, PageSurface &s, int intSeason) {
+    s.setLineWidth(4);
+    hline(s, kLeft, kRight, kTop);
+    s.setFontSize(16);
+    s.printAt(900, 936,
+              QString::number(intSeason) + u" 学 期　　時 間 割 表   "_s + fncClassLabel(state));
+    s.setFontSize(14);
+    s.printAt(11700, 1638, u"担任　 "_s + state.strTeacher);
+
+    s.setFontSize(12);
+    s.setLineWidth(2);
+    hline(s, kLeft, kRight, 2160);
+    s.printAt(396, 2196, u"月"_s);
+    vline(s, kMonthColumnRight, 2160, kHeaderBottom);
+    s.printAt(792, 2196, u"日"_s);
+    s.printAt(792, 2502, u"数"_s);
+    vline(s, kDaysColumnRight, 2160, kHeaderBottom);
+    for (int w = 0; w < 5; ++w) {
+        s.printAt(kWeekdayNameX[w], 2178, kWeekdayNames.mid(w, 1).toString());
+        vline(s, kDaysColumnRight + kDayCells.blockWidth * (w + 1), 2160, kHeaderBottom);
+    }
+    hline(s, kDaysColumnRight, kRight, 2466);
+
+    s.setLineWidth(1);
+    for (int j = 0; j < 45; ++j) {
+        const int x = kDaysColumnRight + kDayCells.subWidth * j;
+        s.printAt(x, 2484, kSubColumnLabels.mid(j % 9, 1).toString());
+        vline(s, x + kDayCells.subWidth, 2466, kHeaderBottom);
+    }
+    hline(s, kLeft, kRight, kHeaderBottom);
+}
+
+} // namespace
+
+void subPrintSeasonTimeChart(AppState &state, PageSurface &s, int intSeason) {
+    subStartSheet(s, PageOrientation::Landscape, kMinchoFontName);
+    // The refresh runs for every term sheet, though this one prints none of its figures.
+    subRefreshActualTotals(state);
+    const TermSpan term = fncTermSpan(state, intSeason);
+    const RegisteredDays days(*state.objFirstDay);
+
+    printHeader(state, s, intSeason);
+
+    s.setLineWidth(1);
+    MonthColumn months(kMonthColumn, term.firstMonth);
+    int y = kHeaderBottom;
+    for (int row = 0; row < term.rowCount; ++row) {
+        const QDate monday = term.monday(row);
+        months.drawRow(s, monday, y);
+        const int weekSchoolDays = drawDayCells(s, state, days, term, kDayCells, monday, y);
+        s.printAt(792, y + 36, fncItoS(weekSchoolDays, 2));
+        y += kRowHeight;
+        hline(s, kMonthColumnRight, kRight, y);
+    }
+
+    const int top = kHeaderBottom;
+    const int bottom = y;
+    s.setLineWidth(2);
+    hline(s, kLeft, kRight, bottom);
+    vline(s, kMonthColumnRight, top, bottom);
+    vline(s, kDaysColumnRight, top, bottom);
+    for (int w = 1; w <= 5; ++w) {
+        for (int j = 1; j <= 9; ++j) {
+            s.setLineWidth(j == 9 ? 2 : 1);
+            vline(s, kDaysColumnRight + kDayCells.subWidth * (9 * (w - 1) + j), top, bottom);
+        }
+    }
+    s.setLineWidth(4);
+    hline(s, kLeft, kRight, bottom);
+    vline(s, kLeft, kTop, bottom);
+    vline(s, kRight, kTop, bottom);
+    subEndSheet(s);
+}
+
+} // namespace mirune
