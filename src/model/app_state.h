@@ -6,17 +6,16 @@
 
 #include <QDate>
 #include <QString>
-
 #include <array>
 
 namespace mirune {
 
-inline constexpr int kHolidaySlots = 12;      // vacation bounds and four movable holidays
-inline constexpr int kSpecialSlots = 201;     // special-holiday table, slots 0..200
-inline constexpr int kMaxSpecialCount = 200;  // the file also carries the slot after the last
+inline constexpr int kHolidaySlots = 12;     // vacation bounds and four movable holidays
+inline constexpr int kSpecialSlots = 201;    // special-holiday table, slots 0..200
+inline constexpr int kMaxSpecialCount = 200; // the file also carries the slot after the last
 inline constexpr int kNationalHolidayRows = 14;
-inline constexpr int kWeekCreditSlots = 7;    // 0 Monday .. 5 Saturday, 6 spare
-inline constexpr int kStoredWeekCredits = 5;  // Monday to Friday are kept in the data file
+inline constexpr int kWeekCreditSlots = 7;   // 0 Monday .. 5 Saturday, 6 spare
+inline constexpr int kStoredWeekCredits = 5; // Monday to Friday are kept in the data file
 inline constexpr int kPeriodsPerDay = 8;
 
 using WeekCredits = std::array<QString, kWeekCreditSlots>;

@@ -4,7 +4,6 @@
 
 #include <QDate>
 #include <QString>
-
 #include <functional>
 #include <optional>
 
@@ -14,14 +13,14 @@ namespace mirune {
 // initial texts: spring break to 4 April, summer vacation 20 July to 31 August, winter vacation
 // 25 December to 7 January, spring vacation from 19 March, equinoxes 23 September, 20 March.
 struct VacationDays {
-    int springBreakLastDay = 4;  // April
-    int summerFirstDay = 20;     // July
-    int summerLastDay = 31;      // August
-    int winterFirstDay = 25;     // December
-    int winterLastDay = 7;       // January of the next year
-    int springFirstDay = 19;     // March of the next year
-    int autumnEquinoxDay = 23;   // September
-    int springEquinoxDay = 20;   // March of the next year
+    int springBreakLastDay = 4; // April
+    int summerFirstDay = 20;    // July
+    int summerLastDay = 31;     // August
+    int winterFirstDay = 25;    // December
+    int winterLastDay = 7;      // January of the next year
+    int springFirstDay = 19;    // March of the next year
+    int autumnEquinoxDay = 23;  // September
+    int springEquinoxDay = 20;  // March of the next year
 };
 
 // What the class page holds when its settings are taken.

@@ -5,7 +5,6 @@
 
 #include <QDate>
 #include <QString>
-
 #include <memory>
 
 namespace mirune {
@@ -17,20 +16,20 @@ using DayRef = std::shared_ptr<ZuriDayTime>;
 // record is a chain of these in ascending date order behind a placeholder head that is never a
 // day; withdrawn records (boolNowPlanning True) stay in the chain and count for nothing.
 class ZuriDayTime {
-public:
+  public:
     ZuriDayTime() = default;
     ZuriDayTime(const ZuriDayTime &) = delete;
     ZuriDayTime &operator=(const ZuriDayTime &) = delete;
     // Unlinks the rest of the chain iteratively, so that dropping a long chain never recurses.
     ~ZuriDayTime();
 
-    qint16 intThisDay = 0;         // day of the year of dateThisDay; 0 in heads and timetables
+    qint16 intThisDay = 0;          // day of the year of dateThisDay; 0 in heads and timetables
     QDate dateThisDay = zeroDate(); // the zero date in heads and timetable records
-    qint16 intWeekName = 0;        // 0 Sunday .. 6 Saturday; timetable records hold 1..6
-    QString strSubject;            // one code per period 0..7, "　" for none
-    QString strCredit;             // one time-code digit 0..4 per period
-    Flag boolNowPlanning = kFalse; // True: withdrawn
-    QString strComment;            // kept and saved, shown nowhere
+    qint16 intWeekName = 0;         // 0 Sunday .. 6 Saturday; timetable records hold 1..6
+    QString strSubject;             // one code per period 0..7, "　" for none
+    QString strCredit;              // one time-code digit 0..4 per period
+    Flag boolNowPlanning = kFalse;  // True: withdrawn
+    QString strComment;             // kept and saved, shown nowhere
     DayRef objNextDay;
     Flag boolWeekEnd = kFalse; // True on the Saturday record of a timetable only
     Flag boolWorkDay = kFalse; // True on every record of the chain

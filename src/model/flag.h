@@ -10,7 +10,11 @@ using Flag = qint16;
 inline constexpr Flag kTrue = -1;
 inline constexpr Flag kFalse = 0;
 
-constexpr bool isTrue(Flag f) { return f == kTrue; }
-constexpr Flag toFlag(bool b) { return b ? kTrue : kFalse; }
+constexpr bool isTrue(Flag f) {
+    return f == kTrue;
+}
+constexpr Flag toFlag(bool b) {
+    return b ? kTrue : kFalse;
+}
 
 } // namespace mirune

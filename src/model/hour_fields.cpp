@@ -30,8 +30,7 @@ const std::array<SubjectInfo, kHourFieldCount> kTable = {{
     {HourField::gakkougyouji, "gakkougyouji", SubjectKind::Activity, u"行事", u"学校行事",
      QChar(u'行')},
     {HourField::TokkatsuSyoukei, "TokkatsuSyoukei", SubjectKind::Derived, u"", u"特活小計", none},
-    {HourField::SouJyugyouJisuu, "SouJyugyouJisuu", SubjectKind::Derived, u"", u"総授業時数",
-     none},
+    {HourField::SouJyugyouJisuu, "SouJyugyouJisuu", SubjectKind::Derived, u"", u"総授業時数", none},
     {HourField::uchikiri, "uchikiri", SubjectKind::Other, u"打切り", u"打切時数", QChar(u'切')},
     {HourField::yobi, "yobi", SubjectKind::Other, u"予備", u"予備時数", QChar(u'予')},
     {HourField::SouJisuu, "SouJisuu", SubjectKind::Derived, u"", u"総時数", none},
@@ -48,8 +47,7 @@ std::array<HourField, kHourFieldCount> makeDataFileOrder() {
     auto order = makeDisplayOrder();
     std::sort(order.begin(), order.end(), [](HourField a, HourField b) {
         return QString::fromLatin1(subjectInfo(a).fieldName)
-                   .compare(QString::fromLatin1(subjectInfo(b).fieldName), Qt::CaseInsensitive) <
-               0;
+                   .compare(QString::fromLatin1(subjectInfo(b).fieldName), Qt::CaseInsensitive) < 0;
     });
     return order;
 }
@@ -65,9 +63,13 @@ std::array<HourField, 17> makeBaseFields() {
 
 } // namespace
 
-const std::array<SubjectInfo, kHourFieldCount> &subjectTable() { return kTable; }
+const std::array<SubjectInfo, kHourFieldCount> &subjectTable() {
+    return kTable;
+}
 
-const SubjectInfo &subjectInfo(HourField field) { return kTable[static_cast<int>(field)]; }
+const SubjectInfo &subjectInfo(HourField field) {
+    return kTable[static_cast<int>(field)];
+}
 
 const std::array<HourField, kHourFieldCount> &displayOrder() {
     static const auto order = makeDisplayOrder();
@@ -84,7 +86,9 @@ const std::array<HourField, 17> &baseFields() {
     return fields;
 }
 
-bool isDerived(HourField field) { return subjectInfo(field).kind == SubjectKind::Derived; }
+bool isDerived(HourField field) {
+    return subjectInfo(field).kind == SubjectKind::Derived;
+}
 
 std::optional<HourField> fieldForCode(QChar code) {
     // The totals look a code up for every period of every day: a sorted table of the 17 codes.
@@ -110,9 +114,15 @@ std::optional<HourField> fieldForCode(QChar code) {
     return it->field;
 }
 
-QStringView paletteOrder() { return u"総国社算理生音図家体道学ク児行切"; }
-QStringView timetablePaletteOrder() { return u"総国社算理生音図家体道学ク"; }
-QStringView weeklySheetOrder() { return u"国社算理音図家体総道学ク生"; }
+QStringView paletteOrder() {
+    return u"総国社算理生音図家体道学ク児行切";
+}
+QStringView timetablePaletteOrder() {
+    return u"総国社算理生音図家体道学ク";
+}
+QStringView weeklySheetOrder() {
+    return u"国社算理音図家体総道学ク生";
+}
 
 int codeIndex(QStringView order, QChar code) {
     return static_cast<int>(order.indexOf(code));

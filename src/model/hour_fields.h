@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringView>
-
 #include <array>
 #include <optional>
 
@@ -37,12 +36,12 @@ enum class HourField : int {
 inline constexpr int kHourFieldCount = 21;
 
 enum class SubjectKind {
-    Subject,       // 教科: one of the nine school subjects
-    Integrated,    // 総合
-    Moral,         // 道徳
-    Activity,      // 特別活動
-    Other,         // counted in the grand total but not a lesson (打切り, 予備)
-    Derived,       // subtotal or total, computed from the others
+    Subject,    // 教科: one of the nine school subjects
+    Integrated, // 総合
+    Moral,      // 道徳
+    Activity,   // 特別活動
+    Other,      // counted in the grand total but not a lesson (打切り, 予備)
+    Derived,    // subtotal or total, computed from the others
 };
 
 struct SubjectInfo {

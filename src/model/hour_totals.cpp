@@ -6,11 +6,15 @@ namespace mirune {
 
 namespace {
 
-qint16 saturate16(int v) { return qint16(std::clamp(v, -32768, 32767)); }
+qint16 saturate16(int v) {
+    return qint16(std::clamp(v, -32768, 32767));
+}
 
 } // namespace
 
-void HourCounts::add(HourField f, int u) { (*this)[f] = saturate16((*this)[f] + u); }
+void HourCounts::add(HourField f, int u) {
+    (*this)[f] = saturate16((*this)[f] + u);
+}
 
 void HourCounts::deriveTotals() {
     using F = HourField;
@@ -18,8 +22,8 @@ void HourCounts::deriveTotals() {
     (*this)[F::KyoukaSyoukei] =
         saturate16(h[F::kokugo] + h[F::syakai] + h[F::sannsuu] + h[F::rika] + h[F::seikatsu] +
                    h[F::onngaku] + h[F::zukou] + h[F::katei] + h[F::taiiku]);
-    (*this)[F::TokkatsuSyoukei] = saturate16(h[F::gakkyuukatsudou] + h[F::kurabu] +
-                                             h[F::jidoukai] + h[F::gakkougyouji]);
+    (*this)[F::TokkatsuSyoukei] =
+        saturate16(h[F::gakkyuukatsudou] + h[F::kurabu] + h[F::jidoukai] + h[F::gakkougyouji]);
     (*this)[F::SouJyugyouJisuu] =
         saturate16(h[F::KyoukaSyoukei] + h[F::sougou] + h[F::doutoku] + h[F::TokkatsuSyoukei]);
     (*this)[F::SouJisuu] = saturate16(h[F::SouJyugyouJisuu] + h[F::uchikiri] + h[F::yobi]);
@@ -79,9 +83,13 @@ void ZuriYearTotal::sumTerms(bool recalculateTerms) {
     hours.deriveTotals();
 }
 
-void ZuriYearTotal::calculate() { sumTerms(false); }
+void ZuriYearTotal::calculate() {
+    sumTerms(false);
+}
 
-void ZuriYearTotal::full_calculate() { sumTerms(true); }
+void ZuriYearTotal::full_calculate() {
+    sumTerms(true);
+}
 
 YearTotalRef makeYearWithTerms() {
     auto year = std::make_shared<ZuriYearTotal>();

@@ -11,7 +11,7 @@ namespace mirune {
 
 // The 21 hour fields of a totals record: 16-bit counts of 15-minute units in display order.
 class HourCounts {
-public:
+  public:
     qint16 &operator[](HourField f) { return units[static_cast<int>(f)]; }
     qint16 operator[](HourField f) const { return units[static_cast<int>(f)]; }
 
@@ -30,14 +30,14 @@ public:
 // What the three totals record kinds share: the hour fields and a flag that only the clone
 // operations carry.
 class HourTotalsRecord {
-public:
+  public:
     HourCounts hours;
     Flag boolNowPlanning = kFalse;
 
     qint16 operator[](HourField f) const { return hours[f]; }
     qint16 &operator[](HourField f) { return hours[f]; }
 
-protected:
+  protected:
     void cloneHoursFrom(const HourTotalsRecord &source) {
         boolNowPlanning = source.boolNowPlanning;
         hours = source.hours;
@@ -47,7 +47,7 @@ protected:
 // Totals of a stretch of day records, from objFirstDay through objNextDay to objLastDay (both
 // included). A week record totals a week or a weekly timetable; a term record a term.
 class ZuriStretchTotal : public HourTotalsRecord {
-public:
+  public:
     DayRef objFirstDay;
     DayRef objLastDay;
 
@@ -57,13 +57,13 @@ public:
 };
 
 class ZuriWeekTotal : public ZuriStretchTotal {
-public:
+  public:
     std::shared_ptr<ZuriWeekTotal> objNextWeek;
     void cloneWeek(const ZuriWeekTotal &source) { cloneHoursFrom(source); }
 };
 
 class ZuriSeasonTotal : public ZuriStretchTotal {
-public:
+  public:
     std::shared_ptr<ZuriSeasonTotal> objNextSeason;
     void cloneSeason(const ZuriSeasonTotal &source) { cloneHoursFrom(source); }
 };
@@ -73,7 +73,7 @@ using SeasonTotalRef = std::shared_ptr<ZuriSeasonTotal>;
 
 // A school year: three terms chained first to last, or no terms at all (the base plan).
 class ZuriYearTotal : public HourTotalsRecord {
-public:
+  public:
     SeasonTotalRef objFirstSeason;
     SeasonTotalRef objLastSeason;
 
@@ -86,7 +86,7 @@ public:
     // The term records in chain order; a missing term gives nullptr.
     std::array<SeasonTotalRef, 3> terms() const;
 
-private:
+  private:
     void sumTerms(bool recalculateTerms);
 };
 
