@@ -19,8 +19,9 @@ QPageLayout::Orientation toPageLayout(PageOrientation orientation) {
 
 } // namespace
 
-PainterSurface::PainterSurface(QPagedPaintDevice &device, int sheetCount)
-    : m_device(device), m_sheetCount(qMax(1, sheetCount)),
+PainterSurface::PainterSurface(QPaintDevice &device, int sheetCount)
+    : m_device(device), m_pagedDevice(dynamic_cast<QPagedPaintDevice *>(&device)),
+      m_sheetCount(qMax(1, sheetCount)),
       m_linePen(Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), m_textPen(textBlack()) {}
 
 PainterSurface::~PainterSurface() {
@@ -48,7 +49,7 @@ bool PainterSurface::beginDrawing() {
         m_painter.setRenderHint(QPainter::Antialiasing);
         m_fontDirty = true;
     } else if (m_newPagePending) {
-        if (!m_device.newPage()) {
+        if (!m_pagedDevice || !m_pagedDevice->newPage()) {
             fail(u"the output device cannot start a new page"_s);
             return false;
         }
@@ -62,8 +63,8 @@ bool PainterSurface::beginDrawing() {
 void PainterSurface::setOrientation(PageOrientation orientation) {
     // Before painting starts this sets up the first page; between sheets it applies to the
     // page that the next drawing opens.
-    if (!m_painter.isActive() || m_newPagePending)
-        m_device.setPageOrientation(toPageLayout(orientation));
+    if (m_pagedDevice && (!m_painter.isActive() || m_newPagePending))
+        m_pagedDevice->setPageOrientation(toPageLayout(orientation));
 }
 
 void PainterSurface::setFontName(const QString &name) {

@@ -21,7 +21,9 @@ namespace mirune {
 // the first sheet's orientation reaches the device before the first page begins.
 class PainterSurface final : public PageSurface {
   public:
-    explicit PainterSurface(QPagedPaintDevice &device, int sheetCount = 1);
+    // A paged device (printer, PDF writer) takes the orientation and the new pages; any other
+    // device (an image, in tests) is one fixed page.
+    explicit PainterSurface(QPaintDevice &device, int sheetCount = 1);
     ~PainterSurface() override;
 
     PainterSurface(const PainterSurface &) = delete;
@@ -50,7 +52,8 @@ class PainterSurface final : public PageSurface {
     qreal toDeviceX(int twips) const { return twips * m_scaleX; }
     qreal toDeviceY(int twips) const { return twips * m_scaleY; }
 
-    QPagedPaintDevice &m_device;
+    QPaintDevice &m_device;
+    QPagedPaintDevice *m_pagedDevice;
     QPainter m_painter;
     int m_sheetCount;
     int m_sheetsEnded = 0;
