@@ -14,6 +14,7 @@ struct LoadResult {
         Loaded,       // the state holds the file
         NotADataFile, // line 1 is not the header: nothing but boolDaySelected was changed
         Failed,       // passed the header check, then failed: week and year data reset
+        CannotOpen,   // the file could not be opened: nothing but boolDaySelected was changed
     };
     Status status = Status::Loaded;
     int line = 0;    // 1-based line number where reading failed (Failed only)

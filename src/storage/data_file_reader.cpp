@@ -20,24 +20,26 @@ struct ReadFailure {
     QString reason;
 };
 
-// The file's lines split on LF (a CR before it belongs to the line break), each still in the
-// file's bytes. A last line without line break is taken as it is.
+// The file's lines, each still in the file's bytes. A line ends at CR LF, as the program writes
+// it, or at a lone LF or a lone CR, as other editors may leave it; the break is never part of a
+// value, so whatever is read can be written back line for line. A last line without line break
+// is taken as it is.
 QList<QByteArrayView> splitLines(const QByteArray &bytes) {
     QList<QByteArrayView> lines;
-    lines.reserve(bytes.count('\n') + 1);
+    lines.reserve(qMin<qsizetype>(bytes.count('\n') + 1, data_file::kMaxLines + 1));
+    const char *const data = bytes.constData();
+    const qsizetype size = bytes.size();
     qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        const qsizetype next = end < 0 ? bytes.size() : end + 1;
-        if (end < 0)
-            end = bytes.size();
-        qsizetype length = end - start;
-        if (length > 0 && bytes[start + length - 1] == '\r')
-            --length;
-        lines.append(QByteArrayView(bytes.constData() + start, length));
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && data[end] != '\n' && data[end] != '\r')
+            ++end;
+        lines.append(QByteArrayView(data + start, end - start));
         if (lines.size() > data_file::kMaxLines)
             break; // the reader holds no more; the caller refuses the file
-        start = next;
+        if (end + 1 < size && data[end] == '\r' && data[end + 1] == '\n')
+            ++end;
+        start = end + 1;
     }
     return lines;
 }
@@ -228,7 +230,7 @@ LoadResult subLoadFile(AppState &state) {
     if (!file.open(QIODevice::ReadOnly)) {
         state.boolDaySelected = 0;
         LoadResult result;
-        result.status = LoadResult::Status::Failed;
+        result.status = LoadResult::Status::CannotOpen;
         result.message = file_messages::cannotOpen(state.strFileName, file.errorString());
         state.strFileName.clear();
         return result;

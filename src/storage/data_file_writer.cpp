@@ -117,8 +117,10 @@ EncodeResult encodeDataFile(const AppState &state) {
         // Find the line that cannot be written, so the message can name it.
         const QStringList lines = w.out.split(u"\r\n"_s);
         for (int i = 0; i < lines.size(); ++i) {
-            QStringEncoder lineEncoder(data_file::kCodec);
-            (void)lineEncoder.encode(lines[i]);
+            // Stateless: a lone surrogate at the end of the line is an error, not held back.
+            QStringEncoder lineEncoder(data_file::kCodec, QStringConverter::Flag::Stateless);
+            // The encoding happens only when its result is taken.
+            const QByteArray encodedLine = lineEncoder.encode(lines[i]);
             if (lineEncoder.hasError()) {
                 result.line = i + 1;
                 break;
@@ -140,10 +142,16 @@ SaveResult saveFailure(const QString &path, int errorNumber, const QString &desc
     return result;
 }
 
+SaveResult systemFailure(const QString &path, int errorNumber) {
+    return saveFailure(path, errorNumber, QString::fromLocal8Bit(std::strerror(errorNumber)));
+}
+
 SaveResult deviceFailure(const QString &path, const QSaveFile &file, int savedErrno) {
-    // The system's own number where it left one; otherwise Qt's code for the failure.
-    const int number = savedErrno != 0 ? savedErrno : int(file.error());
-    return saveFailure(path, number, file.errorString());
+    // The system's own number and description where it left one. Without it, EIO stands for
+    // the failure, with Qt's description of it.
+    if (savedErrno != 0)
+        return systemFailure(path, savedErrno);
+    return saveFailure(path, EIO, file.errorString());
 }
 
 } // namespace
@@ -168,12 +176,17 @@ SaveResult subSaveFile(const AppState &state) {
     // The file is replaced through a temporary file in the same folder, which would also
     // replace a read-only file: refuse that as writing in place would.
     const QFileInfo info(path);
+    if (info.isDir())
+        return systemFailure(path, EISDIR);
     if (info.exists() && (!info.isFile() || !info.isWritable()))
-        return saveFailure(path, EACCES, QString::fromLocal8Bit(std::strerror(EACCES)));
+        return systemFailure(path, EACCES);
 
     QSaveFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a write that stops part way (a full disk) must show in the count write()
+    // returns. Through the buffer it would surface only in commit(), which takes a short write
+    // for success and puts the cut-off file in place of the previous one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return deviceFailure(path, file, errno);
     errno = 0;
     if (file.write(encoded.bytes) != encoded.bytes.size()) {

@@ -1,0 +1,322 @@
+// Saving: a save that fails leaves the previous file as it was and the state untouched, and
+// reports the system's error number and description; a save that succeeds replaces the file.
+
+#include "storage_test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using namespace mirune;
+using namespace mirune::test;
+
+namespace {
+
+const QByteArray kPreviousBytes = "the previous file\r\n";
+
+QString systemDescription(int errorNumber) {
+    return QString::fromLocal8Bit(std::strerror(errorNumber));
+}
+
+// Permissions mean nothing to root: while this lives, a test run as root acts as the user
+// "nobody", keeping the way back (the saved user id) to root.
+class ActAsUnprivilegedUser {
+  public:
+    ActAsUnprivilegedUser() {
+        if (geteuid() != 0) {
+            m_ok = true;
+            return;
+        }
+        constexpr uid_t kNobody = 65534;
+        if (setresgid(kNobody, kNobody, 0) != 0)
+            return;
+        if (setresuid(kNobody, kNobody, 0) != 0) {
+            restoreGroup();
+            return;
+        }
+        m_dropped = true;
+        m_ok = true;
+    }
+    ~ActAsUnprivilegedUser() {
+        if (m_dropped) {
+            if (setresuid(0, 0, 0) != 0)
+                std::abort(); // a test process that cannot become root again must not go on
+            restoreGroup();
+        }
+    }
+    ActAsUnprivilegedUser(const ActAsUnprivilegedUser &) = delete;
+    ActAsUnprivilegedUser &operator=(const ActAsUnprivilegedUser &) = delete;
+
+    bool ok() const { return m_ok; }
+
+  private:
+    static void restoreGroup() {
+        if (setresgid(0, 0, 0) != 0)
+            std::abort();
+    }
+    bool m_ok = false;
+    bool m_dropped = false;
+};
+
+// While this lives, no file of this process may grow past `bytes`: writing past it fails with
+// EFBIG, the way a full disk makes a write fail part way with ENOSPC.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        m_ok = getrlimit(RLIMIT_FSIZE, &m_previous) == 0;
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = m_previous;
+        limited.rlim_cur = bytes;
+        m_ok = m_ok && setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+    bool ok() const { return m_ok; }
+
+  private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = nullptr;
+    bool m_ok = false;
+};
+
+AppState stateToSave(const QString &path) {
+    AppState state = sample::classState(2004);
+    sample::fillPlans(state);
+    sample::registerDays(state, QDate(2004, 4, 6), QDate(2004, 7, 20), 11);
+    state.strFileName = path;
+    return state;
+}
+
+QByteArray fileBytes(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(cannot be read)");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// A failed save: the number and the description in the message, nothing new in the folder.
+QString failedSaveProblem(const SaveResult &result, const QString &folder,
+                          const QStringList &filesBefore) {
+    if (result.status != SaveResult::Status::Failed)
+        return u"status %1"_s.arg(int(result.status));
+    if (result.errorNumber == 0)
+        return u"no error number: "_s + result.message;
+    if (!result.message.contains(u"エラー %1"_s.arg(result.errorNumber)) ||
+        !result.message.contains(systemDescription(result.errorNumber)))
+        return u"message without number or description: "_s + result.message;
+    if (!folder.isEmpty()) {
+        const QStringList files = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                         QDir::Hidden | QDir::System);
+        if (files != filesBefore)
+            return u"folder holds "_s + files.join(u", "_s);
+    }
+    return QString();
+}
+
+} // namespace
+
+class SaveFailureTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void savedFileReplacesThePrevious();
+    void nothingToSave_data();
+    void nothingToSave();
+    void pathThatCannotBeWritten_data();
+    void pathThatCannotBeWritten();
+    void unwritableFolder_data();
+    void unwritableFolder();
+    void readOnlyFile();
+    void writeFailsPartWay();
+    void textTheFileCannotCarry();
+};
+
+void SaveFailureTest::savedFileReplacesThePrevious() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"class.zr2"_s);
+    writeFile(path, kPreviousBytes + kPreviousBytes + kPreviousBytes);
+    const AppState state = stateToSave(path);
+
+    const SaveResult result = subSaveFile(state);
+    QVERIFY2(result.ok(), qPrintable(result.message));
+    QVERIFY(result.message.isEmpty());
+    QCOMPARE(fileBytes(path), encodeDataFile(state).bytes);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"class.zr2"_s});
+}
+
+void SaveFailureTest::nothingToSave_data() {
+    QTest::addColumn<bool>("withFileName");
+    QTest::addColumn<int>("year");
+    QTest::newRow("no file name") << false << 2004;
+    QTest::newRow("no school year") << true << 0;
+}
+
+void SaveFailureTest::nothingToSave() {
+    QFETCH(bool, withFileName);
+    QFETCH(int, year);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"class.zr2"_s);
+    writeFile(path, kPreviousBytes);
+    AppState state = stateToSave(withFileName ? path : QString());
+    state.intYear = qint16(year);
+
+    const SaveResult result = subSaveFile(state);
+    QCOMPARE(result.status, SaveResult::Status::NothingToSave);
+    QCOMPARE(result.message, u"まだ保存するデータがありません。"_s);
+    QCOMPARE(fileBytes(path), kPreviousBytes);
+}
+
+void SaveFailureTest::pathThatCannotBeWritten_data() {
+    QTest::addColumn<QString>("relativePath");
+    QTest::addColumn<int>("errorNumber");
+    QTest::newRow("folder does not exist") << u"missing/class.zr2"_s << ENOENT;
+    QTest::newRow("folder is a file") << u"previous.zr2/class.zr2"_s << ENOTDIR;
+    QTest::newRow("path is a folder") << u"folder"_s << EISDIR;
+}
+
+void SaveFailureTest::pathThatCannotBeWritten() {
+    QFETCH(QString, relativePath);
+    QFETCH(int, errorNumber);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    writeFile(dir.filePath(u"previous.zr2"_s), kPreviousBytes);
+    QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
+    const QStringList filesBefore =
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const AppState state = stateToSave(dir.filePath(relativePath));
+    const QStringList linesBefore = writtenLines(state);
+
+    const SaveResult result = subSaveFile(state);
+    QCOMPARE(failedSaveProblem(result, dir.path(), filesBefore), QString());
+    QCOMPARE(result.errorNumber, errorNumber);
+    QCOMPARE(fileBytes(dir.filePath(u"previous.zr2"_s)), kPreviousBytes);
+    QCOMPARE(writtenLines(state), linesBefore);
+    QCOMPARE(state.strFileName, dir.filePath(relativePath));
+}
+
+void SaveFailureTest::unwritableFolder_data() {
+    QTest::addColumn<bool>("previousFile");
+    QTest::newRow("replacing a file") << true;
+    QTest::newRow("new file") << false;
+}
+
+void SaveFailureTest::unwritableFolder() {
+    QFETCH(bool, previousFile);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString folder = dir.filePath(u"class"_s);
+    QVERIFY(QDir(dir.path()).mkdir(u"class"_s));
+    const QString path = folder + u"/2004.zr2"_s;
+    if (previousFile)
+        writeFile(path, kPreviousBytes);
+    const QStringList filesBefore = QDir(folder).entryList(QDir::Files);
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ExeOwner | QFile::ReadOther |
+                                                  QFile::ExeOther));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                              QFile::ExeOther));
+    const AppState state = stateToSave(path);
+    const QStringList linesBefore = writtenLines(state);
+
+    SaveResult result;
+    {
+        ActAsUnprivilegedUser user;
+        if (!user.ok())
+            QSKIP("cannot leave root to test permissions");
+        result = subSaveFile(state);
+    }
+    QCOMPARE(failedSaveProblem(result, folder, filesBefore), QString());
+    QCOMPARE(result.errorNumber, EACCES);
+    if (previousFile)
+        QCOMPARE(fileBytes(path), kPreviousBytes);
+    else
+        QVERIFY(!QFile::exists(path));
+    QCOMPARE(writtenLines(state), linesBefore);
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+void SaveFailureTest::readOnlyFile() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"2004.zr2"_s);
+    writeFile(path, kPreviousBytes);
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther));
+    // The folder itself is open to everyone: only the file says no.
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ExeOwner | QFile::ReadOther |
+                                                  QFile::WriteOther | QFile::ExeOther));
+    const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
+    const AppState state = stateToSave(path);
+    const QStringList linesBefore = writtenLines(state);
+
+    SaveResult result;
+    {
+        ActAsUnprivilegedUser user;
+        if (!user.ok())
+            QSKIP("cannot leave root to test permissions");
+        result = subSaveFile(state);
+    }
+    QCOMPARE(failedSaveProblem(result, dir.path(), filesBefore), QString());
+    QCOMPARE(result.errorNumber, EACCES);
+    QCOMPARE(fileBytes(path), kPreviousBytes);
+    QCOMPARE(QFile::permissions(path) & QFile::WriteOwner, QFile::Permissions());
+    QCOMPARE(writtenLines(state), linesBefore);
+}
+
+void SaveFailureTest::writeFailsPartWay() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"2004.zr2"_s);
+    writeFile(path, kPreviousBytes);
+    const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
+    const AppState state = stateToSave(path);
+    const QStringList linesBefore = writtenLines(state);
+    QVERIFY(encodeDataFile(state).bytes.size() > 4096);
+
+    SaveResult result;
+    {
+        FileSizeLimit limit(4096);
+        if (!limit.ok())
+            QSKIP("cannot limit the file size");
+        result = subSaveFile(state);
+    }
+    QCOMPARE(failedSaveProblem(result, dir.path(), filesBefore), QString());
+    QCOMPARE(result.errorNumber, EFBIG);
+    QCOMPARE(fileBytes(path), kPreviousBytes);
+    QCOMPARE(writtenLines(state), linesBefore);
+}
+
+void SaveFailureTest::textTheFileCannotCarry() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"2004.zr2"_s);
+    writeFile(path, kPreviousBytes);
+    AppState state = stateToSave(path);
+    state.strTeacher = u"山田\r\n花子"_s;
+
+    const SaveResult result = subSaveFile(state);
+    QCOMPARE(result.status, SaveResult::Status::Failed);
+    QVERIFY2(result.message.contains(u"5行目"_s), qPrintable(result.message));
+    QCOMPARE(fileBytes(path), kPreviousBytes);
+}
+
+QTEST_GUILESS_MAIN(SaveFailureTest)
+#include "save_failure_test.moc"
