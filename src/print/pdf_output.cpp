@@ -42,39 +42,61 @@ void subSetUpSheetDevice(QPagedPaintDevice &device, PaperSize paper) {
         QPageLayout(fncPageSize(paper), QPageLayout::Portrait, margins, QPageLayout::Millimeter));
 }
 
-PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, const QString &path,
-                         PaperSize paper) {
+namespace {
+
+// What must hold before anything is drawn; empty when all is well.
+PdfResult fncCheckPrintable(const AppState &state, const QList<int> &options) {
     if (state.intYear == 0)
         return {PdfResult::Status::NothingToPrint, kNothingToPrintMessage.toString()};
+    if (options.isEmpty())
+        return {PdfResult::Status::Failed, u"no sheet to draw"_s};
     for (int option : options)
         if (option < 0 || option >= kPrintOptionCount)
             return {PdfResult::Status::Failed, u"no such sheet: %1"_s.arg(option)};
-    if (options.isEmpty())
-        return {PdfResult::Status::Failed, u"no sheet to draw"_s};
     if (const QString fontProblem = fncCheckSheetFonts(); !fontProblem.isEmpty())
         return {PdfResult::Status::Failed, fontProblem};
+    return {};
+}
 
+// Draws into the device; the problem met, empty when none.
+QString fncDrawPdf(AppState &state, const QList<int> &options, QIODevice &device, PaperSize paper) {
+    QPdfWriter writer(&device);
+    writer.setResolution(kPdfResolution);
+    writer.setCreator(u"ミルネ2002"_s);
+    writer.setTitle(options.size() == 1 ? printOptions()[options.first()].caption.toString()
+                                        : u"ミルネ2002"_s);
+    subSetUpSheetDevice(writer, paper);
+
+    PainterSurface surface(writer, int(options.size()));
+    for (int option : options)
+        subDrawSheet(state, printOptions()[option], surface);
+    if (!surface.errorString().isEmpty())
+        return surface.errorString();
+    if (!surface.isFinished())
+        return u"the document was not finished"_s;
+    return QString();
+}
+
+} // namespace
+
+PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, QIODevice &device,
+                         PaperSize paper) {
+    if (PdfResult check = fncCheckPrintable(state, options); !check.ok())
+        return check;
+    if (const QString problem = fncDrawPdf(state, options, device, paper); !problem.isEmpty())
+        return {PdfResult::Status::Failed, problem};
+    return {};
+}
+
+PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, const QString &path,
+                         PaperSize paper) {
+    if (PdfResult check = fncCheckPrintable(state, options); !check.ok())
+        return check;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {PdfResult::Status::Failed,
                 u"%1 cannot be written: %2"_s.arg(path, file.errorString())};
-
-    QString problem;
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(kPdfResolution);
-        writer.setCreator(u"ミルネ2002"_s);
-        writer.setTitle(printOptions()[options.first()].caption.toString());
-        subSetUpSheetDevice(writer, paper);
-
-        PainterSurface surface(writer, int(options.size()));
-        for (int option : options)
-            subDrawSheet(state, printOptions()[option], surface);
-        problem = surface.errorString();
-        if (problem.isEmpty() && !surface.isFinished())
-            problem = u"the document was not finished"_s;
-    }
-    if (!problem.isEmpty()) {
+    if (const QString problem = fncDrawPdf(state, options, file, paper); !problem.isEmpty()) {
         file.cancelWriting();
         return {PdfResult::Status::Failed, u"%1 was not written: %2"_s.arg(path, problem)};
     }

@@ -4,6 +4,7 @@
 
 #include "model/app_state.h"
 
+#include <QIODevice>
 #include <QList>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -46,6 +47,10 @@ struct PdfResult {
 // PDF file at `path`. The file is replaced only when the whole document was written.
 // The year and term sheets refresh the actual totals of the state, as printing does.
 PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, const QString &path,
+                         PaperSize paper = PaperSize::A4);
+
+// The same into an open device; what was written is left to the caller when it fails.
+PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, QIODevice &device,
                          PaperSize paper = PaperSize::A4);
 
 } // namespace mirune

@@ -9,6 +9,7 @@
 #include "model/day_record.h"
 #include "model/hour_totals.h"
 #include "model/school_day.h"
+#include "model/term_rule.h"
 
 #include <QDate>
 #include <QString>
@@ -79,8 +80,8 @@ inline AppState smallState(const VacationDays &days = {}) {
 }
 
 // A grade-3 class of 2026 as a teacher leaves it at the end of the year: timetables A and B,
-// a plan for every term, and every school day recorded from timetable A except one in eleven;
-// one in twenty-three recorded days withdrawn again.
+// every school day recorded from timetable A except one in eleven, one in twenty-three
+// recorded days withdrawn again, and a plan for every term close to what was taught.
 inline AppState fullYearState() {
     AppState state = classState(2026, 3, u"1"_s, u"鈴木　一郎"_s);
 
@@ -104,26 +105,6 @@ inline AppState fullYearState() {
     subApplyWeekCredits(*state.objWeekPlanA, credits);
     subApplyWeekCredits(*state.objWeekPlanB, credits);
 
-    // Plans in units: roughly a third of a year's lessons per term.
-    const std::array<std::pair<HourField, qint16>, 12> perTerm = {{
-        {HourField::kokugo, 237},
-        {HourField::syakai, 70},
-        {HourField::sannsuu, 175},
-        {HourField::rika, 90},
-        {HourField::onngaku, 60},
-        {HourField::zukou, 60},
-        {HourField::taiiku, 105},
-        {HourField::sougou, 70},
-        {HourField::doutoku, 35},
-        {HourField::gakkyuukatsudou, 35},
-        {HourField::kurabu, 10},
-        {HourField::gakkougyouji, 20},
-    }};
-    for (int term = 1; term <= 3; ++term)
-        for (const auto &[field, units] : perTerm)
-            setPlan(state, term, field, qint16(term == 3 ? units * 2 / 3 : units));
-    state.objSeasonPlan->calculate();
-
     // The record, built in date order straight behind the head.
     ZuriDayTime *last = state.objFirstDay.get();
     int schoolDay = 0;
@@ -140,6 +121,20 @@ inline AppState fullYearState() {
         last->objNextDay = day;
         last = day.get();
     }
+
+    // A plan close to what was taught: each term's actual hours rounded to whole lesson hours,
+    // up for some subjects and down for others, so that the differences go both ways.
+    subRefreshActualTotals(state);
+    const auto actualTerms = state.objYearTotal->terms();
+    for (int term = 1; term <= 3; ++term) {
+        for (HourField field : baseFields()) {
+            const int units = actualTerms[term - 1]->hours[field];
+            const bool up = (static_cast<int>(field) + term) % 2 == 0;
+            const int hours = up ? (units + 2) / 3 : units / 3;
+            setPlan(state, term, field, qint16(hours * 3));
+        }
+    }
+    state.objSeasonPlan->calculate();
     return state;
 }
 
