@@ -7,6 +7,7 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QSaveFile>
 
 namespace mirune {
@@ -40,6 +41,11 @@ void subSetUpSheetDevice(QPagedPaintDevice &device, PaperSize paper) {
                             kPrintableMarginMm);
     device.setPageLayout(
         QPageLayout(fncPageSize(paper), QPageLayout::Portrait, margins, QPageLayout::Millimeter));
+    // A printer draws the differences in their colours and keeps to the printable area.
+    if (auto *printer = dynamic_cast<QPrinter *>(&device)) {
+        printer->setColorMode(QPrinter::Color);
+        printer->setFullPage(false);
+    }
 }
 
 namespace {

@@ -24,8 +24,8 @@ QPageSize fncPageSize(PaperSize paper);
 // landscape) and the tallest (the weekly sheet, portrait) fit on A4.
 inline constexpr qreal kPrintableMarginMm = 5.0;
 
-// Puts the paper and the printable-area margins on a printer or PDF writer. The sheets keep
-// their positions on larger paper; nothing is scaled.
+// Puts the paper and the printable-area margins on a printer or PDF writer (a printer also
+// prints in colour). The sheets keep their positions on larger paper; nothing is scaled.
 void subSetUpSheetDevice(QPagedPaintDevice &device, PaperSize paper);
 
 // PDF resolution: a printer's, so that line widths in dots come out as on paper.

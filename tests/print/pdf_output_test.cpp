@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -82,6 +83,7 @@ class PdfOutputTest : public QObject {
     void allSheetsAsPages();
     void paperSizes_data();
     void paperSizes();
+    void printerDevice();
     void refusedWithoutSchoolYear();
     void unwritablePath();
     void paperNames_data();
@@ -220,6 +222,28 @@ void PdfOutputTest::paperSizes() {
     QCOMPARE(pages.size(), 1);
     QVERIFY(qAbs(pages[0].width - width) <= 1);
     QVERIFY(qAbs(pages[0].height - height) <= 1);
+}
+
+void PdfOutputTest::printerDevice() {
+    // The same surface on a printer (here one that prints to a file), as the print window uses
+    // it: the sheet's orientation reaches the printer before the page begins.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"printer.pdf"_s);
+    AppState state = smallState();
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        subSetUpSheetDevice(printer, PaperSize::A4);
+        QCOMPARE(printer.colorMode(), QPrinter::Color);
+        PainterSurface surface(printer);
+        QCOMPARE(subPrintOption(state, 2, surface), PrintOutcome::Printed);
+        QCOMPARE(surface.errorString(), QString());
+        QVERIFY(surface.isFinished());
+    }
+    const QList<PdfPage> pages = pdfPages(readAll(path));
+    QCOMPARE(pages.size(), 1);
+    QVERIFY(pages[0].width > pages[0].height);
 }
 
 void PdfOutputTest::refusedWithoutSchoolYear() {
