@@ -53,9 +53,15 @@ const QList<Command> &commandTable() {
          "  Reads the data file IN and writes it to OUT as Save does."_s},
         {u"print"_s, runPrint,
          u"mirune-cli print FILE --sheet SHEET -o OUT.pdf [--paper A4|B4|A3]\n"
-         "  Draws a printed sheet into a PDF file. SHEET is one of year, term1-chart,\n"
-         "  term1-total, term2-chart, term2-total, term3-chart, term3-total, week-a, week-b,\n"
-         "  or all (the nine sheets as nine pages). Paper defaults to A4."_s},
+         "  Draws printed sheets of the data file into a PDF file, as the print window prints\n"
+         "  them. SHEET is one of year, term1-chart, term1-total, term2-chart, term2-total,\n"
+         "  term3-chart, term3-total, week-a, week-b (the nine sheets in the print window's\n"
+         "  order), or all (the nine sheets as nine pages of one PDF, each in its own\n"
+         "  orientation). --paper A4 (default), B4 (JIS B4, 257 x 364 mm) or A3: the sheets\n"
+         "  keep their size and position on larger paper, nothing is scaled. Needs the IPA\n"
+         "  fonts (Debian package fonts-ipafont). A file without a school year is refused\n"
+         "  with \"印刷するデータがありません。\". OUT.pdf is replaced only when the whole\n"
+         "  document was written."_s},
     };
     return table;
 }
@@ -67,13 +73,22 @@ void printOverview(QTextStream &stream) {
     for (const Command &c : commandTable())
         stream << c.usage << u"\n\n"_s;
     stream << u"Messages go to stderr. Exit status: 0 success, 1 a file cannot be read or\n"
-             "written, 2 a usage error.\n"_s;
+              "written, 2 a usage error.\n"_s;
     stream.flush();
+}
+
+// Qt's note that the offscreen platform has no runtime folder says nothing about the command's
+// work; everything else Qt reports still reaches stderr.
+void quietMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text) {
+    if (type == QtWarningMsg && text.startsWith(u"QStandardPaths: "_s))
+        return;
+    err() << qFormatLogMessage(type, context, text) << Qt::endl;
 }
 
 } // namespace
 
 int main(int argc, char **argv) {
+    qInstallMessageHandler(quietMessageHandler);
     const bool printing = argc > 1 && qstrcmp(argv[1], "print") == 0;
     // Only printing needs fonts and a paint device; it never shows a window.
     if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
