@@ -4,6 +4,7 @@
 #include "model/school_day.h"
 #include "storage_test_support.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -127,6 +128,8 @@ class ReaderTest : public QObject {
     void fileThatCannotBeOpened();
     void writeReadWriteIsAFixedPoint_data();
     void writeReadWriteIsAFixedPoint();
+    void inputsFoundByFuzzing_data();
+    void inputsFoundByFuzzing();
 };
 
 void ReaderTest::roundTrip() {
@@ -535,6 +538,39 @@ void ReaderTest::writeReadWriteIsAFixedPoint() {
     const EncodeResult twice = encodeDataFile(second);
     QCOMPARE(twice.bytes, once.bytes);
     QCOMPARE(savedDifference(first, second), QString());
+}
+
+void ReaderTest::inputsFoundByFuzzing_data() {
+    QTest::addColumn<QString>("path");
+    const QDir dir(QStringLiteral(MIRUNE_STORAGE_TEST_DATA) + u"/fuzz"_s);
+    const QStringList files = dir.entryList(QDir::Files | QDir::NoDotAndDotDot);
+    QVERIFY(!files.isEmpty());
+    for (const QString &name : files)
+        QTest::newRow(qPrintable(name)) << dir.filePath(name);
+}
+
+// Each of these once broke a check of fuzz_data_file. Whatever the reader makes of them now, a
+// file it loads can be saved and read back to the same bytes, and a file it refuses leaves the
+// week and year data reset.
+void ReaderTest::inputsFoundByFuzzing() {
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    AppState state = startedState();
+    const LoadResult result = readBytes(file.readAll(), state);
+    if (result.ok()) {
+        const EncodeResult once = encodeDataFile(state);
+        QVERIFY2(once.error.isEmpty(), qPrintable(once.error));
+        AppState again = startedState();
+        QVERIFY(readBytes(once.bytes, again).ok());
+        QCOMPARE(encodeDataFile(again).bytes, once.bytes);
+    } else {
+        QVERIFY(!result.message.isEmpty());
+        if (result.status == LoadResult::Status::Failed) {
+            QVERIFY(result.line >= 2);
+            QCOMPARE(notFreshWeekAndYearData(state), QString());
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(ReaderTest)
