@@ -1,6 +1,7 @@
 #include "hour_fields.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace mirune {
 
@@ -90,28 +91,18 @@ bool isDerived(HourField field) {
     return subjectInfo(field).kind == SubjectKind::Derived;
 }
 
-std::optional<HourField> fieldForCode(QChar code) {
-    // The totals look a code up for every period of every day: a sorted table of the 17 codes.
-    struct CodeEntry {
-        char16_t code;
-        HourField field;
-    };
-    static const auto byCode = [] {
-        std::array<CodeEntry, 17> entries{};
-        int n = 0;
+const std::array<qint8, 0x10000> &fieldByCodeUnit() {
+    // One slot per code unit, so that a lookup is a single load. (A search of the sorted codes
+    // mispredicted a branch at nearly every step and took most of the time of a year's totals.)
+    static const auto table = [] {
+        auto codes = std::make_unique<std::array<qint8, 0x10000>>();
+        codes->fill(-1);
         for (const SubjectInfo &info : kTable)
             if (!info.code.isNull())
-                entries[n++] = {info.code.unicode(), info.field};
-        std::sort(entries.begin(), entries.end(),
-                  [](const CodeEntry &a, const CodeEntry &b) { return a.code < b.code; });
-        return entries;
+                (*codes)[info.code.unicode()] = qint8(info.field);
+        return codes;
     }();
-    const char16_t c = code.unicode();
-    const auto it = std::lower_bound(byCode.begin(), byCode.end(), c,
-                                     [](const CodeEntry &e, char16_t v) { return e.code < v; });
-    if (it == byCode.end() || it->code != c)
-        return std::nullopt;
-    return it->field;
+    return *table;
 }
 
 QStringView paletteOrder() {

@@ -67,9 +67,18 @@ const std::array<HourField, kHourFieldCount> &dataFileOrder();
 const std::array<HourField, 17> &baseFields();
 bool isDerived(HourField field);
 
+// For each UTF-16 code unit, the field (as int) its one-letter code counts into, -1 for none.
+const std::array<qint8, 0x10000> &fieldByCodeUnit();
+
 // The field a one-letter code counts into, or none for any other character (the ideographic
-// space included).
-std::optional<HourField> fieldForCode(QChar code);
+// space included). Inline: the totals look up every period of every day, and a call returning
+// the optional through memory cost more than the lookup itself.
+inline std::optional<HourField> fieldForCode(QChar code) {
+    const qint8 field = fieldByCodeUnit()[code.unicode()];
+    if (field < 0)
+        return std::nullopt;
+    return static_cast<HourField>(field);
+}
 
 // Fixed code orders: a code's position is its button or sheet index.
 QStringView paletteOrder();          // main window palette, 16 codes

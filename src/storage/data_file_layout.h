@@ -21,9 +21,4 @@ inline constexpr int kLinesPerDay = 6;
 // Text encoding of the file: the Japanese ANSI code page.
 inline constexpr const char *kCodec = "CP932";
 
-// The plain number form: a blank for the sign of a value of 0 or more (" 2004", "-3").
-QString plainNumber(int value);
-// The padded form of the hour fields: as the plain form with one blank after it (" 816 ").
-QString paddedNumber(int value);
-
 } // namespace mirune::data_file

@@ -10,38 +10,41 @@
 #include <QStringEncoder>
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 
 namespace mirune {
 
 using namespace Qt::StringLiterals;
 
-QString data_file::plainNumber(int value) {
-    return fncNumberText(value);
-}
-
-QString data_file::paddedNumber(int value) {
-    return fncNumberText(value) + u' ';
-}
-
 namespace {
 
 class LineWriter {
   public:
-    void text(const QString &value) {
-        if (firstBadLine == 0 && (value.contains(u'\r') || value.contains(u'\n')))
+    void text(QStringView value) {
+        if (firstBadLine == 0 && hasLineBreak(value))
             firstBadLine = lineCount + 1;
         out += value;
-        out += u"\r\n"_s;
-        ++lineCount;
+        endLine();
     }
-    void number(int value) { text(data_file::plainNumber(value)); }
-    void padded(int value) { text(data_file::paddedNumber(value)); }
-    void flag(Flag value) { text(fncBoolToText(value)); }
+    // Numbers are put straight into the text, the largest file has some 2000 of them: the plain
+    // form (" 2004", "-3") and the padded form of the hour fields, one blank after it (" 816 ").
+    void number(int value) {
+        appendNumber(value);
+        endLine();
+    }
+    void padded(int value) {
+        appendNumber(value);
+        out += u' ';
+        endLine();
+    }
+    void flag(Flag value) { text(isTrue(value) ? u"True" : u"False"); }
     // A date is its month and day; the year follows from the school year when read back.
     void date(const QDate &value) {
-        const QDate d = value.isValid() ? value : zeroDate();
-        number(d.month());
-        number(d.day());
+        int month = 0;
+        int day = 0;
+        (value.isValid() ? value : zeroDate()).getDate(nullptr, &month, &day);
+        number(month);
+        number(day);
     }
     void plan(const HourTotalsRecord &record) {
         for (HourField f : dataFileOrder())
@@ -60,6 +63,30 @@ class LineWriter {
     QString out;
     int lineCount = 0;
     int firstBadLine = 0; // a value with a line break would shift every later line
+
+  private:
+    static bool hasLineBreak(QStringView value) {
+        for (QChar c : value)
+            if (c == u'\r' || c == u'\n')
+                return true;
+        return false;
+    }
+    // The plain number form: a blank in the place of the sign of a value of 0 or more.
+    void appendNumber(int value) {
+        char16_t digits[12];
+        char16_t *p = std::end(digits);
+        unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
+        do {
+            *--p = char16_t(u'0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude != 0);
+        *--p = value < 0 ? u'-' : u' ';
+        out += QStringView(p, std::end(digits));
+    }
+    void endLine() {
+        out += u"\r\n";
+        ++lineCount;
+    }
 };
 
 } // namespace
