@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QList>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 namespace mirune {
 
@@ -186,6 +187,19 @@ LoadResult failed(int line, const QString &reason) {
 
 LoadResult readDataFile(QIODevice &device, AppState &state) {
     state.boolDaySelected = 0;
+    const auto notADataFile = [] {
+        LoadResult result;
+        result.status = LoadResult::Status::NotADataFile;
+        result.message = file_messages::notADataFile();
+        return result;
+    };
+
+    // A file that does not even begin with the header's bytes is refused before it is read: it
+    // may be any file of any size.
+    static const QByteArray headerBytes =
+        QStringEncoder(data_file::kCodec).encode(data_file::headerLine());
+    if (!device.peek(headerBytes.size()).startsWith(headerBytes))
+        return notADataFile();
 
     const QByteArray bytes = device.readAll();
     const QList<QByteArrayView> lines = splitLines(bytes);
@@ -194,12 +208,8 @@ LoadResult readDataFile(QIODevice &device, AppState &state) {
 
     // Line 1 must be the header exactly; an empty file has none.
     if (lines.isEmpty() || decoder.decode(lines.first()) != data_file::headerLine() ||
-        decoder.hasError()) {
-        LoadResult result;
-        result.status = LoadResult::Status::NotADataFile;
-        result.message = file_messages::notADataFile();
-        return result;
-    }
+        decoder.hasError())
+        return notADataFile();
 
     // Read into a copy whose week and year data are fresh, so that a failure part way leaves
     // nothing half replaced; the working state (file name, selections) comes along unchanged.

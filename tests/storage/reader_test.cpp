@@ -124,6 +124,7 @@ class ReaderTest : public QObject {
     void notADataFile_data();
     void notADataFile();
     void notADataFileThroughLoadEmptiesTheFileName();
+    void fileWithoutHeaderIsNotReadThrough();
     void loadedFileKeepsItsName();
     void fileThatCannotBeOpened();
     void writeReadWriteIsAFixedPoint_data();
@@ -460,6 +461,17 @@ void ReaderTest::notADataFileThroughLoadEmptiesTheFileName() {
     QCOMPARE(result.status, LoadResult::Status::NotADataFile);
     QVERIFY(state.strFileName.isEmpty());
     QCOMPARE(writtenLines(state), linesBefore);
+}
+
+void ReaderTest::fileWithoutHeaderIsNotReadThrough() {
+    // Anything may be chosen in the open dialog: a large file that does not begin with the
+    // header is refused without being read into memory.
+    QByteArray large(64 * 1024 * 1024, 'x');
+    QBuffer buffer(&large);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    AppState state = startedState();
+    QCOMPARE(readDataFile(buffer, state).status, LoadResult::Status::NotADataFile);
+    QCOMPARE(buffer.pos(), 0);
 }
 
 void ReaderTest::loadedFileKeepsItsName() {
