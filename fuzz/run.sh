@@ -15,6 +15,8 @@ runs=${1:-1000000}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
 
+bash "$root/scripts/setup.sh" fuzz
+
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIRUNE_FUZZ=ON -DMIRUNE_TESTS=OFF -DMIRUNE_BENCH=OFF
 ninja -C "$build" -j2 fuzz_data_file fuzz_make_corpus

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, testing and running ミルネ2002 need on Debian 12. Safe to run again:
 # it does nothing when everything is there already.
+#   setup.sh          what the build, the tests and the program need
+#   setup.sh fuzz     also clang and its sanitizer and libFuzzer runtimes
 set -euo pipefail
 
 packages=(
@@ -10,6 +12,9 @@ packages=(
   fonts-ipafont fontconfig
   poppler-utils
 )
+if [[ ${1:-} == fuzz ]]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
