@@ -214,4 +214,24 @@ QString fncSchoolDaysText(int count) {
     return u"授業日数　"_s + fncNumberText(count) + u"日"_s;
 }
 
+void printWeekdayHeadings(PageSurface &s, const DayCellLayout &cells,
+                          const WeekdayHeadingLayout &layout) {
+    static constexpr QStringView weekdayNames = u"月火水木金";
+    static constexpr QStringView subColumnLabels = u"日０ⅠⅡⅢⅣⅤⅥⅦ";
+    for (int w = 0; w < 5; ++w) {
+        s.printAt(layout.nameX[w], layout.nameY, weekdayNames.mid(w, 1).toString());
+        vline(s, cells.left + cells.blockWidth * (w + 1), layout.top, layout.bottom);
+    }
+    hline(s, cells.left, layout.right, layout.labelTop);
+
+    if (layout.labelFontSize != 0)
+        s.setFontSize(layout.labelFontSize);
+    s.setLineWidth(1);
+    for (int j = 0; j < 45; ++j) {
+        const int x = cells.left + cells.subWidth * j;
+        s.printAt(x, layout.labelY, subColumnLabels.mid(j % 9, 1).toString());
+        vline(s, x + cells.subWidth, layout.labelTop, layout.bottom);
+    }
+}
+
 } // namespace mirune

@@ -94,6 +94,32 @@ struct DayCellLayout {
     int fontSize;
 };
 
+// Straight lines by their direction, as the sheet layouts give them.
+inline void vline(PageSurface &s, int x, int top, int bottom) {
+    s.drawLine(x, top, x, bottom);
+}
+inline void hline(PageSurface &s, int left, int right, int y) {
+    s.drawLine(left, y, right, y);
+}
+
+// Where the year and term timetables head their day columns: the weekday names over the five
+// blocks, a line under them, and the nine sub-column labels ("日", "０" to "Ⅶ") below it.
+struct WeekdayHeadingLayout {
+    std::array<int, 5> nameX;
+    int top;           // top of the weekday names' row: the block edges start here
+    int nameY;         // y of the weekday names
+    int labelTop;      // the line under the names; the sub-column lines start here
+    int labelY;        // y of the sub-column labels
+    int bottom;        // bottom of the heading
+    int right;         // right end of the line under the names
+    int labelFontSize; // 0 keeps the font size in force
+};
+
+// Draws the weekday heading in the current line width, then the sub-column labels and their
+// lines in width 1.
+void printWeekdayHeadings(PageSurface &surface, const DayCellLayout &cells,
+                          const WeekdayHeadingLayout &layout);
+
 // Draws the five day cells of the row whose Monday is `monday` and returns the number of its
 // school days. A date outside the term is crossed out; a holiday shows "☆" in every period.
 int drawDayCells(PageSurface &surface, const AppState &state, const RegisteredDays &days,

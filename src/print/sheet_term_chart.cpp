@@ -25,16 +25,7 @@ constexpr int kDaysColumnRight = 1152;
 constexpr MonthColumnLayout kMonthColumn{kLeft, kMonthColumnRight, 396, 12, kRowHeight, 0, 36};
 constexpr DayCellLayout kDayCells{kDaysColumnRight, 2916, 324, 36, kRowHeight, 10};
 
-constexpr QStringView kWeekdayNames = u"月火水木金";
 constexpr std::array<int, 5> kWeekdayNameX = {2584, 5500, 8416, 11332, 14248};
-constexpr QStringView kSubColumnLabels = u"日０ⅠⅡⅢⅣⅤⅥⅦ";
-
-void vline(PageSurface &s, int x, int top, int bottom) {
-    s.drawLine(x, top, x, bottom);
-}
-void hline(PageSurface &s, int left, int right, int y) {
-    s.drawLine(left, y, right, y);
-}
 
 void printHeader(const AppState &state, PageSurface &s, int intSeason) {
     s.setLineWidth(4);
@@ -53,18 +44,8 @@ void printHeader(const AppState &state, PageSurface &s, int intSeason) {
     s.printAt(792, 2196, u"日"_s);
     s.printAt(792, 2502, u"数"_s);
     vline(s, kDaysColumnRight, 2160, kHeaderBottom);
-    for (int w = 0; w < 5; ++w) {
-        s.printAt(kWeekdayNameX[w], 2178, kWeekdayNames.mid(w, 1).toString());
-        vline(s, kDaysColumnRight + kDayCells.blockWidth * (w + 1), 2160, kHeaderBottom);
-    }
-    hline(s, kDaysColumnRight, kRight, 2466);
-
-    s.setLineWidth(1);
-    for (int j = 0; j < 45; ++j) {
-        const int x = kDaysColumnRight + kDayCells.subWidth * j;
-        s.printAt(x, 2484, kSubColumnLabels.mid(j % 9, 1).toString());
-        vline(s, x + kDayCells.subWidth, 2466, kHeaderBottom);
-    }
+    printWeekdayHeadings(s, kDayCells,
+                         {kWeekdayNameX, 2160, 2178, 2466, 2484, kHeaderBottom, kRight, 0});
     hline(s, kLeft, kRight, kHeaderBottom);
 }
 

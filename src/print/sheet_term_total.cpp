@@ -78,13 +78,6 @@ constexpr std::array<HeadingColumn, 22> kHeadings = {{
     {13342, u"総時数", {1406, 2052, 2698}},
 }};
 
-void vline(PageSurface &s, int x, int top, int bottom) {
-    s.drawLine(x, top, x, bottom);
-}
-void hline(PageSurface &s, int left, int right, int y) {
-    s.drawLine(left, y, right, y);
-}
-
 void printHeader(const AppState &state, PageSurface &s, int intSeason) {
     s.setLineWidth(4);
     hline(s, kLeft, kRight, kTop);

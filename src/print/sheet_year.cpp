@@ -84,16 +84,7 @@ constexpr std::array<HeadingColumn, 22> kHeadings = {{
     {15375, u"総時数", {540, 880, 1220}},
 }};
 
-constexpr QStringView kWeekdayNames = u"月火水木金";
 constexpr std::array<int, 5> kWeekdayNameX = {1780, 3400, 5020, 6640, 8260};
-constexpr QStringView kSubColumnLabels = u"日０ⅠⅡⅢⅣⅤⅥⅦ";
-
-void vline(PageSurface &s, int x, int top, int bottom) {
-    s.drawLine(x, top, x, bottom);
-}
-void hline(PageSurface &s, int left, int right, int y) {
-    s.drawLine(left, y, right, y);
-}
 
 void printHeader(const AppState &state, PageSurface &s) {
     s.setLineWidth(4);
@@ -135,19 +126,8 @@ void printHeader(const AppState &state, PageSurface &s) {
     s.printAt(740, 1220, u"日"_s);
     s.printAt(740, 1390, u"数"_s);
     vline(s, kDaysColumnRight, 1200, kHeaderBottom);
-    for (int w = 0; w < 5; ++w) {
-        s.printAt(kWeekdayNameX[w], 1210, kWeekdayNames.mid(w, 1).toString());
-        vline(s, kDaysColumnRight + kDayCells.blockWidth * (w + 1), 1200, kHeaderBottom);
-    }
-    hline(s, kDaysColumnRight, kTimetableRight, 1370);
-
-    s.setFontSize(7);
-    s.setLineWidth(1);
-    for (int j = 0; j < 45; ++j) {
-        const int x = kDaysColumnRight + kDayCells.subWidth * j;
-        s.printAt(x, 1380, kSubColumnLabels.mid(j % 9, 1).toString());
-        vline(s, x + kDayCells.subWidth, 1370, kHeaderBottom);
-    }
+    printWeekdayHeadings(
+        s, kDayCells, {kWeekdayNameX, 1200, 1210, 1370, 1380, kHeaderBottom, kTimetableRight, 7});
     hline(s, kLeft, kRight, kHeaderBottom);
 }
 
