@@ -98,7 +98,7 @@ int main(int argc, char **argv) {
                 withLine(smallFile, 1, "\x83\x67\x83\x8f\x83\x89 "));
     ok &= write(dir, u"broken_header_only.zr2"_s, "\x83\x67\x83\x8f\x83\x89\r\n");
     ok &= write(dir, u"broken_february_30.zr2"_s, withLine(withLine(smallFile, 6, " 2"), 7, " 30"));
-    ok &= write(dir, u"broken_special_count_201.zr2"_s, withLine(smallFile, 32, " 201"));
+    ok &= write(dir, u"broken_holiday_count_201.zr2"_s, withLine(smallFile, 32, " 201"));
     ok &= write(dir, u"broken_number_too_large.zr2"_s, withLine(smallFile, 63, " 32768 "));
     ok &= write(dir, u"broken_not_cp932.zr2"_s, withLine(smallFile, 5, "\x85\x40"));
     ok &= write(dir, u"broken_ends_in_day.zr2"_s, joinLines(lines.mid(0, 171)));

@@ -119,9 +119,9 @@ void BrokenFileTest::brokenFixture_data() {
     row("year_out_of_range.zr2", 2, reason::number);
     row("grade_out_of_range.zr2", 3, reason::number);
     row("hour_field_out_of_range.zr2", 40, reason::number);
-    row("special_count_201.zr2", 32, reason::specialCount);
-    row("special_count_negative.zr2", 32, reason::specialCount);
-    row("special_count_past_end.zr2", 35, reason::date);
+    row("holiday_count_201.zr2", 32, reason::specialCount);
+    row("holiday_count_negative.zr2", 32, reason::specialCount);
+    row("holiday_count_past_end.zr2", 35, reason::date);
     row("teacher_not_cp932.zr2", 5, reason::codePage);
     row("comment_lead_byte_at_end.zr2", 145, reason::codePage);
     row("subjects_bad_trail_byte.zr2", 143, reason::codePage);
