@@ -234,4 +234,13 @@ void printWeekdayHeadings(PageSurface &s, const DayCellLayout &cells,
     }
 }
 
+void drawDayCellLines(PageSurface &s, const DayCellLayout &cells, int top, int bottom) {
+    for (int w = 1; w <= 5; ++w) {
+        for (int j = 1; j <= 9; ++j) {
+            s.setLineWidth(j == 9 ? 2 : 1);
+            vline(s, cells.left + cells.subWidth * (9 * (w - 1) + j), top, bottom);
+        }
+    }
+}
+
 } // namespace mirune

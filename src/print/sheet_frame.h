@@ -125,6 +125,10 @@ void printWeekdayHeadings(PageSurface &surface, const DayCellLayout &cells,
 int drawDayCells(PageSurface &surface, const AppState &state, const RegisteredDays &days,
                  const TermSpan &term, const DayCellLayout &layout, const QDate &monday, int y);
 
+// The vertical lines between the sub-columns of the five weekday blocks, from `top` to
+// `bottom`: each block's right edge in width 2, the others in width 1.
+void drawDayCellLines(PageSurface &surface, const DayCellLayout &cells, int top, int bottom);
+
 // The school days Monday to Friday of the row whose Monday is `monday`, inside the term.
 int countSchoolDays(const AppState &state, const TermSpan &term, const QDate &monday);
 

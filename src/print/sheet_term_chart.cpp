@@ -78,12 +78,7 @@ void subPrintSeasonTimeChart(AppState &state, PageSurface &s, int intSeason) {
     hline(s, kLeft, kRight, bottom);
     vline(s, kMonthColumnRight, top, bottom);
     vline(s, kDaysColumnRight, top, bottom);
-    for (int w = 1; w <= 5; ++w) {
-        for (int j = 1; j <= 9; ++j) {
-            s.setLineWidth(j == 9 ? 2 : 1);
-            vline(s, kDaysColumnRight + kDayCells.subWidth * (9 * (w - 1) + j), top, bottom);
-        }
-    }
+    drawDayCellLines(s, kDayCells, top, bottom);
     s.setLineWidth(4);
     hline(s, kLeft, kRight, bottom);
     vline(s, kLeft, kTop, bottom);

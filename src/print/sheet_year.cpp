@@ -178,12 +178,7 @@ int printTerm(AppState &state, PageSurface &s, const RegisteredDays &days, const
     vline(s, kTermColumnRight, top, bottom + kBlockHeight);
     vline(s, kMonthColumnRight, top, bottom);
     vline(s, kDaysColumnRight, top, bottom);
-    for (int w = 1; w <= 5; ++w) {
-        for (int j = 1; j <= 9; ++j) {
-            s.setLineWidth(j == 9 ? 2 : 1);
-            vline(s, kDaysColumnRight + kDayCells.subWidth * (9 * (w - 1) + j), top, bottom);
-        }
-    }
+    drawDayCellLines(s, kDayCells, top, bottom);
     s.setLineWidth(2);
     vline(s, kBlockCaptionLeft, bottom, bottom + kBlockHeight);
     vline(s, kTimetableRight, top, bottom + kBlockHeight);
