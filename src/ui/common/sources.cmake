@@ -1,0 +1,17 @@
+# What the windows share.
+list(APPEND mirune_ui_sources
+  common/control_array.h
+  common/dialogs.h
+  common/month_row.cpp
+  common/month_row.h
+  common/qt_dialogs.cpp
+  common/qt_dialogs.h
+  common/state_events.h
+  common/subject_button.cpp
+  common/subject_button.h
+  common/subject_icons.cpp
+  common/subject_icons.h
+  common/ui_context.h
+  common/windows.cpp
+  common/windows.h
+)

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QChar>
+#include <QColor>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+namespace mirune::ui {
+
+// The subjects' icons: a rounded square in the subject's own colour with the subject's first
+// character. Drawn by the program once per subject and size, and shared by every window: the
+// palettes, the lesson cells and the pointer that shows the selected subject.
+
+// The colour of a subject's icon, by its one-letter code. Colours are spread evenly around the
+// colour wheel over the subject table, so a subject added to the table gets one of its own.
+QColor subjectColour(QChar code);
+
+// The icon of a subject by its one-letter code; a null icon for a character that is no subject.
+QIcon subjectIcon(QChar code);
+
+// The same, by the subject's full name ("国語"); a null icon for an empty or unknown name.
+QIcon subjectIconForName(const QString &fullName);
+
+// The picture for the mouse pointer that shows the selected subject: 32 × 32 pixels, the size
+// every platform supports for a pointer.
+QPixmap subjectPointerPixmap(QChar code);
+
+} // namespace mirune::ui

@@ -1,0 +1,144 @@
+// What the windows share: the scripted dialogs, control arrays, subject icons and buttons, the
+// month row and the window registry.
+#include "model/hour_fields.h"
+#include "support/ui_test_support.h"
+#include "ui/common/control_array.h"
+#include "ui/common/month_row.h"
+#include "ui/common/subject_button.h"
+#include "ui/common/subject_icons.h"
+
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextCharFormat>
+#include <set>
+
+using namespace mirune;
+using namespace mirune::ui;
+using namespace mirune::ui::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A window kind for the registry tests.
+class Page : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Page(UiContext &) {}
+};
+class OtherPage : public QWidget {
+    Q_OBJECT
+  public:
+    explicit OtherPage(UiContext &) {}
+};
+
+} // namespace
+
+class CommonTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { initUiTestCase(); }
+
+    void scriptedDialogsAnswerInOrder() {
+        ScriptedDialogs dialogs;
+        dialogs.expectMessage(u"保存"_s, Dialogs::Answer::No).expectSaveFile(u"/tmp/x.zr2"_s);
+        QCOMPARE(dialogs.message(nullptr, MessageKind::YesNoCancel, u"ミルネ2002"_s,
+                                 u"保存しますか？"_s),
+                 Dialogs::Answer::No);
+        QCOMPARE(dialogs.saveFileName(nullptr, u"ファイル名を付けて保存"_s, dataFileFilter()),
+                 u"/tmp/x.zr2"_s);
+        QVERIFY(dialogs.verify().isEmpty());
+    }
+
+    void scriptedDialogsRefuseTheUnexpected() {
+        ScriptedDialogs dialogs;
+        dialogs.expectOpenFile(u"/tmp/a.zr2"_s);
+        // A question nobody expected is refused with Cancel and reported, and the open dialog
+        // that was expected is then reported as never asked.
+        QCOMPARE(dialogs.message(nullptr, MessageKind::YesNoCancel, u"t"_s, u"q"_s),
+                 Dialogs::Answer::Cancel);
+        const QString problems = dialogs.verify();
+        QVERIFY(problems.contains(u"unexpected message"_s));
+        QVERIFY(problems.contains(u"never came"_s));
+    }
+
+    void controlArrayNamesCarryTheIndex() {
+        QWidget parent;
+        const auto labels = makeControlArray<QLabel, 40>(&parent, u"labWeekCredit"_s);
+        QCOMPARE(labels[0]->objectName(), u"labWeekCredit_0"_s);
+        QCOMPARE(labels[39]->objectName(), u"labWeekCredit_39"_s);
+        QCOMPARE(parent.findChild<QLabel *>(u"labWeekCredit_17"_s), labels[17]);
+    }
+
+    void everySubjectHasAnIconOfItsOwnColour() {
+        std::set<QRgb> colours;
+        int subjects = 0;
+        for (const SubjectInfo &info : subjectTable()) {
+            if (info.code.isNull()) {
+                QVERIFY(subjectIconForName(QString()).isNull());
+                continue;
+            }
+            ++subjects;
+            QVERIFY(!subjectIcon(info.code).isNull());
+            QVERIFY(!subjectIconForName(info.fullName.toString()).isNull());
+            QCOMPARE(subjectPointerPixmap(info.code).size(), QSize(32, 32));
+            colours.insert(subjectColour(info.code).rgb());
+        }
+        QCOMPARE(static_cast<int>(colours.size()), subjects);
+        QVERIFY(subjectIcon(QChar(0x3000)).isNull());
+    }
+
+    void subjectButtonKeepsPictureCaptionAndNameTogether() {
+        SubjectButton button;
+        button.setAccessiblePrefix(u"月曜 3時限"_s);
+        QSignalSpy changed(&button, &SubjectButton::subjectChanged);
+        button.setSubject(u"国語"_s);
+        QCOMPARE(button.text(), u"国語"_s);
+        QVERIFY(!button.icon().isNull());
+        QCOMPARE(button.accessibleName(), u"月曜 3時限 国語"_s);
+        button.setSubject(QString());
+        QVERIFY(button.icon().isNull());
+        QCOMPARE(button.accessibleName(), u"月曜 3時限 空き"_s);
+        QCOMPARE(changed.count(), 2);
+    }
+
+    void monthRowShowsEachMonthAndReportsClicks() {
+        MonthRow row(QDate(2026, 4, 1), QDate(2026, 7, 31));
+        row.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&row));
+        QCOMPARE(row.calendars().size(), std::size_t(4));
+        QCOMPARE(row.calendars()[3]->accessibleName(), u"2026年7月"_s);
+        QCOMPARE(row.calendarFor(QDate(2026, 5, 20)), row.calendars()[1]);
+        QVERIFY(!row.calendarFor(QDate(2026, 8, 1)));
+
+        QSignalSpy clicked(&row, &MonthRow::dateClicked);
+        QVERIFY(clickDate(row.calendarFor(QDate(2026, 5, 20)), QDate(2026, 5, 20)));
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.at(0).at(0).toDate(), QDate(2026, 5, 20));
+        QCOMPARE(row.selectedDate(), QDate(2026, 5, 20));
+
+        row.setDayFormat(QDate(2026, 4, 29), false, u"昭和の日"_s);
+        QCOMPARE(row.calendars()[0]->dateTextFormat(QDate(2026, 4, 29)).toolTip(), u"昭和の日"_s);
+        row.setDayFormat(QDate(2026, 4, 30), true);
+        QCOMPARE(row.calendars()[0]->dateTextFormat(QDate(2026, 4, 30)).fontWeight(),
+                 int(QFont::Bold));
+        row.clearDayFormats();
+        QVERIFY(row.calendars()[0]->dateTextFormat().isEmpty());
+    }
+
+    void windowsOpenEachKindOnceAndReplace() {
+        UiHarness h;
+        Page *page = h.windows.open<Page>();
+        QCOMPARE(h.windows.open<Page>(), page);
+        QPointer<Page> watched(page);
+        OtherPage *other = h.windows.replace<OtherPage>(page);
+        QVERIFY(other->isVisible());
+        QTRY_VERIFY(watched.isNull());
+        QVERIFY(!h.windows.find<Page>());
+        QCOMPARE(h.windows.find<OtherPage>(), other);
+    }
+};
+
+QTEST_MAIN(CommonTest)
+#include "common_test.moc"
