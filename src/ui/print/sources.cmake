@@ -1,0 +1,4 @@
+list(APPEND mirune_ui_sources
+  print/frm_print.cpp
+  print/frm_print.h
+)
