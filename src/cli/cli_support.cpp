@@ -2,34 +2,104 @@
 
 #include "storage/data_file.h"
 
-#include <cstdio>
+#include <QFile>
+#include <cerrno>
+#include <cstring>
 
 namespace mirune::cli {
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QByteArray &outBytes() {
+    static QByteArray bytes;
+    return bytes;
+}
+
+QByteArray &errBytes() {
+    static QByteArray bytes;
+    return bytes;
+}
+
+// Writes bytes to an open file descriptor in full; the system's error number when it could not,
+// 0 when all was written.
+int writeAll(int descriptor, const QByteArray &bytes) {
+    if (bytes.isEmpty())
+        return 0;
+    QFile file;
+    // Unbuffered: the count write() returns is what reached the descriptor.
+    if (!file.open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                   QFileDevice::DontCloseHandle))
+        return EBADF;
+    errno = 0;
+    if (file.write(bytes) == bytes.size())
+        return 0;
+    return errno != 0 ? errno : EIO;
+}
+
+void qtMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text) {
+    if (type != QtCriticalMsg && type != QtFatalMsg)
+        return;
+    err() << qFormatLogMessage(type, context, text) << Qt::endl;
+    if (type == QtFatalMsg)
+        finishOutput(u"mirune-cli"_s, kExitFileError);
+}
+
+} // namespace
+
 QTextStream &out() {
-    static QTextStream stream(stdout);
+    static QTextStream stream(&outBytes(), QIODevice::WriteOnly);
     return stream;
 }
 
 QTextStream &err() {
-    static QTextStream stream(stderr);
+    static QTextStream stream(&errBytes(), QIODevice::WriteOnly);
     return stream;
 }
 
+int finishOutput(const QString &command, int exitCode) {
+    out().flush();
+    if (const int errorNumber = writeAll(1, outBytes()); errorNumber != 0) {
+        err() << u"%1: 標準出力に書き込めませんでした（エラー %2：%3）。"_s.arg(command)
+                     .arg(errorNumber)
+                     .arg(QString::fromLocal8Bit(std::strerror(errorNumber)))
+              << u'\n';
+        if (exitCode == kExitOk)
+            exitCode = kExitFileError;
+    }
+    outBytes().clear();
+    err().flush();
+    if (writeAll(2, errBytes()) != 0 && exitCode == kExitOk)
+        exitCode = kExitFileError;
+    errBytes().clear();
+    return exitCode;
+}
+
+void installMessageHandler() {
+    qInstallMessageHandler(qtMessageHandler);
+}
+
 int usageError(const QString &command, const QString &message) {
-    err() << u"mirune-cli "_s << command << u": "_s << message << Qt::endl
-          << u"Try 'mirune-cli "_s << command << u" --help'."_s << Qt::endl;
+    err() << u"mirune-cli "_s << command << u": "_s << message << u'\n'
+          << u"使い方は「mirune-cli "_s << command << u" --help」で表示されます。"_s << u'\n';
     return kExitUsage;
 }
 
-bool loadState(const QString &path, AppState &state) {
+int fileError(const QString &command, const QString &message) {
+    err() << u"mirune-cli "_s << command << u": "_s << message << u'\n';
+    return kExitFileError;
+}
+
+bool loadState(const QString &command, const QString &path, AppState &state) {
     subInitApp(state);
     state.strFileName = path;
     const LoadResult result = subLoadFile(state);
     if (!result.ok()) {
-        err() << u"mirune-cli: "_s << path << u": "_s << result.message << Qt::endl;
+        // A file that cannot be opened is named in the message; the others name the line only.
+        fileError(command, result.status == LoadResult::Status::CannotOpen
+                               ? result.message
+                               : u"%1: %2"_s.arg(path, result.message));
         return false;
     }
     return true;
@@ -59,13 +129,13 @@ ParsedArgs parseArgs(const QStringList &args, const QStringList &valueOptions,
             } else if (i + 1 < args.size()) {
                 parsed.values.insert(name, args[++i]);
             } else {
-                parsed.error = u"option --%1 needs a value"_s.arg(name);
+                parsed.error = u"オプション --%1 には値が必要です。"_s.arg(name);
                 return parsed;
             }
         } else if (flagOptions.contains(name) && eq < 0) {
             parsed.flags.insert(name);
         } else {
-            parsed.error = u"unknown option %1"_s.arg(arg);
+            parsed.error = u"%1 というオプションはありません。"_s.arg(arg);
             return parsed;
         }
     }

@@ -15,15 +15,29 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFileError = 1; // a file cannot be read or written
 inline constexpr int kExitUsage = 2;     // the command line is wrong
 
-QTextStream &out(); // standard output, UTF-8
-QTextStream &err(); // standard error, UTF-8: every message goes here
+// Standard output and standard error, UTF-8. What a command writes is held until
+// finishOutput(), which writes it out and checks that all of it got there.
+QTextStream &out();
+QTextStream &err(); // every message goes here
+
+// Writes what out() and err() hold to standard output and standard error. When standard output
+// could not be written completely, one line on standard error says so, and a command that had
+// succeeded exits with kExitFileError; so does one whose messages could not be written.
+int finishOutput(const QString &command, int exitCode);
+
+// Qt's own warnings are notes for developers, not messages of the command: only critical and
+// fatal ones reach standard error.
+void installMessageHandler();
 
 // Reports a usage error for a command (with a pointer to --help) and returns kExitUsage.
 int usageError(const QString &command, const QString &message);
 
+// Reports a failure of a command, "mirune-cli COMMAND: MESSAGE", and returns kExitFileError.
+int fileError(const QString &command, const QString &message);
+
 // Starts a fresh state and loads the data file at `path` into it. On failure the reader's
 // message (with the line number) is reported on stderr and false returned.
-bool loadState(const QString &path, AppState &state);
+bool loadState(const QString &command, const QString &path, AppState &state);
 
 // `--name value` or `--name=value` for the value options (`-x value` for a one-letter one), bare
 // `--name` for the flags; everything else is positional. An unknown option or a missing value is a

@@ -12,10 +12,10 @@ int runInfo(const QStringList &args) {
     if (!parsed.error.isEmpty())
         return usageError(command, parsed.error);
     if (parsed.positional.size() != 1)
-        return usageError(command, u"expected exactly one FILE"_s);
+        return usageError(command, u"データファイル（FILE）を一つ指定してください。"_s);
 
     AppState state;
-    if (!loadState(parsed.positional.first(), state))
+    if (!loadState(command, parsed.positional.first(), state))
         return kExitFileError;
 
     int registered = 0;
@@ -23,10 +23,9 @@ int runInfo(const QStringList &args) {
     for (const ZuriDayTime *d = state.objFirstDay->objNextDay.get(); d; d = d->objNextDay.get())
         ++(d->isValidRecord() ? registered : withdrawn);
 
-    out() << fncClassLine(state) << Qt::endl
-          << u"special holidays: "_s << state.intSpecialCount << Qt::endl
-          << u"registered days: "_s << registered << Qt::endl
-          << u"withdrawn days: "_s << withdrawn << Qt::endl;
+    out() << fncClassLine(state) << u'\n' << u"special holidays: "_s << state.intSpecialCount
+          << u'\n' << u"registered days: "_s << registered << u'\n' << u"withdrawn days: "_s
+          << withdrawn << u'\n';
     return kExitOk;
 }
 

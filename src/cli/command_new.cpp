@@ -26,28 +26,28 @@ int runNew(const QStringList &args) {
     if (!parsed.error.isEmpty())
         return usageError(command, parsed.error);
     if (parsed.positional.size() != 1)
-        return usageError(command, u"expected exactly one FILE"_s);
+        return usageError(command, u"作るデータファイル（FILE）を一つ指定してください。"_s);
     if (!parsed.values.contains(u"year"_s))
-        return usageError(command, u"--year is required"_s);
+        return usageError(command, u"--year で年度を指定してください。"_s);
 
     bool ok = false;
     const int year = parsed.value(u"year"_s).toInt(&ok);
     if (!ok || year < 1900 || year > 9998)
-        return usageError(command, u"--year must be a school year from 1900 to 9998"_s);
+        return usageError(command, u"--year には 1900～9998 の年度を指定してください。"_s);
     const QString gradeText = parsed.value(u"grade"_s);
     if (parsed.has(u"grade"_s) && !fncParseGrade(gradeText))
-        return usageError(command, u"--grade must be a whole number from 1 to 6"_s);
+        return usageError(command, u"--grade には 1～6 の整数を指定してください。"_s);
     const QString classText = parsed.value(u"class"_s);
     const QString teacher = parsed.value(u"teacher"_s);
     if (hasLineBreak(classText) || hasLineBreak(teacher))
-        return usageError(command, u"--class and --teacher must be single lines"_s);
+        return usageError(command, u"--class と --teacher には改行を含めないでください。"_s);
 
     const QString path = parsed.positional.first();
-    if (QFileInfo::exists(path) && !parsed.flags.contains(u"force"_s)) {
-        err() << u"mirune-cli new: "_s << path << u" exists already; use --force to replace it"_s
-              << Qt::endl;
-        return kExitFileError;
-    }
+    if (QFileInfo::exists(path) && !parsed.flags.contains(u"force"_s))
+        return fileError(
+            command,
+            u"ファイル「%1」はすでにあります。置き換えるには --force を指定してください。"_s.arg(
+                path));
 
     AppState state;
     subInitApp(state);
@@ -55,10 +55,8 @@ int runNew(const QStringList &args) {
     subGetHoliday(state, VacationDays{});
     state.strFileName = path;
     const SaveResult saved = subSaveFile(state);
-    if (!saved.ok()) {
-        err() << u"mirune-cli new: "_s << saved.message << Qt::endl;
-        return kExitFileError;
-    }
+    if (!saved.ok())
+        return fileError(command, saved.message);
     return kExitOk;
 }
 

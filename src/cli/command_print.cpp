@@ -2,7 +2,10 @@
 #include "commands.h"
 #include "print/pdf_output.h"
 #include "print/print_dispatch.h"
+#include "storage/file_kind.h"
+#include "storage/file_messages.h"
 
+#include <QFile>
 #include <QGuiApplication>
 
 namespace mirune::cli {
@@ -20,20 +23,43 @@ QStringList sheetNames() {
     return names;
 }
 
+bool startsLikePdf(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
+}
+
+// Why the PDF must not go to `output`, or empty text when it may. The output never replaces the
+// data file it is drawn from, nor, unless forced, any other file that is not a PDF.
+QString outputProblem(const QString &input, const QString &output, bool force) {
+    if (isSameFile(input, output))
+        return u"出力先「%1」は読み込むデータファイルと同じファイルです。"
+               "データファイルを PDF で置き換えることはしません。"_s.arg(output);
+    const FileKind kind = fileKind(output);
+    if (kind == FileKind::Missing || kind == FileKind::Directory)
+        return QString(); // a new file, or a failure that the writing names
+    if (kind != FileKind::Regular)
+        return file_messages::saveTargetNotRegular(output, file_messages::kindName(kind));
+    if (!force && !startsLikePdf(output))
+        return u"出力先「%1」は PDF ではないファイルです。置き換えるには --force を指定してください。"_s
+            .arg(output);
+    return QString();
+}
+
 } // namespace
 
 int runPrint(const QStringList &args) {
     const QString command = u"print"_s;
-    const ParsedArgs parsed = parseArgs(args, {u"sheet"_s, u"o"_s, u"paper"_s}, {});
+    const ParsedArgs parsed = parseArgs(args, {u"sheet"_s, u"o"_s, u"paper"_s}, {u"force"_s});
     if (!parsed.error.isEmpty())
         return usageError(command, parsed.error);
     if (parsed.positional.size() != 1)
-        return usageError(command, u"expected exactly one FILE"_s);
+        return usageError(command, u"データファイル（FILE）を一つ指定してください。"_s);
 
+    const QString sheets = sheetNames().join(u", "_s);
     const QString sheet = parsed.value(u"sheet"_s);
     if (sheet.isEmpty())
         return usageError(command,
-                          u"--sheet is required: one of %1"_s.arg(sheetNames().join(u", "_s)));
+                          u"--sheet で用紙を指定してください（%1 のどれか）。"_s.arg(sheets));
     QList<int> options;
     if (sheet == u"all"_s) {
         for (int i = 0; i < kPrintOptionCount; ++i)
@@ -41,38 +67,36 @@ int runPrint(const QStringList &args) {
     } else if (const int option = fncPrintOptionIndex(sheet); option >= 0) {
         options.append(option);
     } else {
-        return usageError(
-            command, u"unknown sheet '%1': one of %2"_s.arg(sheet, sheetNames().join(u", "_s)));
+        return usageError(command,
+                          u"「%1」という用紙はありません（%2 のどれか）。"_s.arg(sheet, sheets));
     }
 
     const QString output = parsed.value(u"o"_s);
     if (output.isEmpty())
-        return usageError(command, u"-o OUT.pdf is required"_s);
+        return usageError(command, u"-o OUT.pdf で出力先を指定してください。"_s);
     const auto paper = fncPaperSize(parsed.value(u"paper"_s, u"A4"_s));
     if (!paper)
-        return usageError(command, u"--paper must be A4, B4 or A3"_s);
+        return usageError(command, u"--paper には A4、B4、A3 のどれかを指定してください。"_s);
 
-    // Fonts and PDF output need the GUI application that main starts for this command.
-    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        err() << u"mirune-cli print: no QGuiApplication to draw with"_s << Qt::endl;
-        return kExitFileError;
-    }
+    // Fonts and PDF output need the GUI application that the print program starts.
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return fileError(command, u"描画に使う QGuiApplication がありません。"_s);
 
     const QString path = parsed.positional.first();
+    if (const QString problem = outputProblem(path, output, parsed.flags.contains(u"force"_s));
+        !problem.isEmpty())
+        return fileError(command, problem);
+
     AppState state;
-    if (!loadState(path, state))
+    if (!loadState(command, path, state))
         return kExitFileError;
 
     const PdfResult result = writeSheetsPdf(state, options, output, *paper);
-    if (result.status == PdfResult::Status::NothingToPrint) {
+    if (result.status == PdfResult::Status::NothingToPrint)
         // A file whose school year was never set: the print window's refusal.
-        err() << u"mirune-cli print: "_s << path << u": "_s << result.message << Qt::endl;
-        return kExitFileError;
-    }
-    if (!result.ok()) {
-        err() << u"mirune-cli print: "_s << result.message << Qt::endl;
-        return kExitFileError;
-    }
+        return fileError(command, u"%1: %2"_s.arg(path, result.message));
+    if (!result.ok())
+        return fileError(command, result.message);
     return kExitOk;
 }
 

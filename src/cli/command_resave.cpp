@@ -12,17 +12,15 @@ int runResave(const QStringList &args) {
     if (!parsed.error.isEmpty())
         return usageError(command, parsed.error);
     if (parsed.positional.size() != 2)
-        return usageError(command, u"expected IN and OUT"_s);
+        return usageError(command, u"読み込むファイル（IN）と保存先（OUT）を指定してください。"_s);
 
     AppState state;
-    if (!loadState(parsed.positional[0], state))
+    if (!loadState(command, parsed.positional[0], state))
         return kExitFileError;
     state.strFileName = parsed.positional[1];
     const SaveResult saved = subSaveFile(state);
-    if (!saved.ok()) {
-        err() << u"mirune-cli resave: "_s << saved.message << Qt::endl;
-        return kExitFileError;
-    }
+    if (!saved.ok())
+        return fileError(command, saved.message);
     return kExitOk;
 }
 

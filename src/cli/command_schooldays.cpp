@@ -12,10 +12,10 @@ int runSchooldays(const QStringList &args) {
     if (!parsed.error.isEmpty())
         return usageError(command, parsed.error);
     if (parsed.positional.size() != 1)
-        return usageError(command, u"expected exactly one FILE"_s);
+        return usageError(command, u"データファイル（FILE）を一つ指定してください。"_s);
 
     AppState state;
-    if (!loadState(parsed.positional.first(), state))
+    if (!loadState(command, parsed.positional.first(), state))
         return kExitFileError;
 
     if (parsed.flags.contains(u"list"_s)) {
@@ -23,13 +23,12 @@ int runSchooldays(const QStringList &args) {
         for (QDate d = year.first; d.isValid() && d <= year.last; d = d.addDays(1))
             out() << d.toString(Qt::ISODate) << u' '
                   << (fncIsSchoolDay(state, d) ? u"school"_s : u"holiday"_s) << u'\n';
-        out().flush();
         return kExitOk;
     }
 
     const std::array<int, 4> counts = fncCountSchoolDays(state);
     for (int i = 0; i < 4; ++i)
-        out() << fncSchoolDaysCaption(i, counts[i]) << Qt::endl;
+        out() << fncSchoolDaysCaption(i, counts[i]) << u'\n';
     return kExitOk;
 }
 

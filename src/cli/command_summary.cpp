@@ -125,16 +125,16 @@ int runSummary(const QStringList &args) {
     if (!parsed.error.isEmpty())
         return usageError(command, parsed.error);
     if (parsed.positional.size() != 1)
-        return usageError(command, u"expected exactly one FILE"_s);
+        return usageError(command, u"データファイル（FILE）を一つ指定してください。"_s);
     const QString termText = parsed.value(u"term"_s, u"1"_s);
     if (termText != u"1"_s && termText != u"2"_s && termText != u"3"_s)
-        return usageError(command, u"--term must be 1, 2 or 3"_s);
+        return usageError(command, u"--term には 1、2、3 のどれかを指定してください。"_s);
     const QString format = parsed.value(u"format"_s, u"text"_s);
     if (format != u"text"_s && format != u"csv"_s && format != u"json"_s)
-        return usageError(command, u"--format must be text, csv or json"_s);
+        return usageError(command, u"--format には text、csv、json のどれかを指定してください。"_s);
 
     AppState state;
-    if (!loadState(parsed.positional.first(), state))
+    if (!loadState(command, parsed.positional.first(), state))
         return kExitFileError;
 
     const HoursSummary summary = fncHoursSummary(state, termText.toInt());
@@ -144,7 +144,6 @@ int runSummary(const QStringList &args) {
         writeCsv(summary);
     else
         writeText(summary);
-    out().flush();
     return kExitOk;
 }
 

@@ -10,6 +10,13 @@ int runInfo(const QStringList &args);
 int runSchooldays(const QStringList &args);
 int runSummary(const QStringList &args);
 int runResave(const QStringList &args);
-int runPrint(const QStringList &args);
+int runPrint(const QStringList &args); // in the print program only: needs a QGuiApplication
+
+// The print program's file name, in the folder of mirune-cli.
+inline constexpr const char *kPrintProgram = "mirune-cli-print";
+
+// mirune-cli's print command: runs the print program with the arguments and returns its exit
+// code.
+int runPrintProgram(const QStringList &args);
 
 } // namespace mirune::cli

@@ -4,9 +4,7 @@
 #include "commands.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <functional>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace mirune::cli;
@@ -23,88 +21,60 @@ const QList<Command> &commandTable() {
     static const QList<Command> table = {
         {u"new"_s, runNew,
          u"mirune-cli new FILE --year Y [--grade G] [--class C] [--teacher NAME] [--force]\n"
-         "  Writes a new plan for school year Y (1 April Y to 31 March Y+1) as the class page\n"
-         "  stores it with its initial vacation days: spring break to 4 April, summer 20 July\n"
-         "  to 31 August, winter 25 December to 7 January, spring vacation from 19 March,\n"
-         "  equinoxes 23 September and 20 March; the national holidays; empty plans and\n"
-         "  timetables; no registered days. G is 1..6 (default 1). Refuses to replace an\n"
-         "  existing FILE unless --force."_s},
+         "  Y年度（Y年4月1日～Y+1年3月31日）の新しい計画を、学級の設定のページが最初の日付の\n"
+         "  まま保存するとおりに書き出します。休みは春休みが4月4日まで、夏休みが7月20日～\n"
+         "  8月31日、冬休みが12月25日～1月7日、春休みが3月19日から、秋分と春分が9月23日と\n"
+         "  3月20日。国民の祝日を入れ、計画時数と時間割は空、登録した日はありません。\n"
+         "  G は 1～6（省略すると 1）。FILE がすでにあるときは --force がなければ\n"
+         "  置き換えません。"_s},
         {u"info"_s, runInfo,
          u"mirune-cli info FILE\n"
-         "  Prints the class line as the main window's status bar shows it, then the number\n"
-         "  of special holidays (the 14 national holidays included), of registered days\n"
-         "  (withdrawn ones not included) and of withdrawn days."_s},
+         "  メインウィンドウのステータスバーと同じ学級の行を表示し、続けて特別な休日の数\n"
+         "  （国民の祝日14日を含む）、登録した日の数（取り消した日を除く）、取り消した日の\n"
+         "  数を表示します。"_s},
         {u"schooldays"_s, runSchooldays,
          u"mirune-cli schooldays FILE [--list]\n"
-         "  Prints the school days of terms 1, 2, 3 (April-July, August-December,\n"
-         "  January-March) and of the year, as the holiday calendar page counts them.\n"
-         "  --list prints instead one line per date of the school year:\n"
-         "  YYYY-MM-DD, a space, and 'school' or 'holiday'."_s},
+         "  休日の設定のページと同じ数え方で、1学期・2学期・3学期（4～7月、8～12月、\n"
+         "  1～3月）と年間の授業日数を表示します。--list を付けると、代わりに年度の日付を\n"
+         "  1日1行で表示します：YYYY-MM-DD、空白、'school'（授業日）または\n"
+         "  'holiday'（休日）。"_s},
         {u"summary"_s, runSummary,
          u"mirune-cli summary FILE [--term 1|2|3] [--format text|csv|json]\n"
-         "  Prints the hours summary as the summary window computes it: for each of the 21\n"
-         "  rows, plan, actual and difference for the term (default 1) and for the year.\n"
-         "  text and csv show hours as H.R (whole 45-minute lessons, a point, 15-minute\n"
-         "  units 0..2); json gives unit counts (15 minutes each) keyed by field name:\n"
+         "  時数集計のウィンドウと同じ集計を表示します。21行それぞれについて、学期（省略\n"
+         "  すると1学期）と年間の計画・実績・増減。text と csv は時数を H.R（45分の授業の\n"
+         "  時数、小数点、15分単位 0～2）で表し、json は項目名ごとの15分単位の数を返します：\n"
          "  {\"year\",\"grade\",\"class\",\"teacher\",\"terms\":[{\"plan\",\"actual\"} x3],\n"
-         "   \"plan\",\"actual\"}."_s},
+         "   \"plan\",\"actual\"}。"_s},
         {u"resave"_s, runResave,
          u"mirune-cli resave IN OUT\n"
-         "  Reads the data file IN and writes it to OUT as Save does."_s},
-        {u"print"_s, runPrint,
-         u"mirune-cli print FILE --sheet SHEET -o OUT.pdf [--paper A4|B4|A3]\n"
-         "  Draws printed sheets of the data file into a PDF file, as the print window prints\n"
-         "  them. SHEET is one of year, term1-chart, term1-total, term2-chart, term2-total,\n"
-         "  term3-chart, term3-total, week-a, week-b (the nine sheets in the print window's\n"
-         "  order), or all (the nine sheets as nine pages of one PDF, each in its own\n"
-         "  orientation). --paper A4 (default), B4 (JIS B4, 257 x 364 mm) or A3: the sheets\n"
-         "  keep their size and position on larger paper, nothing is scaled. Needs the IPA\n"
-         "  fonts (Debian package fonts-ipafont). A file without a school year is refused\n"
-         "  with \"印刷するデータがありません。\". OUT.pdf is replaced only when the whole\n"
-         "  document was written."_s},
+         "  データファイル IN を読み込み、「上書き保存」と同じように OUT に保存します。"_s},
+        {u"print"_s, runPrintProgram,
+         u"mirune-cli print FILE --sheet SHEET -o OUT.pdf [--paper A4|B4|A3] [--force]\n"
+         "  データファイルの印刷用紙を、印刷のウィンドウが印刷するとおりに PDF ファイルに\n"
+         "  描きます。SHEET は year, term1-chart, term1-total, term2-chart, term2-total,\n"
+         "  term3-chart, term3-total, week-a, week-b（印刷のウィンドウの順の9種類の用紙）の\n"
+         "  どれか、または all（9種類を、それぞれの向きで1つの PDF の9ページに）。\n"
+         "  --paper は A4（省略時）、B4（JIS B4、257 x 364 mm）または A3。大きな用紙でも\n"
+         "  用紙の大きさと位置はそのままで、拡大はしません。IPAフォント（Debian の\n"
+         "  パッケージ fonts-ipafont）が必要です。年度のないファイルは「印刷するデータが\n"
+         "  ありません。」で断ります。OUT.pdf は文書全体を書き終えたときにだけ置き換え、\n"
+         "  失敗したときは前のファイルが残ります。OUT.pdf が FILE と同じファイルのときは\n"
+         "  断り、PDF ではない既存のファイルは --force がなければ置き換えません。"_s},
     };
     return table;
 }
 
 void printOverview(QTextStream &stream) {
-    stream
-        << u"mirune-cli: commands on ミルネ2002 data files (.zr2)\n\n"_s
-        << u"Usage: mirune-cli COMMAND [ARGS]   (mirune-cli COMMAND --help for one command)\n\n"_s;
+    stream << u"mirune-cli：ミルネ2002 のデータファイル（.zr2）を扱うコマンド\n\n"_s
+           << u"使い方：mirune-cli COMMAND [ARGS]   （コマンドごとの説明は "
+              "mirune-cli COMMAND --help）\n\n"_s;
     for (const Command &c : commandTable())
         stream << c.usage << u"\n\n"_s;
-    stream << u"Messages go to stderr. Exit status: 0 success, 1 a file cannot be read or\n"
-              "written, 2 a usage error.\n"_s;
-    stream.flush();
+    stream << u"メッセージは標準エラー出力に出ます。終了コード：0 成功、1 ファイルを読み込めない"
+              "か書き込めない、\n2 コマンドラインの誤り。\n"_s;
 }
 
-// Qt's note that the offscreen platform has no runtime folder says nothing about the command's
-// work; everything else Qt reports still reaches stderr.
-void quietMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text) {
-    if (type == QtWarningMsg && text.startsWith(u"QStandardPaths: "_s))
-        return;
-    err() << qFormatLogMessage(type, context, text) << Qt::endl;
-}
-
-} // namespace
-
-int main(int argc, char **argv) {
-    qInstallMessageHandler(quietMessageHandler);
-    const bool printing = argc > 1 && qstrcmp(argv[1], "print") == 0;
-    // Only printing needs fonts and a paint device; it never shows a window.
-    if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::unique_ptr<QCoreApplication> app;
-    if (printing)
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    else
-        app = std::make_unique<QCoreApplication>(argc, argv);
-
-    QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty()) {
-        printOverview(err());
-        return kExitUsage;
-    }
-    const QString name = args.takeFirst();
+int run(const QString &name, const QStringList &args) {
     if (name == u"--help"_s || name == u"-h"_s || name == u"help"_s) {
         printOverview(out());
         return kExitOk;
@@ -113,12 +83,27 @@ int main(int argc, char **argv) {
         if (c.name != name)
             continue;
         if (wantsHelp(args)) {
-            out() << c.usage << Qt::endl;
+            out() << c.usage << u'\n';
             return kExitOk;
         }
         return c.run(args);
     }
-    err() << u"mirune-cli: unknown command '"_s << name << u"'. Try 'mirune-cli --help'."_s
-          << Qt::endl;
+    err() << u"mirune-cli: 「%1」というコマンドはありません。"
+             "使い方は「mirune-cli --help」で表示されます。\n"_s.arg(name);
     return kExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    installMessageHandler();
+    QCoreApplication app(argc, argv);
+
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty()) {
+        printOverview(err());
+        return finishOutput(u"mirune-cli"_s, kExitUsage);
+    }
+    const QString name = args.takeFirst();
+    return finishOutput(u"mirune-cli "_s + name, run(name, args));
 }

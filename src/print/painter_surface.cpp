@@ -36,12 +36,12 @@ void PainterSurface::fail(const QString &message) {
 
 bool PainterSurface::beginDrawing() {
     if (m_finished) {
-        fail(u"a sheet drew after the end of the document"_s);
+        fail(u"文書の終わりの後に用紙が描かれました。"_s);
         return false;
     }
     if (!m_painter.isActive()) {
         if (!m_error.isEmpty() || !m_painter.begin(&m_device)) {
-            fail(u"the output device cannot be opened for drawing"_s);
+            fail(u"出力先に描き始められませんでした。"_s);
             return false;
         }
         m_scaleX = m_device.logicalDpiX() / kTwipsPerInch;
@@ -50,7 +50,7 @@ bool PainterSurface::beginDrawing() {
         m_fontDirty = true;
     } else if (m_newPagePending) {
         if (!m_pagedDevice || !m_pagedDevice->newPage()) {
-            fail(u"the output device cannot start a new page"_s);
+            fail(u"出力先で新しいページを始められませんでした。"_s);
             return false;
         }
         m_scaleX = m_device.logicalDpiX() / kTwipsPerInch;
@@ -75,7 +75,8 @@ void PainterSurface::setFontName(const QString &name) {
         known = m_resolvedFamilies.insert(family, fncFontFamilyResolves(family));
     m_fontUsable = *known;
     if (!m_fontUsable)
-        fail(u"font %1 for %2 is not installed (Debian package fonts-ipafont)"_s.arg(family, name));
+        fail(u"フォント %1（%2の代わり）がインストールされていません（Debianのパッケージ "
+             "fonts-ipafont）。"_s.arg(family, name));
     m_font = QFont(family);
     m_fontDirty = true;
 }
@@ -139,7 +140,7 @@ void PainterSurface::endDocument() {
         return;
     }
     if (m_painter.isActive() && !m_painter.end())
-        fail(u"the document could not be finished"_s);
+        fail(u"文書を最後まで書けませんでした。"_s);
     m_finished = true;
 }
 

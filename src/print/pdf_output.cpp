@@ -8,7 +8,6 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace mirune {
 
@@ -55,18 +54,19 @@ PdfResult fncCheckPrintable(const AppState &state, const QList<int> &options) {
     if (state.intYear == 0)
         return {PdfResult::Status::NothingToPrint, kNothingToPrintMessage.toString()};
     if (options.isEmpty())
-        return {PdfResult::Status::Failed, u"no sheet to draw"_s};
+        return {PdfResult::Status::Failed, u"印刷する用紙が選ばれていません。"_s};
     for (int option : options)
         if (option < 0 || option >= kPrintOptionCount)
-            return {PdfResult::Status::Failed, u"no such sheet: %1"_s.arg(option)};
+            return {PdfResult::Status::Failed,
+                    u"用紙の番号（%1）が0～8の範囲にありません。"_s.arg(option)};
     if (const QString fontProblem = fncCheckSheetFonts(); !fontProblem.isEmpty())
         return {PdfResult::Status::Failed, fontProblem};
     return {};
 }
 
-// Draws into the device; the problem met, empty when none.
-QString fncDrawPdf(AppState &state, const QList<int> &options, QIODevice &device, PaperSize paper) {
-    QPdfWriter writer(&device);
+// Draws onto the writer; the problem met, empty when none.
+QString fncDrawPdf(AppState &state, const QList<int> &options, QPdfWriter &writer,
+                   PaperSize paper) {
     writer.setResolution(kPdfResolution);
     writer.setCreator(u"ミルネ2002"_s);
     writer.setTitle(options.size() == 1 ? printOptions()[options.first()].caption.toString()
@@ -79,7 +79,7 @@ QString fncDrawPdf(AppState &state, const QList<int> &options, QIODevice &device
     if (!surface.errorString().isEmpty())
         return surface.errorString();
     if (!surface.isFinished())
-        return u"the document was not finished"_s;
+        return u"文書を最後まで作れませんでした。"_s;
     return QString();
 }
 
@@ -89,7 +89,12 @@ PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, QIODevice &
                          PaperSize paper) {
     if (PdfResult check = fncCheckPrintable(state, options); !check.ok())
         return check;
-    if (const QString problem = fncDrawPdf(state, options, device, paper); !problem.isEmpty())
+    QString problem;
+    {
+        QPdfWriter writer(&device);
+        problem = fncDrawPdf(state, options, writer, paper);
+    }
+    if (!problem.isEmpty())
         return {PdfResult::Status::Failed, problem};
     return {};
 }
@@ -98,18 +103,8 @@ PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, const QStri
                          PaperSize paper) {
     if (PdfResult check = fncCheckPrintable(state, options); !check.ok())
         return check;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {PdfResult::Status::Failed,
-                u"%1 cannot be written: %2"_s.arg(path, file.errorString())};
-    if (const QString problem = fncDrawPdf(state, options, file, paper); !problem.isEmpty()) {
-        file.cancelWriting();
-        return {PdfResult::Status::Failed, u"%1 was not written: %2"_s.arg(path, problem)};
-    }
-    if (!file.commit())
-        return {PdfResult::Status::Failed,
-                u"%1 cannot be written: %2"_s.arg(path, file.errorString())};
-    return {};
+    return writePdfSafely(
+        path, [&](QPdfWriter &writer) { return fncDrawPdf(state, options, writer, paper); });
 }
 
 } // namespace mirune

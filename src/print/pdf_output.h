@@ -3,6 +3,7 @@
 // Sheets into a PDF file, for the command line and for saving a sheet instead of printing it.
 
 #include "model/app_state.h"
+#include "pdf_file_write.h"
 
 #include <QIODevice>
 #include <QList>
@@ -31,20 +32,9 @@ void subSetUpSheetDevice(QPagedPaintDevice &device, PaperSize paper);
 // PDF resolution: a printer's, so that line widths in dots come out as on paper.
 inline constexpr int kPdfResolution = 600;
 
-struct PdfResult {
-    enum class Status {
-        Written,
-        NothingToPrint, // no school year set up: refused with the print window's message
-        Failed,         // nothing was written (a font is missing, the file cannot be written)
-    };
-    Status status = Status::Written;
-    QString message; // empty when written
-
-    bool ok() const { return status == Status::Written; }
-};
-
 // Draws the sheets of the given print options (0..8), one page each in the order given, into a
-// PDF file at `path`. The file is replaced only when the whole document was written.
+// PDF file at `path`, through writePdfSafely: the file is replaced only when the whole document
+// was written.
 // The year and term sheets refresh the actual totals of the state, as printing does.
 PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, const QString &path,
                          PaperSize paper = PaperSize::A4);

@@ -31,12 +31,12 @@ QString fncCheckSheetFonts() {
     for (QStringView name : {kMinchoFontName, kGothicFontName}) {
         const QString family = fncSheetFontFamily(name.toString());
         if (!fncFontFamilyResolves(family))
-            missing.append(u"%1 (for %2)"_s.arg(family, name));
+            missing.append(u"%1（%2の代わり）"_s.arg(family, name));
     }
     if (missing.isEmpty())
         return QString();
-    return u"the sheet fonts are not installed: %1; install the IPA fonts "
-           "(Debian package fonts-ipafont)"_s.arg(missing.join(u", "_s));
+    return u"用紙のフォントがインストールされていません：%1。IPAフォント（Debianのパッケージ "
+           "fonts-ipafont）をインストールしてください。"_s.arg(missing.join(u"、"_s));
 }
 
 } // namespace mirune

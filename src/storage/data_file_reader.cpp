@@ -1,5 +1,6 @@
 #include "data_file.h"
 #include "data_file_layout.h"
+#include "file_kind.h"
 #include "file_messages.h"
 #include "model/hour_fields.h"
 #include "model/units.h"
@@ -24,9 +25,15 @@ struct ReadFailure {
 // The file's lines, each still in the file's bytes. A line ends at CR LF, as the program writes
 // it, or at a lone LF or a lone CR, as other editors may leave it; the break is never part of a
 // value, so whatever is read can be written back line for line. A last line without line break
-// is taken as it is.
-QList<QByteArrayView> splitLines(const QByteArray &bytes) {
+// is taken as it is. Splitting stops after the first line longer than the reader takes.
+struct SplitLines {
     QList<QByteArrayView> lines;
+    int firstLongLine = 0; // 1-based number of a line above kMaxLineBytes; 0 when none
+};
+
+SplitLines splitLines(const QByteArray &bytes) {
+    SplitLines split;
+    QList<QByteArrayView> &lines = split.lines;
     lines.reserve(qMin<qsizetype>(bytes.count('\n') + 1, data_file::kMaxLines + 1));
     const char *const data = bytes.constData();
     const qsizetype size = bytes.size();
@@ -36,13 +43,32 @@ QList<QByteArrayView> splitLines(const QByteArray &bytes) {
         while (end < size && data[end] != '\n' && data[end] != '\r')
             ++end;
         lines.append(QByteArrayView(data + start, end - start));
+        if (end - start > data_file::kMaxLineBytes) {
+            split.firstLongLine = int(lines.size());
+            break;
+        }
         if (lines.size() > data_file::kMaxLines)
             break; // the reader holds no more; the caller refuses the file
         if (end + 1 < size && data[end] == '\r' && data[end + 1] == '\n')
             ++end;
         start = end + 1;
     }
-    return lines;
+    return split;
+}
+
+// The device's bytes up to one past the size limit, so that a larger input shows as such
+// without being taken in whole.
+QByteArray readUpToLimit(QIODevice &device) {
+    QByteArray bytes;
+    constexpr qint64 kChunk = 1024 * 1024;
+    while (bytes.size() <= data_file::kMaxFileBytes) {
+        const qint64 room = data_file::kMaxFileBytes + 1 - bytes.size();
+        const QByteArray chunk = device.read(qMin(room, kChunk));
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    return bytes;
 }
 
 // Hands out the file's lines in order and turns each into the kind of value it holds.
@@ -112,9 +138,15 @@ class LineReader {
 void readBody(LineReader &in, AppState &loaded) {
     in.setPart(file_messages::partHeader());
     const QString yearText = in.text(); // dates are rebuilt from the year as it is written
-    loaded.intYear = fncNumericValue16(yearText).value_or(0);
-    if (!fncNumericValue16(yearText))
+    const std::optional<qint16> year = fncNumericValue16(yearText);
+    if (!year)
         throw ReadFailure{2, file_messages::numberOutOfRange(yearText)};
+    // Every date of the file is built from this year: a year no date can have is wrong here,
+    // not at the first date.
+    if (*year < data_file::kFirstSchoolYear || *year > data_file::kLastSchoolYear)
+        throw ReadFailure{2, file_messages::schoolYearOutOfRange(*year, data_file::kFirstSchoolYear,
+                                                                 data_file::kLastSchoolYear)};
+    loaded.intYear = *year;
     loaded.intGrade = in.number();
     loaded.strClass = in.text();
     loaded.strTeacher = in.text();
@@ -175,6 +207,13 @@ void readBody(LineReader &in, AppState &loaded) {
     }
 }
 
+// A read that failed after the header check leaves no plan half read and no file name.
+void resetAfterFailure(AppState &state) {
+    subInitWeekData(state);
+    subInitYearData(state);
+    state.strFileName.clear();
+}
+
 LoadResult failed(int line, const QString &reason) {
     LoadResult result;
     result.status = LoadResult::Status::Failed;
@@ -201,8 +240,9 @@ LoadResult readDataFile(QIODevice &device, AppState &state) {
     if (!device.peek(headerBytes.size()).startsWith(headerBytes))
         return notADataFile();
 
-    const QByteArray bytes = device.readAll();
-    const QList<QByteArrayView> lines = splitLines(bytes);
+    const QByteArray bytes = readUpToLimit(device);
+    const SplitLines split = splitLines(bytes);
+    const QList<QByteArrayView> &lines = split.lines;
     // Stateless: a lead byte at the end of one line must not pair with the next line's first.
     QStringDecoder decoder(data_file::kCodec, QStringConverter::Flag::Stateless);
 
@@ -211,6 +251,14 @@ LoadResult readDataFile(QIODevice &device, AppState &state) {
         decoder.hasError())
         return notADataFile();
 
+    if (bytes.size() > data_file::kMaxFileBytes) {
+        resetAfterFailure(state);
+        LoadResult result;
+        result.status = LoadResult::Status::Failed;
+        result.message = file_messages::fileTooLarge(data_file::kMaxFileBytes);
+        return result;
+    }
+
     // Read into a copy whose week and year data are fresh, so that a failure part way leaves
     // nothing half replaced; the working state (file name, selections) comes along unchanged.
     AppState loaded = state;
@@ -218,6 +266,9 @@ LoadResult readDataFile(QIODevice &device, AppState &state) {
     subInitYearData(loaded);
 
     try {
+        if (split.firstLongLine != 0)
+            throw ReadFailure{split.firstLongLine,
+                              file_messages::lineTooLong(data_file::kMaxLineBytes)};
         if (lines.size() > data_file::kMaxLines)
             throw ReadFailure{data_file::kMaxLines + 1,
                               file_messages::tooManyLines(data_file::kMaxLines)};
@@ -225,9 +276,7 @@ LoadResult readDataFile(QIODevice &device, AppState &state) {
         (void)in.text(); // the header, checked above
         readBody(in, loaded);
     } catch (const ReadFailure &failure) {
-        subInitWeekData(state);
-        subInitYearData(state);
-        state.strFileName.clear();
+        resetAfterFailure(state);
         return failed(failure.line, failure.reason);
     }
 
@@ -236,15 +285,27 @@ LoadResult readDataFile(QIODevice &device, AppState &state) {
 }
 
 LoadResult subLoadFile(AppState &state) {
-    QFile file(state.strFileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto cannotOpen = [&state](const QString &reason) {
         state.boolDaySelected = 0;
         LoadResult result;
         result.status = LoadResult::Status::CannotOpen;
-        result.message = file_messages::cannotOpen(state.strFileName, file.errorString());
+        result.message = state.strFileName.isEmpty()
+                             ? reason
+                             : file_messages::cannotOpen(state.strFileName, reason);
         state.strFileName.clear();
         return result;
-    }
+    };
+    // Without a name there is nothing to open (and Qt would warn of it on stderr).
+    if (state.strFileName.isEmpty())
+        return cannotOpen(file_messages::noFileName());
+    // A pipe or a device may never end, or block on opening: only a regular file is read.
+    const FileKind kind = fileKind(state.strFileName);
+    if (kind != FileKind::Regular && kind != FileKind::Missing)
+        return cannotOpen(file_messages::notARegularFile(file_messages::kindName(kind)));
+
+    QFile file(state.strFileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return cannotOpen(file.errorString());
     LoadResult result = readDataFile(file, state);
     if (!result.ok())
         state.strFileName.clear();

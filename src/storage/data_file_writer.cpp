@@ -4,12 +4,9 @@
 #include "model/hour_fields.h"
 #include "model/term_rule.h"
 #include "model/units.h"
+#include "whole_file_write.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringEncoder>
-#include <cerrno>
-#include <cstring>
 #include <iterator>
 
 namespace mirune {
@@ -159,30 +156,6 @@ EncodeResult encodeDataFile(const AppState &state) {
     return result;
 }
 
-namespace {
-
-SaveResult saveFailure(const QString &path, int errorNumber, const QString &description) {
-    SaveResult result;
-    result.status = SaveResult::Status::Failed;
-    result.errorNumber = errorNumber;
-    result.message = file_messages::saveFailed(path, errorNumber, description);
-    return result;
-}
-
-SaveResult systemFailure(const QString &path, int errorNumber) {
-    return saveFailure(path, errorNumber, QString::fromLocal8Bit(std::strerror(errorNumber)));
-}
-
-SaveResult deviceFailure(const QString &path, const QSaveFile &file, int savedErrno) {
-    // The system's own number and description where it left one. Without it, EIO stands for
-    // the failure, with Qt's description of it.
-    if (savedErrno != 0)
-        return systemFailure(path, savedErrno);
-    return saveFailure(path, EIO, file.errorString());
-}
-
-} // namespace
-
 SaveResult subSaveFile(const AppState &state) {
     if (state.strFileName.isEmpty() || state.intYear == 0) {
         SaveResult result;
@@ -200,31 +173,14 @@ SaveResult subSaveFile(const AppState &state) {
         return result;
     }
 
-    // The file is replaced through a temporary file in the same folder, which would also
-    // replace a read-only file: refuse that as writing in place would.
-    const QFileInfo info(path);
-    if (info.isDir())
-        return systemFailure(path, EISDIR);
-    if (info.exists() && (!info.isFile() || !info.isWritable()))
-        return systemFailure(path, EACCES);
-
-    QSaveFile file(path);
-    errno = 0;
-    // Unbuffered: a write that stops part way (a full disk) must show in the count write()
-    // returns. Through the buffer it would surface only in commit(), which takes a short write
-    // for success and puts the cut-off file in place of the previous one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return deviceFailure(path, file, errno);
-    errno = 0;
-    if (file.write(encoded.bytes) != encoded.bytes.size()) {
-        const int savedErrno = errno;
-        SaveResult failure = deviceFailure(path, file, savedErrno);
-        file.cancelWriting();
-        return failure;
+    const FileWriteResult written = writeWholeFile(path, encoded.bytes);
+    if (!written.ok()) {
+        SaveResult result;
+        result.status = SaveResult::Status::Failed;
+        result.errorNumber = written.errorNumber;
+        result.message = written.message;
+        return result;
     }
-    errno = 0;
-    if (!file.commit())
-        return deviceFailure(path, file, errno);
     return {};
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "file_kind.h"
+
 #include <QString>
 
 namespace mirune::file_messages {
@@ -60,13 +62,61 @@ inline QString partDay() {
     return u"実績の登録日"_s;
 }
 
-// What a save that failed reports: the system's error number and its description.
-inline QString saveFailed(const QString &path, int errorNumber, const QString &description) {
-    return u"ファイル「%1」に保存できませんでした（エラー %2：%3）。以前のファイルはそのまま残っています。"_s
-        .arg(path)
-        .arg(errorNumber)
-        .arg(description);
+// What a save that failed reports: the system's error number and its description, and that the
+// previous file is still there when there was one.
+inline QString saveFailed(const QString &path, int errorNumber, const QString &description,
+                          bool previousFileKept) {
+    QString message = u"ファイル「%1」に保存できませんでした（エラー %2：%3）。"_s.arg(path)
+                          .arg(errorNumber)
+                          .arg(description);
+    if (previousFileKept)
+        message += u"以前のファイルはそのまま残っています。"_s;
+    return message;
 }
+
+// What a path names when it is not a regular file.
+inline QString kindName(FileKind kind) {
+    switch (kind) {
+    case FileKind::Directory:
+        return u"フォルダ"_s;
+    case FileKind::Fifo:
+        return u"名前付きパイプ"_s;
+    case FileKind::CharacterDevice:
+    case FileKind::BlockDevice:
+        return u"デバイス"_s;
+    case FileKind::Socket:
+        return u"ソケット"_s;
+    case FileKind::Missing:
+    case FileKind::Regular:
+    case FileKind::Other:
+        break;
+    }
+    return u"特殊なファイル"_s;
+}
+inline QString notARegularFile(const QString &kind) {
+    return u"通常のファイルではありません（%1）。"_s.arg(kind);
+}
+inline QString saveTargetNotRegular(const QString &path, const QString &kind) {
+    return u"ファイル「%1」に保存できませんでした。保存先が通常のファイルではありません（%2）。"_s
+        .arg(path, kind);
+}
+inline QString noFileName() {
+    return u"ファイル名が指定されていません。"_s;
+}
+
+// The reader's limits: a real data file is a few hundred KB with lines of a few dozen bytes.
+inline QString fileTooLarge(qint64 limitBytes) {
+    return u"データファイルが大きさの上限（%1 MiB）を超えています。%2バイト目より先は読み込みませんでした。"_s
+        .arg(limitBytes / (1024 * 1024))
+        .arg(limitBytes);
+}
+inline QString lineTooLong(qint64 limitBytes) {
+    return u"行の長さが上限（%1 KiB）を超えています。"_s.arg(limitBytes / 1024);
+}
+inline QString schoolYearOutOfRange(qint64 year, int first, int last) {
+    return u"年度（%1）が%2～%3の範囲にありません。"_s.arg(year).arg(first).arg(last);
+}
+
 inline QString cannotEncode(int line) {
     return u"%1行目の文字をシフトJIS（CP932）で保存できません。"_s.arg(line);
 }

@@ -1,0 +1,20 @@
+// mirune-cli-print: the print command of mirune-cli, in a program of its own because it needs
+// the GUI and printing libraries that the other commands do without. mirune-cli runs it with the
+// arguments after "print".
+
+#include "cli_support.h"
+#include "commands.h"
+
+#include <QGuiApplication>
+
+using namespace Qt::StringLiterals;
+using namespace mirune::cli;
+
+int main(int argc, char **argv) {
+    installMessageHandler();
+    // Printing needs fonts and a paint device; it never shows a window.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    return finishOutput(u"mirune-cli print"_s, runPrint(QCoreApplication::arguments().mid(1)));
+}
