@@ -31,6 +31,24 @@ Run cli(const QStringList &args) {
             QString::fromUtf8(process.readAllStandardError())};
 }
 
+// Runs the tool through a shell that first points its standard output elsewhere.
+Run cliWithStdout(const QString &redirection, const QStringList &args) {
+    QProcess process;
+    process.start(u"/bin/sh"_s, QStringList{u"-c"_s, u"exec %1 \"$0\" \"$@\""_s.arg(redirection),
+                                            QString::fromUtf8(MIRUNE_CLI_PATH)} +
+                                    args);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitCode(), QString(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+bool hasJapanese(const QString &text) {
+    for (QChar c : text)
+        if (c.unicode() >= 0x3000)
+            return true;
+    return false;
+}
+
 QString examplePath() {
     return QString::fromUtf8(MIRUNE_EXAMPLE_PATH);
 }
@@ -56,6 +74,11 @@ class CliTest : public QObject {
     void summaryJsonHasEveryField();
     void resaveIsByteIdentical();
     void unreadableFileReportsTheLine();
+    void helpIsJapanese();
+    void outputThatCannotBeWritten_data();
+    void outputThatCannotBeWritten();
+    void oneMessageLineForAnyInput_data();
+    void oneMessageLineForAnyInput();
 
   private:
     QTemporaryDir m_dir;
@@ -89,7 +112,8 @@ void CliTest::exitCodes() {
     const Run run = cli(args);
     QCOMPARE(run.exitCode, exitCode);
     if (exitCode != 0)
-        QVERIFY2(!run.err.isEmpty(), "a failure says why on stderr");
+        QVERIFY2(hasJapanese(run.err),
+                 qPrintable(u"a failure says why on stderr, in Japanese: "_s + run.err));
 }
 
 void CliTest::newWritesTheClassPagePlan() {
@@ -244,6 +268,75 @@ void CliTest::unreadableFileReportsTheLine() {
     const Run refused = cli({u"info"_s, foreign});
     QCOMPARE(refused.exitCode, 1);
     QVERIFY(refused.err.contains(u"「トワラ2002」のデータファイルではありません"_s));
+}
+
+void CliTest::helpIsJapanese() {
+    const Run run = cli({u"--help"_s});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.contains(u"使い方：mirune-cli COMMAND [ARGS]"_s));
+    // The command and option names stay as scripts type them.
+    for (const QString &name :
+         {u"mirune-cli new FILE --year Y"_s, u"mirune-cli info FILE"_s,
+          u"mirune-cli schooldays FILE [--list]"_s, u"--format text|csv|json"_s,
+          u"mirune-cli resave IN OUT"_s, u"--sheet SHEET -o OUT.pdf"_s, u"[--force]"_s})
+        QVERIFY2(run.out.contains(name), qPrintable(name));
+    const Run print = cli({u"print"_s, u"--help"_s});
+    QCOMPARE(print.exitCode, 0);
+    QVERIFY(print.out.contains(u"PDF ではない既存のファイルは --force がなければ置き換えません"_s));
+}
+
+void CliTest::outputThatCannotBeWritten_data() {
+    QTest::addColumn<QString>("redirection");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("error");
+    const QString full = u"（エラー 28："_s;
+    const QString closed = u"（エラー "_s; // whatever the system says of the descriptor
+    QTest::newRow("summary to a full disk")
+        << u">/dev/full"_s << QStringList{u"summary"_s, examplePath()} << full;
+    QTest::newRow("info to a full disk")
+        << u">/dev/full"_s << QStringList{u"info"_s, examplePath()} << full;
+    QTest::newRow("schooldays list to a full disk")
+        << u">/dev/full"_s << QStringList{u"schooldays"_s, examplePath(), u"--list"_s} << full;
+    QTest::newRow("help to a full disk") << u">/dev/full"_s << QStringList{u"--help"_s} << full;
+    QTest::newRow("summary to a closed output")
+        << u">&-"_s << QStringList{u"summary"_s, examplePath(), u"--format=json"_s} << closed;
+}
+
+void CliTest::outputThatCannotBeWritten() {
+    QFETCH(QString, redirection);
+    QFETCH(QStringList, args);
+    QFETCH(QString, error);
+    const Run run = cliWithStdout(redirection, args);
+    QCOMPARE(run.exitCode, 1);
+    const QStringList lines = run.err.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines[0].contains(u"標準出力に書き込めませんでした"_s) && lines[0].contains(error),
+             qPrintable(run.err));
+}
+
+void CliTest::oneMessageLineForAnyInput_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty name") << QString()
+                                << u"mirune-cli info: ファイル名が指定されていません。"_s;
+    QTest::newRow("folder") << u"/"_s
+                            << u"mirune-cli info: ファイル「/」を開けませんでした。"
+                               "通常のファイルではありません（フォルダ）。"_s;
+    QTest::newRow("device") << u"/dev/zero"_s
+                            << u"mirune-cli info: ファイル「/dev/zero」を開けませんでした。"
+                               "通常のファイルではありません（デバイス）。"_s;
+    QTest::newRow("missing file") << u"/nonexistent/a.zr2"_s
+                                  << u"mirune-cli info: ファイル「/nonexistent/a.zr2」を開けません"
+                                     "でした。No such file or directory"_s;
+}
+
+void CliTest::oneMessageLineForAnyInput() {
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+    const Run run = cli({u"info"_s, file});
+    QCOMPARE(run.exitCode, 1);
+    // The message and nothing else: no warning of Qt's.
+    QCOMPARE(run.err, message + u'\n');
 }
 
 QTEST_GUILESS_MAIN(CliTest)

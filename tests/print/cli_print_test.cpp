@@ -1,11 +1,14 @@
 // mirune-cli print end to end: the sheets of the example file into PDF files, exit codes and
 // messages for bad command lines and files.
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +24,31 @@ Run runCli(const QStringList &args) {
     process.start(QStringLiteral(MIRUNE_CLI_PATH), QStringList{u"print"_s} + args);
     process.waitForFinished(60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The same through a shell that first limits the size of any file written, the way a nearly
+// full disk stops a write; SIGXFSZ is ignored, so the write fails with EFBIG.
+Run runCliWithFileSizeLimit(int kilobytes, const QStringList &args) {
+    QProcess process;
+    process.start(
+        u"/bin/sh"_s,
+        QStringList{u"-c"_s,
+                    u"trap '' XFSZ; ulimit -f %1; exec \"$0\" print \"$@\""_s.arg(kilobytes),
+                    QStringLiteral(MIRUNE_CLI_PATH)} +
+            args);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray readBytes(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 // Page sizes of a PDF in points, "WxH" rounded, in page order.
@@ -52,6 +80,10 @@ class CliPrintTest : public QObject {
     void usageErrors_data();
     void usageErrors();
     void fileErrors();
+    void outputProtection_data();
+    void outputProtection();
+    void diskFullKeepsThePreviousPdf_data();
+    void diskFullKeepsThePreviousPdf();
 };
 
 void CliPrintTest::sheets_data() {
@@ -118,6 +150,99 @@ void CliPrintTest::fileErrors() {
     run = runCli({kExample, u"--sheet"_s, u"year"_s, u"-o"_s, out});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.errorText.contains(out), qPrintable(run.errorText));
+}
+
+void CliPrintTest::outputProtection_data() {
+    QTest::addColumn<QString>("output");      // how the output names a file of the test folder
+    QTest::addColumn<QByteArray>("previous"); // what the output file holds before
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<QString>("message"); // empty: written
+    const QByteArray data = readBytes(kExample);
+    const QString sameFile = u"は読み込むデータファイルと同じファイルです"_s;
+    const QString notPdf =
+        u"は PDF ではないファイルです。置き換えるには --force を指定してください。"_s;
+    QTest::newRow("the input itself") << u"class.zr2"_s << data << false << sameFile;
+    QTest::newRow("the input by another path")
+        << u"sub/../class.zr2"_s << data << false << sameFile;
+    QTest::newRow("a link to the input") << u"link.zr2"_s << data << false << sameFile;
+    QTest::newRow("a hard link to the input") << u"hard.zr2"_s << data << false << sameFile;
+    QTest::newRow("the input, forced") << u"class.zr2"_s << data << true << sameFile;
+    QTest::newRow("another data file") << u"other.zr2"_s << data << false << notPdf;
+    QTest::newRow("a text file") << u"notes.txt"_s << QByteArray("notes\n") << false << notPdf;
+    QTest::newRow("an empty file") << u"empty.pdf"_s << QByteArray() << false << notPdf;
+    QTest::newRow("a text file, forced")
+        << u"notes.txt"_s << QByteArray("notes\n") << true << QString();
+    QTest::newRow("a previous PDF")
+        << u"year.pdf"_s << QByteArray("%PDF-1.4\n%%EOF\n") << false << QString();
+    QTest::newRow("a named pipe") << u"pipe.pdf"_s << QByteArray() << true
+                                  << u"保存先が通常のファイルではありません（名前付きパイプ）。"_s;
+}
+
+void CliPrintTest::outputProtection() {
+    QFETCH(QString, output);
+    QFETCH(QByteArray, previous);
+    QFETCH(bool, force);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString input = dir.filePath(u"class.zr2"_s);
+    QVERIFY(QFile::copy(kExample, input));
+    QVERIFY(QDir(dir.path()).mkdir(u"sub"_s));
+    QVERIFY(QFile::link(input, dir.filePath(u"link.zr2"_s)));
+    QVERIFY(::link(QFile::encodeName(input).constData(),
+                   QFile::encodeName(dir.filePath(u"hard.zr2"_s)).constData()) == 0);
+    const QString outputPath = output.startsWith(u'/') ? output : dir.filePath(output);
+    if (output == u"pipe.pdf"_s)
+        QVERIFY(mkfifo(QFile::encodeName(outputPath).constData(), 0600) == 0);
+    else if (!QFile::exists(outputPath))
+        writeBytes(outputPath, previous);
+    const QByteArray inputBytes = readBytes(input);
+
+    QStringList args{input, u"--sheet"_s, u"year"_s, u"-o"_s, outputPath};
+    if (force)
+        args.append(u"--force"_s);
+    const Run run = runCli(args);
+    QCOMPARE(readBytes(input), inputBytes);
+    if (message.isEmpty()) {
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errorText));
+        QVERIFY(readBytes(outputPath).startsWith("%PDF-"));
+        return;
+    }
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.errorText.contains(message), qPrintable(run.errorText));
+    QCOMPARE(run.errorText.count(u'\n'), 1);
+    if (!output.startsWith(u'/') && output != u"pipe.pdf"_s)
+        QCOMPARE(readBytes(outputPath), previous);
+}
+
+void CliPrintTest::diskFullKeepsThePreviousPdf_data() {
+    QTest::addColumn<bool>("previousFile");
+    QTest::addColumn<int>("kilobytes");
+    QTest::newRow("replacing, room for 8 KB") << true << 8;
+    QTest::newRow("replacing, room for 28 KB") << true << 28;
+    QTest::newRow("new file, room for 8 KB") << false << 8;
+}
+
+void CliPrintTest::diskFullKeepsThePreviousPdf() {
+    QFETCH(bool, previousFile);
+    QFETCH(int, kilobytes);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(u"sheets.pdf"_s);
+    const QByteArray previous = "%PDF-1.4 last week's sheets\n%%EOF\n";
+    if (previousFile)
+        writeBytes(out, previous);
+    const QStringList args{kExample, u"--sheet"_s, u"all"_s, u"-o"_s, out};
+
+    const Run run = runCliWithFileSizeLimit(kilobytes, args);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.errorText.contains(u"（エラー 27："_s) &&
+                 run.errorText.contains(u"以前のファイルはそのまま残っています。"_s) ==
+                     previousFile,
+             qPrintable(run.errorText));
+    if (previousFile)
+        QCOMPARE(readBytes(out), previous);
+    else
+        QVERIFY(!QFile::exists(out));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), previousFile ? 1 : 0);
 }
 
 QTEST_GUILESS_MAIN(CliPrintTest)

@@ -1,6 +1,8 @@
 // Saving: a save that fails leaves the previous file as it was and the state untouched, and
 // reports the system's error number and description; a save that succeeds replaces the file.
 
+#include "file_size_limit.h"
+#include "storage/file_kind.h"
 #include "storage_test_support.h"
 
 #include <QDir>
@@ -8,9 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -20,6 +21,7 @@ using namespace mirune::test;
 namespace {
 
 const QByteArray kPreviousBytes = "the previous file\r\n";
+const QString kPreviousKept = u"以前のファイルはそのまま残っています。"_s;
 
 QString systemDescription(int errorNumber) {
     return QString::fromLocal8Bit(std::strerror(errorNumber));
@@ -63,32 +65,6 @@ class ActAsUnprivilegedUser {
     }
     bool m_ok = false;
     bool m_dropped = false;
-};
-
-// While this lives, no file of this process may grow past `bytes`: writing past it fails with
-// EFBIG, the way a full disk makes a write fail part way with ENOSPC.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        m_ok = getrlimit(RLIMIT_FSIZE, &m_previous) == 0;
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_previous;
-        limited.rlim_cur = bytes;
-        m_ok = m_ok && setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-    bool ok() const { return m_ok; }
-
-  private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = nullptr;
-    bool m_ok = false;
 };
 
 AppState stateToSave(const QString &path) {
@@ -143,7 +119,9 @@ class SaveFailureTest : public QObject {
     void unwritableFolder_data();
     void unwritableFolder();
     void readOnlyFile();
+    void writeFailsPartWay_data();
     void writeFailsPartWay();
+    void targetThatIsNoRegularFile();
     void textTheFileCannotCarry();
 };
 
@@ -207,6 +185,7 @@ void SaveFailureTest::pathThatCannotBeWritten() {
     const SaveResult result = subSaveFile(state);
     QCOMPARE(failedSaveProblem(result, dir.path(), filesBefore), QString());
     QCOMPARE(result.errorNumber, errorNumber);
+    QVERIFY2(!result.message.contains(kPreviousKept), qPrintable(result.message));
     QCOMPARE(fileBytes(dir.filePath(u"previous.zr2"_s)), kPreviousBytes);
     QCOMPARE(writtenLines(state), linesBefore);
     QCOMPARE(state.strFileName, dir.filePath(relativePath));
@@ -281,11 +260,22 @@ void SaveFailureTest::readOnlyFile() {
     QCOMPARE(writtenLines(state), linesBefore);
 }
 
+void SaveFailureTest::writeFailsPartWay_data() {
+    QTest::addColumn<bool>("previousFile");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("replacing a file, stops after 4 KB") << true << 4096;
+    QTest::newRow("replacing a file, nothing written") << true << 0;
+    QTest::newRow("new file, stops after 4 KB") << false << 4096;
+}
+
 void SaveFailureTest::writeFailsPartWay() {
+    QFETCH(bool, previousFile);
+    QFETCH(int, limit);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"2004.zr2"_s);
-    writeFile(path, kPreviousBytes);
+    if (previousFile)
+        writeFile(path, kPreviousBytes);
     const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
     const AppState state = stateToSave(path);
     const QStringList linesBefore = writtenLines(state);
@@ -293,15 +283,39 @@ void SaveFailureTest::writeFailsPartWay() {
 
     SaveResult result;
     {
-        FileSizeLimit limit(4096);
-        if (!limit.ok())
+        FileSizeLimit fileSizeLimit{rlim_t(limit)};
+        if (!fileSizeLimit.ok())
             QSKIP("cannot limit the file size");
         result = subSaveFile(state);
     }
     QCOMPARE(failedSaveProblem(result, dir.path(), filesBefore), QString());
     QCOMPARE(result.errorNumber, EFBIG);
-    QCOMPARE(fileBytes(path), kPreviousBytes);
+    // The sentence on the previous file is true: it is there exactly when there was one.
+    QCOMPARE(result.message.contains(kPreviousKept), previousFile);
+    if (previousFile)
+        QCOMPARE(fileBytes(path), kPreviousBytes);
+    else
+        QVERIFY(!QFile::exists(path));
     QCOMPARE(writtenLines(state), linesBefore);
+}
+
+void SaveFailureTest::targetThatIsNoRegularFile() {
+    // A named pipe in place of the file: refused for what it is, not for a permission, and left
+    // a pipe (a save through a temporary file would put a regular file in its place).
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"pipe.zr2"_s);
+    QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    const AppState state = stateToSave(path);
+
+    const SaveResult result = subSaveFile(state);
+    QCOMPARE(result.status, SaveResult::Status::Failed);
+    QCOMPARE(result.message,
+             u"ファイル「%1」に保存できませんでした。"
+             "保存先が通常のファイルではありません（名前付きパイプ）。"_s.arg(path));
+    QCOMPARE(fileKind(path), FileKind::Fifo);
+    QCOMPARE(fileKind(u"/dev/null"_s), FileKind::CharacterDevice);
+    QCOMPARE(fileKind(dir.path()), FileKind::Directory);
 }
 
 void SaveFailureTest::textTheFileCannotCarry() {
