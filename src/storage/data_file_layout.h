@@ -16,9 +16,10 @@ inline QString headerLine() {
 // (2736 lines with the largest holiday table and every day of a leap year registered).
 inline constexpr int kMaxLines = 3001;
 
-// The reader's bounds on what it takes in: the largest file the program writes is some 80 KB,
+// The reader's bounds on what it takes in: the largest file the program writes is some 20 KB,
 // its longest line a teacher's name or a comment. A file or a line beyond these is refused before
-// it is taken in whole, so that no input can make the reader run long or hold much memory.
+// it is taken in whole, so that no input can make the reader run long or hold much memory; the
+// writer refuses to save what the reader would refuse.
 inline constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
 inline constexpr qsizetype kMaxLineBytes = 64 * 1024;
 

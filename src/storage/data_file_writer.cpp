@@ -20,6 +20,7 @@ class LineWriter {
     void text(QStringView value) {
         if (firstBadLine == 0 && hasLineBreak(value))
             firstBadLine = lineCount + 1;
+        longestText = qMax(longestText, value.size());
         out += value;
         endLine();
     }
@@ -59,7 +60,8 @@ class LineWriter {
 
     QString out;
     int lineCount = 0;
-    int firstBadLine = 0; // a value with a line break would shift every later line
+    int firstBadLine = 0;      // a value with a line break would shift every later line
+    qsizetype longestText = 0; // in characters, each one or two bytes in the file
 
   private:
     static bool hasLineBreak(QStringView value) {
@@ -85,6 +87,22 @@ class LineWriter {
         ++lineCount;
     }
 };
+
+// The 1-based number of the first line of the file's bytes longer than `limit` bytes; 0 when
+// there is none.
+int firstLineLongerThan(const QByteArray &bytes, qsizetype limit) {
+    int line = 1;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\n')
+            continue;
+        if (i - start - 1 > limit) // without the CR
+            return line;
+        ++line;
+        start = i + 1;
+    }
+    return 0;
+}
 
 } // namespace
 
@@ -152,6 +170,21 @@ EncodeResult encodeDataFile(const AppState &state) {
         }
         result.bytes.clear();
         result.error = file_messages::cannotEncode(result.line);
+        return result;
+    }
+
+    // What the reader would refuse is not saved: a file it reads back is the only safe one.
+    if (w.longestText * 2 > data_file::kMaxLineBytes) {
+        if (const int line = firstLineLongerThan(result.bytes, data_file::kMaxLineBytes)) {
+            result.bytes.clear();
+            result.line = line;
+            result.error = file_messages::textTooLong(line, data_file::kMaxLineBytes);
+            return result;
+        }
+    }
+    if (result.bytes.size() > data_file::kMaxFileBytes) {
+        result.bytes.clear();
+        result.error = file_messages::dataTooLarge(data_file::kMaxFileBytes);
     }
     return result;
 }

@@ -104,7 +104,7 @@ inline QString noFileName() {
     return u"ファイル名が指定されていません。"_s;
 }
 
-// The reader's limits: a real data file is a few hundred KB with lines of a few dozen bytes.
+// The reader's limits on a file's size and on a line's length (data_file_layout.h).
 inline QString fileTooLarge(qint64 limitBytes) {
     return u"データファイルが大きさの上限（%1 MiB）を超えています。%2バイト目より先は読み込みませんでした。"_s
         .arg(limitBytes / (1024 * 1024))
@@ -119,6 +119,14 @@ inline QString schoolYearOutOfRange(qint64 year, int first, int last) {
 
 inline QString cannotEncode(int line) {
     return u"%1行目の文字をシフトJIS（CP932）で保存できません。"_s.arg(line);
+}
+inline QString textTooLong(int line, qint64 limitBytes) {
+    return u"%1行目に保存する文字列が長すぎます（上限 %2 KiB）。"_s.arg(line).arg(limitBytes /
+                                                                                  1024);
+}
+inline QString dataTooLarge(qint64 limitBytes) {
+    return u"保存するデータが大きさの上限（%1 MiB）を超えています。"_s.arg(limitBytes /
+                                                                           (1024 * 1024));
 }
 inline QString lineBreakInText(int line) {
     return u"%1行目に保存する文字列に改行が含まれています。"_s.arg(line);

@@ -2,6 +2,7 @@
 // reports the system's error number and description; a save that succeeds replaces the file.
 
 #include "file_size_limit.h"
+#include "storage/data_file_layout.h"
 #include "storage/file_kind.h"
 #include "storage_test_support.h"
 
@@ -122,7 +123,9 @@ class SaveFailureTest : public QObject {
     void writeFailsPartWay_data();
     void writeFailsPartWay();
     void targetThatIsNoRegularFile();
+    void textTheFileCannotCarry_data();
     void textTheFileCannotCarry();
+    void dataTooLargeToReadBack();
 };
 
 void SaveFailureTest::savedFileReplacesThePrevious() {
@@ -318,17 +321,64 @@ void SaveFailureTest::targetThatIsNoRegularFile() {
     QCOMPARE(fileKind(dir.path()), FileKind::Directory);
 }
 
+void SaveFailureTest::textTheFileCannotCarry_data() {
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("teacher");
+    QTest::addColumn<QString>("error"); // empty: saved, and read back
+    const int limit = int(data_file::kMaxLineBytes);
+    QTest::newRow("line break") << u"1"_s << u"山田\r\n花子"_s << u"5行目に保存する文字列に改行"_s;
+    // Full-width characters take two bytes each in the file.
+    QTest::newRow("name at the reader's line limit")
+        << u"1"_s << QString(limit / 2, u'山') << QString();
+    QTest::newRow("name one character over")
+        << u"1"_s << QString(limit / 2 + 1, u'山')
+        << u"5行目に保存する文字列が長すぎます（上限 64 KiB）"_s;
+    QTest::newRow("class one byte over") << QString(limit + 1, u'1') << u"山田"_s
+                                         << u"4行目に保存する文字列が長すぎます（上限 64 KiB）"_s;
+}
+
 void SaveFailureTest::textTheFileCannotCarry() {
+    QFETCH(QString, className);
+    QFETCH(QString, teacher);
+    QFETCH(QString, error);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"2004.zr2"_s);
     writeFile(path, kPreviousBytes);
     AppState state = stateToSave(path);
-    state.strTeacher = u"山田\r\n花子"_s;
+    state.strClass = className;
+    state.strTeacher = teacher;
+
+    const SaveResult result = subSaveFile(state);
+    if (error.isEmpty()) {
+        QVERIFY2(result.ok(), qPrintable(result.message));
+        AppState readBack = startedState();
+        readBack.strFileName = path;
+        const LoadResult loaded = subLoadFile(readBack);
+        QVERIFY2(loaded.ok(), qPrintable(loaded.message));
+        QCOMPARE(readBack.strTeacher, teacher);
+        return;
+    }
+    QCOMPARE(result.status, SaveResult::Status::Failed);
+    QVERIFY2(result.message.contains(error), qPrintable(result.message));
+    QCOMPARE(fileBytes(path), kPreviousBytes);
+}
+
+void SaveFailureTest::dataTooLargeToReadBack() {
+    // Every line within the limit, the whole beyond what the reader takes.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"2004.zr2"_s);
+    writeFile(path, kPreviousBytes);
+    AppState state = stateToSave(path);
+    sample::registerDays(state, QDate(2004, 4, 6), QDate(2005, 3, 18), 0);
+    const QString comment(int(data_file::kMaxLineBytes), u'a');
+    for (ZuriDayTime *d = state.objFirstDay->objNextDay.get(); d; d = d->objNextDay.get())
+        d->strComment = comment;
 
     const SaveResult result = subSaveFile(state);
     QCOMPARE(result.status, SaveResult::Status::Failed);
-    QVERIFY2(result.message.contains(u"5行目"_s), qPrintable(result.message));
+    QCOMPARE(result.message, u"保存するデータが大きさの上限（16 MiB）を超えています。"_s);
     QCOMPARE(fileBytes(path), kPreviousBytes);
 }
 
