@@ -10,6 +10,31 @@ qint16 saturate16(int v) {
     return qint16(std::clamp(v, -32768, 32767));
 }
 
+// The 21 fields in a wider integer, so that sums are brought into the 16-bit range once, at
+// the end, and not after every addition.
+using WideCounts = std::array<int, kHourFieldCount>;
+
+int &at(WideCounts &w, HourField f) {
+    return w[static_cast<int>(f)];
+}
+
+// The four subtotal and total fields from the base fields.
+void deriveWide(WideCounts &w) {
+    using F = HourField;
+    at(w, F::KyoukaSyoukei) = at(w, F::kokugo) + at(w, F::syakai) + at(w, F::sannsuu) +
+                              at(w, F::rika) + at(w, F::seikatsu) + at(w, F::onngaku) +
+                              at(w, F::zukou) + at(w, F::katei) + at(w, F::taiiku);
+    at(w, F::TokkatsuSyoukei) =
+        at(w, F::gakkyuukatsudou) + at(w, F::kurabu) + at(w, F::jidoukai) + at(w, F::gakkougyouji);
+    at(w, F::SouJyugyouJisuu) =
+        at(w, F::KyoukaSyoukei) + at(w, F::sougou) + at(w, F::doutoku) + at(w, F::TokkatsuSyoukei);
+    at(w, F::SouJisuu) = at(w, F::SouJyugyouJisuu) + at(w, F::uchikiri) + at(w, F::yobi);
+}
+
+bool fits16(int v) {
+    return v >= -32768 && v <= 32767;
+}
+
 } // namespace
 
 void HourCounts::add(HourField f, int u) {
@@ -17,16 +42,12 @@ void HourCounts::add(HourField f, int u) {
 }
 
 void HourCounts::deriveTotals() {
-    using F = HourField;
-    const auto &h = *this;
-    (*this)[F::KyoukaSyoukei] =
-        saturate16(h[F::kokugo] + h[F::syakai] + h[F::sannsuu] + h[F::rika] + h[F::seikatsu] +
-                   h[F::onngaku] + h[F::zukou] + h[F::katei] + h[F::taiiku]);
-    (*this)[F::TokkatsuSyoukei] =
-        saturate16(h[F::gakkyuukatsudou] + h[F::kurabu] + h[F::jidoukai] + h[F::gakkougyouji]);
-    (*this)[F::SouJyugyouJisuu] =
-        saturate16(h[F::KyoukaSyoukei] + h[F::sougou] + h[F::doutoku] + h[F::TokkatsuSyoukei]);
-    (*this)[F::SouJisuu] = saturate16(h[F::SouJyugyouJisuu] + h[F::uchikiri] + h[F::yobi]);
+    WideCounts wide;
+    std::copy(units.cbegin(), units.cend(), wide.begin());
+    deriveWide(wide);
+    for (int i = 0; i < kHourFieldCount; ++i)
+        if (isDerived(static_cast<HourField>(i)))
+            units[i] = saturate16(wide[i]);
 }
 
 void ZuriStretchTotal::calculate() {
@@ -68,19 +89,37 @@ std::array<SeasonTotalRef, 3> ZuriYearTotal::terms() const {
     return result;
 }
 
-void ZuriYearTotal::sumTerms(bool recalculateTerms) {
-    hours.clear();
+namespace {
+
+// The year's 21 fields from its terms as they stand, without any limit.
+WideCounts wideYearSums(const std::array<SeasonTotalRef, 3> &terms) {
+    WideCounts wide{};
     // Exactly three terms are read; a missing one (never in the system's own year records)
     // adds nothing instead of failing.
-    for (const SeasonTotalRef &term : terms()) {
-        if (!term)
-            continue;
-        if (recalculateTerms)
-            term->calculate();
-        for (HourField f : baseFields())
-            hours.add(f, term->hours[f]);
-    }
-    hours.deriveTotals();
+    for (const SeasonTotalRef &term : terms)
+        if (term)
+            for (HourField f : baseFields())
+                at(wide, f) += term->hours[f];
+    deriveWide(wide);
+    return wide;
+}
+
+} // namespace
+
+void ZuriYearTotal::sumTerms(bool recalculateTerms) {
+    if (recalculateTerms)
+        for (const SeasonTotalRef &term : terms())
+            if (term)
+                term->calculate();
+    // Summed wide and held at the 16-bit limits once: 30000 + 30000 - 30000 is 30000.
+    const WideCounts wide = wideYearSums(terms());
+    for (int i = 0; i < kHourFieldCount; ++i)
+        hours.units[i] = saturate16(wide[i]);
+}
+
+bool ZuriYearTotal::sumsFit() const {
+    const WideCounts wide = wideYearSums(terms());
+    return std::all_of(wide.cbegin(), wide.cend(), fits16);
 }
 
 void ZuriYearTotal::calculate() {

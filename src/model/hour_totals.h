@@ -18,8 +18,9 @@ class HourCounts {
     void clear() { units.fill(0); }
     // Adds to a field, held at the 16-bit limits rather than wrapping round.
     void add(HourField f, int u);
-    // The four subtotal and total fields from the base fields, in this order: 教科小計, 特活小計,
-    // 総授業時数 (lesson hours), 総時数 (lesson hours plus cut-off and reserve hours).
+    // The four subtotal and total fields from the base fields: 教科小計, 特活小計, 総授業時数
+    // (lesson hours), 総時数 (lesson hours plus cut-off and reserve hours). Each is summed from
+    // the base fields in a wider integer and held at the 16-bit limits once.
     void deriveTotals();
 
     bool operator==(const HourCounts &) const = default;
@@ -82,6 +83,9 @@ class ZuriYearTotal : public HourTotalsRecord {
     // As calculate, but each term is first recomputed from its stretch of days.
     void full_calculate();
     void cloneYear(const ZuriYearTotal &source) { cloneHoursFrom(source); }
+    // False when a sum of the terms as they stand leaves the 16-bit range, so that calculate
+    // holds it at the limit: the plan page says so instead of showing the held figure as it is.
+    bool sumsFit() const;
 
     // The term records in chain order; a missing term gives nullptr.
     std::array<SeasonTotalRef, 3> terms() const;

@@ -45,11 +45,12 @@ std::optional<qint16> fncTextToUnits(QStringView text) {
             return std::nullopt;
         return fit(*value * kUnitsPerLessonHour);
     }
+    // Nothing, or more than one character, after the first "." gives 0 whatever stands before it.
+    if (point != text.size() - 2)
+        return qint16(0);
     const auto whole = wholeNumber(text.left(point));
     if (!whole)
         return std::nullopt;
-    if (point != text.size() - 2)
-        return qint16(0);
     const auto rest = wholeNumber(text.mid(point + 1, 1));
     if (!rest)
         return std::nullopt;

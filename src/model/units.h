@@ -18,8 +18,8 @@ inline constexpr int kUnitsPerLessonHour = 3;
 QString fncUnitsToText(int units);
 
 // H.R text to units. nullopt when the text does not start with a number where one is required
-// (empty text, ".1") or when the count does not fit 16 bits ("10923"); "32." and "32.10" give 0
-// as the annual plan page has always taken them.
+// (empty text, ".1") or when the count does not fit 16 bits ("10923"); nothing or more than one
+// character after the first "." gives 0 ("32.", "32.10", ".", ".12").
 std::optional<qint16> fncTextToUnits(QStringView text);
 
 // Full subject name to its one-letter code; empty name gives the ideographic space, any other

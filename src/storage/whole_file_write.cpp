@@ -54,7 +54,12 @@ FileWriteResult writeWholeFile(const QString &path, const QByteArray &bytes) {
         result.message = file_messages::saveTargetNotRegular(path, file_messages::kindName(kind));
         return result;
     }
-    if (previousFile && !QFileInfo(path).isWritable())
+    // A file nobody may write to is read-only by its own word, even for a process that could
+    // write it anyway (root): its permission bits are asked as well.
+    constexpr QFileDevice::Permissions anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const QFileInfo info(path);
+    if (previousFile && (!info.isWritable() || !(info.permissions() & anyWrite)))
         return systemFailure(path, true, EACCES);
 
     QSaveFile file(path);

@@ -81,6 +81,8 @@ class TotalsTest : public QObject {
     void yearWithoutTermsIsZero();
     void yearWithAMissingTermDoesNotFail();
     void yearSumHoldsAtThe16BitLimit();
+    void yearSumIsHeldOnceAtTheEnd_data();
+    void yearSumIsHeldOnceAtTheEnd();
 
     void termOfMonth_data();
     void termOfMonth();
@@ -446,6 +448,46 @@ void TotalsTest::yearSumHoldsAtThe16BitLimit() {
     QCOMPARE((*year)[F::yobi], qint16(32767));
     QCOMPARE((*year)[F::SouJyugyouJisuu], qint16(32767));
     QCOMPARE((*year)[F::SouJisuu], qint16(32767));
+}
+
+void TotalsTest::yearSumIsHeldOnceAtTheEnd_data() {
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<int>("third");
+    QTest::addColumn<int>("sum");
+    QTest::addColumn<bool>("fits");
+    // Held at the limit after every addition, 30000 + 30000 gave 32767 and then 2767.
+    QTest::newRow("over the top and back") << 30000 << 30000 << -30000 << 30000 << true;
+    QTest::newRow("under the bottom and back") << -30000 << -30000 << 30000 << -30000 << true;
+    QTest::newRow("truly too large") << 20000 << 20000 << -1000 << 32767 << false;
+    QTest::newRow("truly too small") << -20000 << -20000 << 0 << -32768 << false;
+    QTest::newRow("the limit itself") << 32767 << 0 << 0 << 32767 << true;
+}
+
+void TotalsTest::yearSumIsHeldOnceAtTheEnd() {
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(int, third);
+    QFETCH(int, sum);
+    QFETCH(bool, fits);
+    const YearTotalRef plan = makeYearWithTerms();
+    const int values[] = {first, second, third};
+    int i = 0;
+    for (const SeasonTotalRef &t : plan->terms()) {
+        (*t)[F::kokugo] = qint16(values[i++]);
+        t->hours.deriveTotals();
+    }
+    plan->calculate();
+    QCOMPARE(int((*plan)[F::kokugo]), sum);
+    QCOMPARE(int((*plan)[F::KyoukaSyoukei]), sum);
+    QCOMPARE(int((*plan)[F::SouJisuu]), sum);
+    QCOMPARE(plan->sumsFit(), fits);
+
+    // The totals are summed from the base fields as well, not from a total already held.
+    (*plan->terms()[0])[F::sannsuu] = 30000;
+    (*plan->terms()[0])[F::sougou] = -30000;
+    plan->calculate();
+    QCOMPARE(int((*plan)[F::SouJyugyouJisuu]), sum);
 }
 
 void TotalsTest::termOfMonth_data() {

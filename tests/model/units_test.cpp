@@ -82,6 +82,10 @@ void UnitsTest::textToUnits_data() {
     QTest::newRow("digit above two after the point") << u"1.5"_s << true << 8;
     QTest::newRow("nothing after the point") << u"32."_s << true << 0;
     QTest::newRow("two digits after the point") << u"32.10"_s << true << 0;
+    // The same holds without a whole part: only one character after the point needs one.
+    QTest::newRow("a point alone") << u"."_s << true << 0;
+    QTest::newRow("two digits after a bare point") << u".12"_s << true << 0;
+    QTest::newRow("text after a second point") << u"1.2.3"_s << true << 0;
     QTest::newRow("largest 16-bit count") << u"10922.1"_s << true << 32767;
     QTest::newRow("empty") << QString() << false << 0;
     QTest::newRow("no whole part") << u".1"_s << false << 0;
