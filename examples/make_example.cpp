@@ -15,7 +15,6 @@
 
 #include <QCoreApplication>
 #include <QTextStream>
-
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -31,12 +30,12 @@ struct PlannedHours {
     int lessonHours;
 };
 constexpr PlannedHours kAnnualPlan[] = {
-    {HourField::kokugo, 245},       {HourField::syakai, 70},
-    {HourField::sannsuu, 175},      {HourField::rika, 90},
-    {HourField::onngaku, 60},       {HourField::zukou, 60},
-    {HourField::taiiku, 105},       {HourField::sougou, 70},
-    {HourField::doutoku, 35},       {HourField::gakkyuukatsudou, 35},
-    {HourField::kurabu, 3},         {HourField::jidoukai, 4},
+    {HourField::kokugo, 245},      {HourField::syakai, 70},
+    {HourField::sannsuu, 175},     {HourField::rika, 90},
+    {HourField::onngaku, 60},      {HourField::zukou, 60},
+    {HourField::taiiku, 105},      {HourField::sougou, 70},
+    {HourField::doutoku, 35},      {HourField::gakkyuukatsudou, 35},
+    {HourField::kurabu, 3},        {HourField::jidoukai, 4},
     {HourField::gakkougyouji, 12},
 };
 
@@ -63,13 +62,13 @@ void fillPlans(AppState &state) {
 
 // Subjects of periods 0..7, Monday to Friday. Period 0 is the 15-minute morning module.
 constexpr const char16_t *kTimetableA[5] = {
-    u"国国算社体学　　", u"算国算理音総　　", u"国国算図図体　　", u"算国社理音総　　",
-    u"国国算体道理　　",
+    u"国国算社体学　　", u"算国算理音総　　", u"国国算図図体　　",
+    u"算国社理音総　　", u"国国算体道理　　",
 };
 // Timetable B: the week of a school event, with event hours in the afternoon.
 constexpr const char16_t *kTimetableB[5] = {
-    u"国国算社行行　　", u"算国算理行行　　", u"国国算図図体　　", u"算国社理音総　　",
-    u"国国算体道児　　",
+    u"国国算社行行　　", u"算国算理行行　　", u"国国算図図体　　",
+    u"算国社理音総　　", u"国国算体道児　　",
 };
 
 void fillTimetable(ZuriWeekTotal &week, WeekCredits &credits, const char16_t *const subjects[5],
@@ -128,7 +127,7 @@ int main(int argc, char **argv) {
     AppState state;
     subInitApp(state);
     subGetClass(state, ClassChoice{kYear, u"3"_s, u"1"_s, u"山田　花子"_s}, nullptr);
-    subGetHoliday(state, VacationDays{});
+    subGetHoliday(state, fncInitialVacationDays(kYear));
     // The teacher's own holidays: the school's founding day and a make-up holiday after the
     // Saturday open day.
     for (const QDate &d : {QDate(kYear, 6, 1), QDate(kYear, 10, 19)})

@@ -15,14 +15,29 @@ bool hasLineBreak(const QString &text) {
     return text.contains(u'\n') || text.contains(u'\r');
 }
 
+// An equinox day box set by hand: a day of its month (September, or March of the next year).
+bool takeEquinoxDay(const ParsedArgs &parsed, const QString &option, int lastDay, int &day) {
+    if (!parsed.has(option))
+        return true;
+    bool ok = false;
+    const int value = parsed.value(option).toInt(&ok);
+    if (!ok || value < 1 || value > lastDay)
+        return false;
+    day = value;
+    return true;
+}
+
 } // namespace
 
-// A new plan as the class page stores it when its day boxes keep their initial texts: class
-// settings, vacations and national holidays, empty plans and timetables, no registered days.
+// A new plan as the class page stores it when its day boxes keep their initial texts (the
+// equinox boxes at the year's real equinox days unless given): class settings, vacations and
+// national holidays, empty plans and timetables, no registered days.
 int runNew(const QStringList &args) {
     const QString command = u"new"_s;
-    const ParsedArgs parsed =
-        parseArgs(args, {u"year"_s, u"grade"_s, u"class"_s, u"teacher"_s}, {u"force"_s});
+    const ParsedArgs parsed = parseArgs(
+        args,
+        {u"year"_s, u"grade"_s, u"class"_s, u"teacher"_s, u"autumn-equinox"_s, u"spring-equinox"_s},
+        {u"force"_s});
     if (!parsed.error.isEmpty())
         return usageError(command, parsed.error);
     if (parsed.positional.size() != 1)
@@ -42,6 +57,12 @@ int runNew(const QStringList &args) {
     if (hasLineBreak(classText) || hasLineBreak(teacher))
         return usageError(command, u"--class と --teacher には改行を含めないでください。"_s);
 
+    VacationDays days = fncInitialVacationDays(year);
+    if (!takeEquinoxDay(parsed, u"autumn-equinox"_s, 30, days.autumnEquinoxDay))
+        return usageError(command, u"--autumn-equinox には 9月の日（1～30）を指定してください。"_s);
+    if (!takeEquinoxDay(parsed, u"spring-equinox"_s, 31, days.springEquinoxDay))
+        return usageError(command, u"--spring-equinox には 3月の日（1～31）を指定してください。"_s);
+
     const QString path = parsed.positional.first();
     if (QFileInfo::exists(path) && !parsed.flags.contains(u"force"_s))
         return fileError(
@@ -52,7 +73,7 @@ int runNew(const QStringList &args) {
     AppState state;
     subInitApp(state);
     subGetClass(state, ClassChoice{year, gradeText, classText, teacher}, nullptr);
-    subGetHoliday(state, VacationDays{});
+    subGetHoliday(state, days);
     state.strFileName = path;
     const SaveResult saved = subSaveFile(state);
     if (!saved.ok())

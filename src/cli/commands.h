@@ -6,6 +6,7 @@ namespace mirune::cli {
 
 // Each command takes the arguments after its own name and returns the process exit code.
 int runNew(const QStringList &args);
+int runHolidays(const QStringList &args);
 int runInfo(const QStringList &args);
 int runSchooldays(const QStringList &args);
 int runSummary(const QStringList &args);

@@ -20,13 +20,21 @@ struct Command {
 const QList<Command> &commandTable() {
     static const QList<Command> table = {
         {u"new"_s, runNew,
-         u"mirune-cli new FILE --year Y [--grade G] [--class C] [--teacher NAME] [--force]\n"
+         u"mirune-cli new FILE --year Y [--grade G] [--class C] [--teacher NAME]\n"
+         "                [--autumn-equinox D] [--spring-equinox D] [--force]\n"
          "  Y年度（Y年4月1日～Y+1年3月31日）の新しい計画を、学級の設定のページが最初の日付の\n"
          "  まま保存するとおりに書き出します。休みは春休みが4月4日まで、夏休みが7月20日～\n"
-         "  8月31日、冬休みが12月25日～1月7日、春休みが3月19日から、秋分と春分が9月23日と\n"
-         "  3月20日。国民の祝日を入れ、計画時数と時間割は空、登録した日はありません。\n"
+         "  8月31日、冬休みが12月25日～1月7日、春休みが3月19日から。秋分と春分の日は\n"
+         "  その年度の本当の日（1980～2098年度の外では9月23日と3月20日）で、\n"
+         "  --autumn-equinox D と --spring-equinox D で日を指定できます。国民の祝日・休日を\n"
+         "  法律どおりに入れ、計画時数と時間割は空、登録した日はありません。\n"
          "  G は 1～6（省略すると 1）。FILE がすでにあるときは --force がなければ\n"
          "  置き換えません。"_s},
+        {u"holidays"_s, runHolidays,
+         u"mirune-cli holidays --year Y\n"
+         "  Y年度（Y年4月1日～Y+1年3月31日）の国民の祝日・休日を、法律どおりに日付順で\n"
+         "  1行に1日ずつ「YYYY-MM-DD 名前」の形で出力します。土日に当たる祝日、振替休日、\n"
+         "  国民の休日も含みます。Y は 1980～2098。"_s},
         {u"info"_s, runInfo,
          u"mirune-cli info FILE\n"
          "  メインウィンドウのステータスバーと同じ学級の行を表示し、続けて特別な休日の数\n"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app_state.h"
+#include "holiday_law.h"
 
 #include <QDate>
 #include <QString>
@@ -9,9 +10,11 @@
 
 namespace mirune {
 
-// The day boxes of the class page, by what they stand for. The defaults are the boxes'
+// The day boxes of the class page, by what they stand for. The defaults are the boxes' fixed
 // initial texts: spring break to 4 April, summer vacation 20 July to 31 August, winter vacation
 // 25 December to 7 January, spring vacation from 19 March, equinoxes 23 September, 20 March.
+// A page for a chosen year starts from fncInitialVacationDays, which puts that year's real
+// equinox days into the two equinox boxes.
 struct VacationDays {
     int springBreakLastDay = 4; // April
     int summerFirstDay = 20;    // July
@@ -40,7 +43,8 @@ enum class ClassResult {
 };
 
 // The year of the class page's year list: item k stands for 2002 + k; with no item chosen, the
-// calendar year of today.
+// school year running on `today` (the calendar year before it in January to March). The list's
+// items and their names: school_years.h.
 int fncChosenYear(std::optional<int> selectedItem, const QDate &today);
 
 // The year-change question's text, three sentences joined with nothing between them.
@@ -57,8 +61,32 @@ ClassResult subGetClass(AppState &state, const ClassChoice &choice,
 // A grade text the class page may take: a whole number 1..6, blanks around it allowed.
 std::optional<int> fncParseGrade(const QString &text);
 
-// Builds the year's vacation bounds, movable holidays, Saturday rule and the fourteen
-// national-holiday rows for intYear. The teacher's own rows (14 on) are left as they are.
+// The day boxes as the class page starts for school year `year` while the plan has no vacation
+// dates: the fixed initial texts, with the year's real equinox days (23 and 20 when the formula
+// does not reach the year).
+VacationDays fncInitialVacationDays(int year);
+
+// The day boxes as the class page fills them from the state: the days of the stored vacation
+// dates, or fncInitialVacationDays(intYear) while there are none.
+VacationDays fncVacationDaysOf(const AppState &state);
+
+// The equinox days the plan holds (dateHoliday 8 and 11), nullopt while it has none.
+std::optional<EquinoxDays> fncPlanEquinoxDays(const AppState &state);
+
+// The law's days off of the plan's school year, with the plan's equinox days: what the holiday
+// calendar page names beside its days (fncHolidayNameIn), and how it tells a row the law put in
+// (its date is in this list) from a row the teacher added.
+QList<LawHoliday> fncPlanHolidays(const AppState &state);
+
+// Builds the year's vacation bounds, movable holidays and Saturday rule for intYear, and puts
+// the holiday law in (fncLawHolidayRows, with the equinox days of the boxes):
+// - rows 0..13 hold the national holidays, a holiday on a Sunday on its substitute day;
+// - each other day off by the law that would be a school day (a weekday outside the vacations)
+//   gets a row of its own from 14 on, once, however often the page is taken;
+// - rows from 14 on that the law put there for another year, or that the law no longer needs
+//   (the vacations changed), go; the teacher's own rows stay, in their order.
+// Dates kept in dateHoliday(9) and (10) are the second Mondays of October and January.
+// A table that is full (kMaxSpecialCount) takes no more rows.
 void subGetHoliday(AppState &state, const VacationDays &days);
 
 // The n-th Monday (1..5) of a month.

@@ -166,7 +166,7 @@ void CliTest::infoShowsTheClassLineAndCounts() {
     const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 4);
     QCOMPARE(lines[0], u"2026年　3年1組　　担任：山田　花子"_s);
-    QCOMPARE(lines[1], u"special holidays: 16"_s);
+    QCOMPARE(lines[1], u"special holidays: 17"_s);
     QCOMPARE(lines[3], u"withdrawn days: 1"_s);
 
     const QString empty = path(u"empty-class.zr2"_s);

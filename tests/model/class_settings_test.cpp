@@ -2,6 +2,8 @@
 // another year are dropped) and building the year's vacations and national holidays.
 
 #include "model/class_settings.h"
+#include "model/school_day.h"
+#include "model/school_years.h"
 #include "model_test_support.h"
 
 #include <QTest>
@@ -57,6 +59,10 @@ class ClassSettingsTest : public QObject {
 
   private slots:
     void chosenYear();
+    void yearList_data();
+    void yearList();
+    void yearNames_data();
+    void yearNames();
     void yearChange_data();
     void yearChange();
     void grade_data();
@@ -78,6 +84,16 @@ class ClassSettingsTest : public QObject {
     void teachersRowsSurvive();
     void everyDateHasItsDayNumber_data();
     void everyDateHasItsDayNumber();
+
+    void rowsBefore2007AsTheyWere_data();
+    void rowsBefore2007AsTheyWere();
+    void equinoxBoxesStartAtTheRealDays_data();
+    void equinoxBoxesStartAtTheRealDays();
+    void lawDaysGetRowsOfTheirOwn();
+    void classPageTakenTwiceAddsNothing();
+    void yearChangeRemovesTheOldYearsLawRows();
+    void vacationChangeTakesLawRowsInAndOut();
+    void fullTableTakesNoMoreRows();
 };
 
 void ClassSettingsTest::chosenYear() {
@@ -86,7 +102,56 @@ void ClassSettingsTest::chosenYear() {
     QCOMPARE(fncChosenYear(4, today), 2006);
     QCOMPARE(fncChosenYear(10, today), 2012);
     QCOMPARE(fncChosenYear(std::nullopt, today), 2009);
-    QCOMPARE(fncChosenYear(std::nullopt, QDate(2031, 1, 1)), 2031);
+    QCOMPARE(fncChosenYear(24, today), 2026);
+    // With no item chosen, the school year running today: in January to March the calendar
+    // year is the next school year's.
+    QCOMPARE(fncChosenYear(std::nullopt, QDate(2031, 1, 1)), 2030);
+    QCOMPARE(fncChosenYear(std::nullopt, QDate(2027, 3, 31)), 2026);
+    QCOMPARE(fncChosenYear(std::nullopt, QDate(2027, 4, 1)), 2027);
+    QCOMPARE(fncChosenYear(std::nullopt, QDate(2026, 12, 31)), 2026);
+}
+
+void ClassSettingsTest::yearList_data() {
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("December 2026") << QDate(2026, 12, 10) << 26 << u"令和9年度(2027年度)"_s;
+    QTest::newRow("January 2027") << QDate(2027, 1, 5) << 26 << u"令和9年度(2027年度)"_s;
+    QTest::newRow("April 2027") << QDate(2027, 4, 1) << 27 << u"令和10年度(2028年度)"_s;
+    QTest::newRow("March 2003") << QDate(2003, 3, 31) << 2 << u"平成15年度(2003年度)"_s;
+}
+
+void ClassSettingsTest::yearList() {
+    QFETCH(QDate, today);
+    QFETCH(int, count);
+    QFETCH(QString, last);
+    const QStringList items = fncYearListItems(today);
+    QCOMPARE(items.size(), count);
+    QCOMPARE(items.last(), last);
+    QCOMPARE(items.first(), u"平成14年度(2002年度)"_s);
+    QCOMPARE(fncChosenYear(int(items.size()) - 1, today), fncLastListedYear(today));
+    // Item k stands for 2002 + k.
+    for (int k = 0; k < items.size(); ++k)
+        QVERIFY(items[k].endsWith(u"(%1年度)"_s.arg(2002 + k)));
+}
+
+void ClassSettingsTest::yearNames_data() {
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("2002") << 2002 << u"平成14年度(2002年度)"_s;
+    QTest::newRow("2012") << 2012 << u"平成24年度(2012年度)"_s;
+    QTest::newRow("2018") << 2018 << u"平成30年度(2018年度)"_s;
+    QTest::newRow("2019, first of the era") << 2019 << u"令和元年度(2019年度)"_s;
+    QTest::newRow("2020") << 2020 << u"令和2年度(2020年度)"_s;
+    QTest::newRow("2026") << 2026 << u"令和8年度(2026年度)"_s;
+    QTest::newRow("1989") << 1989 << u"平成元年度(1989年度)"_s;
+    QTest::newRow("1988") << 1988 << u"昭和63年度(1988年度)"_s;
+}
+
+void ClassSettingsTest::yearNames() {
+    QFETCH(int, year);
+    QFETCH(QString, name);
+    QCOMPARE(fncSchoolYearName(year), name);
 }
 
 void ClassSettingsTest::yearChange_data() {
@@ -360,7 +425,7 @@ void ClassSettingsTest::teachersRowsSurvive() {
 
 void ClassSettingsTest::everyDateHasItsDayNumber_data() {
     QTest::addColumn<int>("year");
-    for (int year = 2002; year <= 2012; ++year)
+    for (int year = 2002; year <= 2030; ++year)
         QTest::addRow("%d", year) << year;
 }
 
@@ -375,9 +440,216 @@ void ClassSettingsTest::everyDateHasItsDayNumber() {
         QVERIFY(d >= QDate(year, 4, 1) && d <= QDate(year + 1, 3, 31));
         QVERIFY(d.dayOfWeek() != 7);
     }
-    // The Monday holidays and their copies in the vacation table agree.
-    QCOMPARE(state.dateSpecial[7], state.dateHoliday[9]);
+    // The Monday holidays and their copies in the vacation table agree (save for the sports
+    // day moved to July in 2020 and 2021).
+    if (year != 2020 && year != 2021)
+        QCOMPARE(state.dateSpecial[7], state.dateHoliday[9]);
     QCOMPARE(state.dateSpecial[11], state.dateHoliday[10]);
+    for (int row = kNationalHolidayRows; row < state.intSpecialCount; ++row)
+        QCOMPARE(int(state.intSpecialDay[row]), state.dateSpecial[row].dayOfYear());
+}
+
+namespace {
+
+// The fourteen rows as the class page built them before it followed the law: fixed dates and
+// Mondays by the 2002 law, each moved one day on from a Sunday.
+std::array<QDate, kNationalHolidayRows> rowsBeforeTheLaw(int y, const VacationDays &days) {
+    const bool before2004 = y < 2004;
+    std::array<QDate, kNationalHolidayRows> rows = {
+        QDate(y, 4, 29),
+        QDate(y, 5, 3),
+        QDate(y, 5, 4),
+        QDate(y, 5, 5),
+        before2004 ? QDate(y, 7, 20) : fncNthMonday(y, 7, 3),
+        before2004 ? QDate(y, 9, 15) : fncNthMonday(y, 9, 3),
+        fncDateWithCarry(y, 9, days.autumnEquinoxDay),
+        fncNthMonday(y, 10, 2),
+        QDate(y, 11, 3),
+        QDate(y, 11, 23),
+        QDate(y, 12, 23),
+        fncNthMonday(y + 1, 1, 2),
+        QDate(y + 1, 2, 11),
+        fncDateWithCarry(y + 1, 3, days.springEquinoxDay),
+    };
+    for (QDate &d : rows)
+        if (d.dayOfWeek() == Qt::Sunday)
+            d = d.addDays(1);
+    return rows;
+}
+
+std::array<QDate, kNationalHolidayRows> rowsOf(const AppState &state) {
+    std::array<QDate, kNationalHolidayRows> rows;
+    std::copy_n(state.dateSpecial.cbegin(), kNationalHolidayRows, rows.begin());
+    return rows;
+}
+
+QList<QDate> ownRows(const AppState &state) {
+    QList<QDate> rows;
+    for (int i = kNationalHolidayRows; i < state.intSpecialCount; ++i)
+        rows.append(state.dateSpecial[i]);
+    return rows;
+}
+
+void addOwnRow(AppState &state, const QDate &date) {
+    setSpecialDate(state, state.intSpecialCount, date);
+    ++state.intSpecialCount;
+}
+
+} // namespace
+
+void ClassSettingsTest::rowsBefore2007AsTheyWere_data() {
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("autumn");
+    QTest::addColumn<int>("spring");
+    QTest::addColumn<bool>("ownRowsExpected");
+    // Every choice of the equinox boxes' lists. Only an equinox box two days after 敬老の日
+    // (22 September 2004, 21 September 2005, neither the real day) makes the day between them
+    // a citizens' holiday with a row of its own.
+    for (int year = 2002; year <= 2006; ++year)
+        for (int autumn : {21, 22, 23})
+            for (int spring : {20, 21})
+                QTest::addRow("%d, %d September, %d March", year, autumn, spring)
+                    << year << autumn << spring
+                    << ((year == 2004 && autumn == 22) || (year == 2005 && autumn == 21));
+}
+
+void ClassSettingsTest::rowsBefore2007AsTheyWere() {
+    QFETCH(int, year);
+    QFETCH(int, autumn);
+    QFETCH(int, spring);
+    QFETCH(bool, ownRowsExpected);
+    VacationDays days;
+    days.autumnEquinoxDay = autumn;
+    days.springEquinoxDay = spring;
+    const AppState state = wizardState(year, days);
+    QCOMPARE(rowsOf(state), rowsBeforeTheLaw(year, days));
+    QCOMPARE(state.intSpecialCount > kNationalHolidayRows, ownRowsExpected);
+}
+
+void ClassSettingsTest::equinoxBoxesStartAtTheRealDays_data() {
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("autumn");
+    QTest::addColumn<int>("spring");
+    QTest::newRow("2002") << 2002 << 23 << 21;
+    QTest::newRow("2012") << 2012 << 22 << 20;
+    QTest::newRow("2026") << 2026 << 23 << 21;
+    QTest::newRow("2098") << 2098 << 22 << 20;
+    // Beyond the formula the boxes keep their fixed initial texts.
+    QTest::newRow("2099") << 2099 << 23 << 20;
+    QTest::newRow("1950") << 1950 << 23 << 20;
+}
+
+void ClassSettingsTest::equinoxBoxesStartAtTheRealDays() {
+    QFETCH(int, year);
+    QFETCH(int, autumn);
+    QFETCH(int, spring);
+    const VacationDays initial = fncInitialVacationDays(year);
+    QCOMPARE(initial.autumnEquinoxDay, autumn);
+    QCOMPARE(initial.springEquinoxDay, spring);
+    QCOMPARE(initial.summerFirstDay, VacationDays{}.summerFirstDay);
+
+    // The page fills its boxes from the state: the initial days while there are no vacation
+    // dates, then the stored ones.
+    AppState state;
+    subInitApp(state);
+    state.intYear = qint16(year);
+    QCOMPARE(fncVacationDaysOf(state).autumnEquinoxDay, autumn);
+    QCOMPARE(fncVacationDaysOf(state).springEquinoxDay, spring);
+    VacationDays chosen = initial;
+    chosen.autumnEquinoxDay = 21;
+    chosen.winterLastDay = 9;
+    subGetHoliday(state, chosen);
+    QCOMPARE(fncVacationDaysOf(state).autumnEquinoxDay, 21);
+    QCOMPARE(fncVacationDaysOf(state).winterLastDay, 9);
+    QCOMPARE(fncVacationDaysOf(state).springEquinoxDay, spring);
+}
+
+void ClassSettingsTest::lawDaysGetRowsOfTheirOwn() {
+    // 2019: the four days off around the enthronement are weekdays after the spring break.
+    AppState state = wizardState(2019, fncInitialVacationDays(2019));
+    QCOMPARE(ownRows(state), (QList<QDate>{QDate(2019, 4, 30), QDate(2019, 5, 1), QDate(2019, 5, 2),
+                                           QDate(2019, 10, 22)}));
+    QCOMPARE(state.dateSpecial[10], QDate(2020, 2, 24)); // 天皇誕生日 on a Sunday
+    QCOMPARE(state.dateSpecial[3], QDate(2019, 5, 6));   // こどもの日 on a Sunday
+
+    // 2026: the citizens' holiday between 敬老の日 and 秋分の日.
+    state = wizardState(2026, fncInitialVacationDays(2026));
+    QCOMPARE(ownRows(state), QList<QDate>{QDate(2026, 9, 22)});
+    QCOMPARE(state.intSpecialDay[kNationalHolidayRows], qint16(265));
+    QCOMPARE(state.dateSpecial[1], QDate(2026, 5, 6)); // 憲法記念日 on a Sunday
+    QCOMPARE(state.dateSpecial[10], QDate(2027, 2, 23));
+}
+
+void ClassSettingsTest::classPageTakenTwiceAddsNothing() {
+    AppState state = wizardState(2019, fncInitialVacationDays(2019));
+    addOwnRow(state, QDate(2019, 6, 12));
+    const AppState once = state;
+    subGetHoliday(state, fncInitialVacationDays(2019));
+    subGetHoliday(state, fncInitialVacationDays(2019));
+    QCOMPARE(state.intSpecialCount, once.intSpecialCount);
+    QCOMPARE(state.dateSpecial, once.dateSpecial);
+    QCOMPARE(state.intSpecialDay, once.intSpecialDay);
+
+    // A teacher's row on a day the law has since made a holiday is not doubled either.
+    AppState old = wizardState(2026, fncInitialVacationDays(2026));
+    old.intSpecialCount = kNationalHolidayRows; // a plan from before the law's rows
+    addOwnRow(old, QDate(2026, 9, 22));
+    addOwnRow(old, QDate(2026, 11, 2));
+    subGetHoliday(old, fncInitialVacationDays(2026));
+    QCOMPARE(ownRows(old), (QList<QDate>{QDate(2026, 9, 22), QDate(2026, 11, 2)}));
+}
+
+void ClassSettingsTest::yearChangeRemovesTheOldYearsLawRows() {
+    AppState state = wizardState(2019, fncInitialVacationDays(2019));
+    addOwnRow(state, QDate(2019, 6, 12));
+    addOwnRow(state, QDate(2020, 2, 3));
+    QCOMPARE(state.intSpecialCount, qint16(kNationalHolidayRows + 6));
+
+    QCOMPARE(subGetClass(state, choose(2026), nullptr), ClassResult::Stored);
+    subGetHoliday(state, fncInitialVacationDays(2026));
+    // The teacher's rows stay (with their old dates); 2019's law days are gone; 2026's are in.
+    QCOMPARE(ownRows(state),
+             (QList<QDate>{QDate(2019, 6, 12), QDate(2020, 2, 3), QDate(2026, 9, 22)}));
+    QCOMPARE(state.dateSpecial[kNationalHolidayRows + 3], zeroDate()); // given up, empty again
+    QCOMPARE(state.intSpecialDay[kNationalHolidayRows + 3], qint16(0));
+
+    // Back to 2019, with equinox boxes the teacher moved: the law's days follow the boxes and
+    // go again with the next change.
+    QCOMPARE(subGetClass(state, choose(2019), nullptr), ClassResult::Stored);
+    VacationDays days = fncInitialVacationDays(2019);
+    days.autumnEquinoxDay = 18; // a Wednesday two days after 敬老の日, 16 September
+    subGetHoliday(state, days);
+    QVERIFY(ownRows(state).contains(QDate(2019, 9, 17)));
+    QCOMPARE(subGetClass(state, choose(2026), nullptr), ClassResult::Stored);
+    subGetHoliday(state, fncInitialVacationDays(2026));
+    QCOMPARE(ownRows(state),
+             (QList<QDate>{QDate(2019, 6, 12), QDate(2020, 2, 3), QDate(2026, 9, 22)}));
+}
+
+void ClassSettingsTest::vacationChangeTakesLawRowsInAndOut() {
+    VacationDays days = fncInitialVacationDays(2026);
+    AppState state = wizardState(2026, days);
+    addOwnRow(state, QDate(2026, 8, 10));
+    // A summer vacation that ends on 7 August leaves 山の日 (Tuesday 11 August) a weekday.
+    days.summerLastDay = 7;
+    subGetHoliday(state, days);
+    QCOMPARE(ownRows(state),
+             (QList<QDate>{QDate(2026, 9, 22), QDate(2026, 8, 10), QDate(2026, 8, 11)}));
+    QVERIFY(!fncIsSchoolDay(state, QDate(2026, 8, 11)));
+    days.summerLastDay = 31;
+    subGetHoliday(state, days);
+    QCOMPARE(ownRows(state), (QList<QDate>{QDate(2026, 9, 22), QDate(2026, 8, 10)}));
+}
+
+void ClassSettingsTest::fullTableTakesNoMoreRows() {
+    AppState state = wizardState(2019, fncInitialVacationDays(2019));
+    state.intSpecialCount = kNationalHolidayRows;
+    for (QDate d(2019, 6, 3); state.intSpecialCount < kMaxSpecialCount - 1; d = d.addDays(1))
+        if (fncHolidayName(d).isEmpty())
+            addOwnRow(state, d);
+    subGetHoliday(state, fncInitialVacationDays(2019));
+    QCOMPARE(state.intSpecialCount, qint16(kMaxSpecialCount));
+    QCOMPARE(state.dateSpecial[kMaxSpecialCount - 1], QDate(2019, 4, 30));
 }
 
 QTEST_APPLESS_MAIN(ClassSettingsTest)
