@@ -75,7 +75,9 @@ LawHolidayRows fncLawHolidayRows(int schoolYear,
                                  const std::optional<EquinoxDays> &equinoxes = std::nullopt);
 
 // The name of the law's day off on `date` (real equinox days), or empty text when the date is no
-// day off by the law. A calendar's tool tip can show it as it is.
+// day off by the law. A calendar's tool tip can show it as it is. Each call works out the date's
+// school year (some 10 us); a page that names every day takes fncLawHolidays (or the plan's,
+// fncPlanHolidays) once and looks the days up with fncHolidayNameIn.
 QString fncHolidayName(const QDate &date);
 
 // The name of `date` in a list made by fncLawHolidays, or empty text.
