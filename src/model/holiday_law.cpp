@@ -163,7 +163,7 @@ QList<LawHoliday> daysOffOfTwoYears(int schoolYear, const std::optional<EquinoxD
     };
 
     QList<LawHoliday> days = named;
-    QList<QDate> substitutes;
+    QList<LawHoliday> substitutes;
     for (LawHoliday &h : days) {
         if (h.date.dayOfWeek() != Qt::Sunday)
             continue;
@@ -181,17 +181,21 @@ QList<LawHoliday> daysOffOfTwoYears(int schoolYear, const std::optional<EquinoxD
             break;
         }
         // The holiday's row goes with it to its substitute.
-        days.append({substitute, kSubstituteName, HolidayKind::Substitute, h.row});
+        substitutes.append({substitute, kSubstituteName, HolidayKind::Substitute, h.row});
         h.row = -1;
-        substitutes.append(substitute);
     }
+    days.append(substitutes);
+    auto isSubstitute = [&substitutes](const QDate &d) {
+        return std::any_of(substitutes.cbegin(), substitutes.cend(),
+                           [&d](const LawHoliday &h) { return h.date == d; });
+    };
 
     for (const LawHoliday &h : named) {
         const QDate between = h.date.addDays(1);
         if (!citizensHolidayInForce(between) || isNamed(between) || !isNamed(between.addDays(1)))
             continue;
         if (citizensHolidaySparesSundayAndSubstitute(between) &&
-            (between.dayOfWeek() == Qt::Sunday || substitutes.contains(between)))
+            (between.dayOfWeek() == Qt::Sunday || isSubstitute(between)))
             continue;
         int row = -1;
         for (const auto &[date, anchorRow] : betweenDays)
