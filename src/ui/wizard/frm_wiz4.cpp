@@ -1,9 +1,370 @@
 #include "frm_wiz4.h"
 
+#include "frm_wiz5.h"
+#include "model/app_state.h"
+#include "model/units.h"
+#include "plan_box_keys.h"
+#include "ui/common/control_array.h"
+#include "ui/common/state_events.h"
+#include "ui/common/windows.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QVBoxLayout>
+#include <algorithm>
+
 namespace mirune::ui {
 
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The page's texts.
+constexpr auto kCaption = u"学級計画・授業計画ウィザード";
+constexpr auto kComment0 = u"基本時数と学期毎の計画時数を入力してください。";
+constexpr auto kComment1 =
+    u"15分を0.1、30分を0.2、45分を1で記入してください。　（例） 32.1 は45分×32＋15分の意味です。";
+constexpr auto kFrameCaption = u"年間授業計画";
+constexpr auto kCornerHeading = u"教科";
+constexpr auto kTotalHeading = u"計";
+constexpr std::array<QStringView, 1 + kPlanTerms> kColumnHeadings = {u"基本時数", u"1学期",
+                                                                     u"2学期", u"3学期"};
+constexpr std::array<QStringView, 2> kGridHeadings = {u"年間", u"増減"};
+constexpr auto kInitialSum = u"***";
+constexpr auto kBefore = u"前へ";
+constexpr auto kCancel = u"設定の終了";
+// A total that does not fit the hour count is shown at the limit, marked, and explained.
+constexpr auto kHeldMark = u"※";
+constexpr auto kHeldNotice =
+    u"※ 合計が数えられる上限（10922.1）を超えています。上限の値で表示しています。";
+constexpr auto kHeldToolTip = u"上限を超えたため、上限の値で表示しています";
+
+constexpr int kBoxChars = 6;
+constexpr int kTotalGridRow = kPlanRows + 1;
+
+// The row headings stand right-aligned in a column as wide as three full-width characters,
+// filled from the left with ideographic spaces ("　国語", "児童会", "　ｸﾗﾌﾞ").
+QString paddedHeading(QStringView heading) {
+    auto width = [](QChar c) {
+        return c.unicode() < 0x80 || (c >= u'\uff61' && c <= u'\uff9f') ? 1 : 2;
+    };
+    int used = 0;
+    for (QChar c : heading)
+        used += width(c);
+    QString text;
+    for (; used + 2 <= 6; used += 2)
+        text += u'\u3000';
+    return text.append(heading);
+}
+
+QLabel *gridCell(QWidget *parent, const QString &name, Qt::Alignment alignment, bool header) {
+    auto *cell = new QLabel(parent);
+    cell->setObjectName(name);
+    cell->setAlignment(alignment | Qt::AlignVCenter);
+    cell->setProperty("gridHeader", header);
+    return cell;
+}
+
+QColor differenceColour(int units) {
+    if (units < 0)
+        return QColor(255, 0, 0);
+    if (units > 0)
+        return QColor(0, 0, 255);
+    return QColor(0, 0, 0);
+}
+
+} // namespace
+
 frmWiz4::frmWiz4(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
-    setObjectName(QStringLiteral(u"frmWiz4"));
+    setObjectName(u"frmWiz4"_s);
+    setWindowTitle(QString::fromUtf16(kCaption));
+    buildPage();
+
+    connect(&m_ui.events, &StateEvents::plansChanged, this, [this] {
+        if (!m_storing)
+            activated();
+    });
+    connect(&m_ui.events, &StateEvents::stateReplaced, this, &frmWiz4::activated);
+
+    connect(cmdWiz4Before, &QPushButton::clicked, this, [this] {
+        m_ui.state.intEditWeek = kFalse;
+        m_ui.windows.replace<frmWiz5>(this);
+    });
+    connect(cmdWiz4Cancel, &QPushButton::clicked, this, &QWidget::close);
+
+    activated();
+}
+
+void frmWiz4::buildPage() {
+    auto *comment0 = new QLabel(QString::fromUtf16(kComment0), this);
+    comment0->setObjectName(u"lblWiz4Comment_0"_s);
+    auto *comment1 = new QLabel(QString::fromUtf16(kComment1), this);
+    comment1->setObjectName(u"lblWiz4Comment_1"_s);
+    comment1->setWordWrap(true);
+
+    auto *frame = new QGroupBox(QString::fromUtf16(kFrameCaption), this);
+    frame->setObjectName(u"fraWiz4YearPlan"_s);
+    auto *grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+
+    // The year grid sits behind its cells, spanning every row beside the boxes.
+    gridWiz4YearSum = new QFrame(frame);
+    gridWiz4YearSum->setObjectName(u"gridWiz4YearSum"_s);
+    gridWiz4YearSum->setFrameShape(QFrame::StyledPanel);
+    gridWiz4YearSum->setAutoFillBackground(true);
+    gridWiz4YearSum->setBackgroundRole(QPalette::Base);
+    const int gridColumn = 2 + kPlanTerms;
+    grid->addWidget(gridWiz4YearSum, 0, gridColumn, kTotalGridRow + 1, 2);
+
+    auto *corner = new QLabel(paddedHeading(kCornerHeading), frame);
+    corner->setObjectName(controlName(u"lblWiz4TableLeft"_s, 0));
+    grid->addWidget(corner, 0, 0);
+    for (int c = 0; c < int(kColumnHeadings.size()); ++c) {
+        auto *heading = new QLabel(kColumnHeadings[c].toString(), frame);
+        heading->setObjectName(controlName(u"lblWiz4TableLabel"_s, c));
+        heading->setAlignment(Qt::AlignCenter);
+        grid->addWidget(heading, 0, 1 + c);
+    }
+    for (int c = 0; c < 2; ++c) {
+        m_gridCells[0][c] =
+            gridCell(frame, u"gridWiz4YearSum_0_%1"_s.arg(c), Qt::AlignHCenter, true);
+        m_gridCells[0][c]->setText(kGridHeadings[c].toString());
+        grid->addWidget(m_gridCells[0][c], 0, gridColumn + c);
+    }
+
+    // Wide enough for six characters, so the boxes stay narrow at any font size.
+    const int boxWidth = fontMetrics().horizontalAdvance(u"0"_s.repeated(kBoxChars + 2)) + 12;
+    auto makeBox = [&](const QString &name, const QString &accessibleName) {
+        auto *box = new QLineEdit(u"0"_s, frame);
+        box->setObjectName(name);
+        box->setAccessibleName(accessibleName);
+        box->setMaxLength(kBoxChars);
+        box->setAlignment(Qt::AlignRight);
+        box->setAttribute(Qt::WA_InputMethodEnabled, false);
+        box->setFixedWidth(boxWidth);
+        box->installEventFilter(this);
+        return box;
+    };
+    for (int row = 0; row < kPlanRows; ++row) {
+        const QString heading = planRowHeading(row).toString();
+        auto *left = new QLabel(paddedHeading(heading), frame);
+        left->setObjectName(controlName(u"lblWiz4TableLeft"_s, row + 1));
+        grid->addWidget(left, row + 1, 0);
+        txtWiz4YearBase[row] = makeBox(controlName(u"txtWiz4YearBase"_s, row),
+                                       heading + u' ' + kColumnHeadings[0].toString());
+        grid->addWidget(txtWiz4YearBase[row], row + 1, 1);
+        for (int term = 0; term < kPlanTerms; ++term) {
+            const int index = planTermBox(row, term);
+            txtWiz4YearPlan[index] = makeBox(controlName(u"txtWiz4YearPlan"_s, index),
+                                             heading + u' ' + kColumnHeadings[1 + term].toString());
+            grid->addWidget(txtWiz4YearPlan[index], row + 1, 2 + term);
+        }
+        for (int c = 0; c < 2; ++c) {
+            m_gridCells[row + 1][c] = gridCell(
+                frame, u"gridWiz4YearSum_%1_%2"_s.arg(row + 1).arg(c), Qt::AlignRight, false);
+            grid->addWidget(m_gridCells[row + 1][c], row + 1, gridColumn + c);
+        }
+    }
+
+    auto *total = new QLabel(paddedHeading(kTotalHeading), frame);
+    total->setObjectName(controlName(u"lblWiz4TableLeft"_s, kTotalGridRow));
+    grid->addWidget(total, kTotalGridRow, 0);
+    auto makeSum = [&](const QString &name) {
+        auto *sum = new QLabel(QString::fromUtf16(kInitialSum), frame);
+        sum->setObjectName(name);
+        sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        sum->setFrameShape(QFrame::Panel);
+        sum->setFrameShadow(QFrame::Sunken);
+        sum->setMargin(2);
+        return sum;
+    };
+    lblWiz4BaseSum = makeSum(u"lblWiz4BaseSum"_s);
+    grid->addWidget(lblWiz4BaseSum, kTotalGridRow, 1);
+    for (int term = 0; term < kPlanTerms; ++term) {
+        lblWiz4Sum[term] = makeSum(controlName(u"lblWiz4Sum"_s, term));
+        grid->addWidget(lblWiz4Sum[term], kTotalGridRow, 2 + term);
+    }
+    for (int c = 0; c < 2; ++c) {
+        m_gridCells[kTotalGridRow][c] = gridCell(
+            frame, u"gridWiz4YearSum_%1_%2"_s.arg(kTotalGridRow).arg(c), Qt::AlignRight, false);
+        grid->addWidget(m_gridCells[kTotalGridRow][c], kTotalGridRow, gridColumn + c);
+    }
+    // The grid's columns as wide as its longest figure, with room to breathe.
+    const int cellWidth = fontMetrics().horizontalAdvance(u"※-00000.0"_s) + 12;
+    grid->setColumnMinimumWidth(gridColumn, cellWidth);
+    grid->setColumnMinimumWidth(gridColumn + 1, cellWidth);
+    for (auto &row : m_gridCells)
+        for (QLabel *cell : row)
+            cell->setContentsMargins(4, 0, 6, 0);
+    frame->setStyleSheet(u"QLabel[gridHeader=\"true\"] { background-color: palette(button); "
+                         u"border-bottom: 1px solid palette(mid); }"_s);
+
+    lblWiz4Held = new QLabel(QString::fromUtf16(kHeldNotice), this);
+    lblWiz4Held->setObjectName(u"lblWiz4Held"_s);
+    lblWiz4Held->setWordWrap(true);
+    lblWiz4Held->setVisible(false);
+
+    cmdWiz4Before = new QPushButton(QString::fromUtf16(kBefore), this);
+    cmdWiz4Before->setObjectName(u"cmdWiz4Before"_s);
+    cmdWiz4Cancel = new QPushButton(QString::fromUtf16(kCancel), this);
+    cmdWiz4Cancel->setObjectName(u"cmdWiz4Cancel"_s);
+    // Enter in a box moves to the next box; it never presses a button.
+    cmdWiz4Before->setAutoDefault(false);
+    cmdWiz4Cancel->setAutoDefault(false);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdWiz4Before);
+    buttons->addWidget(cmdWiz4Cancel);
+
+    auto *page = new QVBoxLayout(this);
+    page->addWidget(comment0);
+    page->addWidget(comment1);
+    page->addWidget(frame);
+    page->addWidget(lblWiz4Held);
+    page->addLayout(buttons);
+    page->setSizeConstraint(QLayout::SetMinimumSize);
+}
+
+void frmWiz4::activated() {
+    const PlanTexts texts = fncPlanTexts(m_ui.state);
+    for (int row = 0; row < kPlanRows; ++row)
+        txtWiz4YearBase[row]->setText(texts.base[row]);
+    for (int i = 0; i < kPlanTermBoxes; ++i)
+        txtWiz4YearPlan[i]->setText(texts.terms[i]);
+    subGetYearPlan();
+}
+
+void frmWiz4::subGetYearPlan() {
+    PlanTexts texts;
+    for (int row = 0; row < kPlanRows; ++row)
+        texts.base[row] = txtWiz4YearBase[row]->text();
+    for (int i = 0; i < kPlanTermBoxes; ++i)
+        texts.terms[i] = txtWiz4YearPlan[i]->text();
+
+    AppState &state = m_ui.state;
+    auto plan = [&state] {
+        std::array<HourCounts, 1 + kPlanTerms> counts{state.objYearPlan->hours};
+        const auto terms = state.objSeasonPlan->terms();
+        for (int t = 0; t < kPlanTerms; ++t)
+            if (terms[t])
+                counts[1 + t] = terms[t]->hours;
+        return counts;
+    };
+    const auto before = plan();
+    const PlanTotals totals = mirune::subGetYearPlan(state, texts);
+
+    // Only a box whose text was refused is rewritten, so the cursor stays where it was.
+    for (int row = 0; row < kPlanRows; ++row)
+        if (txtWiz4YearBase[row]->text() != texts.base[row])
+            txtWiz4YearBase[row]->setText(texts.base[row]);
+    for (int i = 0; i < kPlanTermBoxes; ++i)
+        if (txtWiz4YearPlan[i]->text() != texts.terms[i])
+            txtWiz4YearPlan[i]->setText(texts.terms[i]);
+    showTotals(totals);
+
+    if (plan() != before) {
+        const QScopedValueRollback<bool> storing(m_storing, true);
+        emit m_ui.events.plansChanged();
+    }
+}
+
+void frmWiz4::showTotals(const PlanTotals &totals) {
+    auto show = [](QLabel *label, const PlanFigure &figure) {
+        label->setText((figure.held ? QString::fromUtf16(kHeldMark) : QString()) +
+                       fncUnitsToText(figure.units));
+        label->setToolTip(figure.held ? QString::fromUtf16(kHeldToolTip) : QString());
+    };
+    show(lblWiz4BaseSum, totals.baseSum);
+    for (int term = 0; term < kPlanTerms; ++term)
+        show(lblWiz4Sum[term], totals.termSums[term]);
+    for (int row = 0; row <= kPlanRows; ++row) {
+        QLabel *year = m_gridCells[row + 1][0];
+        QLabel *difference = m_gridCells[row + 1][1];
+        show(year, totals.yearSums[row]);
+        show(difference, totals.differences[row]);
+        QPalette palette = difference->palette();
+        palette.setColor(QPalette::WindowText, differenceColour(totals.differences[row].units));
+        difference->setPalette(palette);
+        // A screen reader hears a row's year sum and difference with its base box.
+        if (row < kPlanRows)
+            txtWiz4YearBase[row]->setAccessibleDescription(
+                kGridHeadings[0].toString() + u' ' + year->text() + u"　"_s +
+                kGridHeadings[1].toString() + u' ' + difference->text());
+    }
+    lblWiz4Held->setVisible(totals.anyHeld());
+}
+
+void frmWiz4::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        activated();
+}
+
+void frmWiz4::closeEvent(QCloseEvent *event) {
+    // What was typed last is kept, however the page is left.
+    subGetYearPlan();
+    QWidget::closeEvent(event);
+}
+
+bool frmWiz4::eventFilter(QObject *watched, QEvent *event) {
+    auto *box = qobject_cast<QLineEdit *>(watched);
+    if (!box)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        subGetYearPlan();
+        box->selectAll();
+        break;
+    case QEvent::FocusOut:
+        // A value typed and then left by a button, another window or the keyboard is stored
+        // at once rather than waiting for the next box.
+        subGetYearPlan();
+        break;
+    case QEvent::KeyPress:
+        return keyPressed(box, static_cast<QKeyEvent *>(event)->key());
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool frmWiz4::keyPressed(QLineEdit *box, int key) {
+    switch (planKeyAction(key)) {
+    case PlanKeyAction::Move: {
+        const auto base = std::find(txtWiz4YearBase.begin(), txtWiz4YearBase.end(), box);
+        if (base != txtWiz4YearBase.end()) {
+            const int index = int(base - txtWiz4YearBase.begin());
+            moveFocus(txtWiz4YearBase[planKeyTarget(key, index, kPlanRows, 1)]);
+        } else {
+            const auto term = std::find(txtWiz4YearPlan.begin(), txtWiz4YearPlan.end(), box);
+            const int index = int(term - txtWiz4YearPlan.begin());
+            moveFocus(txtWiz4YearPlan[planKeyTarget(key, index, kPlanTermBoxes, kPlanTerms)]);
+        }
+        return true;
+    }
+    case PlanKeyAction::Reset:
+        box->setText(u"0"_s);
+        return false;
+    case PlanKeyAction::Type:
+    case PlanKeyAction::Pass:
+        return false;
+    }
+    return false;
+}
+
+void frmWiz4::moveFocus(QLineEdit *box) {
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
 }
 
 } // namespace mirune::ui

@@ -1,19 +1,58 @@
 #pragma once
 
+#include "model/year_plan_entry.h"
 #include "ui/common/ui_context.h"
 
 #include <QWidget>
+#include <array>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace mirune::ui {
 
-// The annual lesson plan page.
+// The annual lesson plan page: base hours and the hours of each term per subject row, with
+// their totals, the planned year sums and their differences from the base hours. Every box is
+// stored and totalled whenever a box gets or loses the focus.
 class frmWiz4 : public QWidget {
     Q_OBJECT
   public:
     explicit frmWiz4(UiContext &ui, QWidget *parent = nullptr);
 
+    // Refills the boxes from the plan records and totals them; runs whenever the page becomes
+    // the active window and whenever the plan changes elsewhere.
+    void activated();
+
+    // One store-and-total pass: every box checked (an invalid text becomes "0"), the plan
+    // stored, the totals, year sums and differences shown.
+    void subGetYearPlan();
+
+  protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
   private:
+    void buildPage();
+    void showTotals(const PlanTotals &totals);
+    bool keyPressed(QLineEdit *box, int key);
+    void moveFocus(QLineEdit *box);
+
     UiContext &m_ui;
+    std::array<QLineEdit *, kPlanRows> txtWiz4YearBase{};
+    std::array<QLineEdit *, kPlanTermBoxes> txtWiz4YearPlan{};
+    QLabel *lblWiz4BaseSum = nullptr;
+    std::array<QLabel *, kPlanTerms> lblWiz4Sum{};
+    QFrame *gridWiz4YearSum = nullptr;
+    // The grid's cells by row (0 the header, then the subject rows, then "計") and column
+    // (0 "年間", 1 "増減").
+    std::array<std::array<QLabel *, 2>, kPlanRows + 2> m_gridCells{};
+    QLabel *lblWiz4Held = nullptr;
+    QPushButton *cmdWiz4Before = nullptr;
+    QPushButton *cmdWiz4Cancel = nullptr;
+    bool m_storing = false; // guards against the page's own change notice
 };
 
 } // namespace mirune::ui

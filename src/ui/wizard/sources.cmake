@@ -11,4 +11,6 @@ list(APPEND mirune_ui_sources
   wizard/frm_wiz4.h
   wizard/frm_wiz5.cpp
   wizard/frm_wiz5.h
+  wizard/plan_box_keys.cpp
+  wizard/plan_box_keys.h
 )

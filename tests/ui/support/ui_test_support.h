@@ -65,8 +65,10 @@ template <class W> W *openWindow() {
 // Clicks a button as a user can: only when it is visible and enabled.
 #define MIRUNE_CLICK(button)                                                                       \
     do {                                                                                           \
-        QVERIFY2((button)->isVisible(), qPrintable((button)->objectName() + u" is hidden"));       \
-        QVERIFY2((button)->isEnabled(), qPrintable((button)->objectName() + u" is disabled"));     \
+        QVERIFY2((button)->isVisible(),                                                            \
+                 qPrintable((button)->objectName() + QStringLiteral(" is hidden")));               \
+        QVERIFY2((button)->isEnabled(),                                                            \
+                 qPrintable((button)->objectName() + QStringLiteral(" is disabled")));             \
         QTest::mouseClick((button), Qt::LeftButton);                                               \
     } while (false)
 
@@ -74,7 +76,8 @@ template <class W> W *openWindow() {
 #define MIRUNE_TRIGGER(root, name)                                                                 \
     do {                                                                                           \
         MIRUNE_FIND(action_, QAction, (root), (name));                                             \
-        QVERIFY2(action_->isEnabled(), qPrintable(QString(name) + u" is disabled"));               \
+        QVERIFY2(action_->isEnabled(),                                                             \
+                 qPrintable(QString(name) + QStringLiteral(" is disabled")));                      \
         action_->trigger();                                                                        \
     } while (false)
 
