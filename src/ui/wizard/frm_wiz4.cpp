@@ -65,11 +65,10 @@ QString paddedHeading(QStringView heading) {
     return text.append(heading);
 }
 
-QLabel *gridCell(QWidget *parent, const QString &name, Qt::Alignment alignment, bool header) {
+QLabel *gridCell(QWidget *parent, const QString &name, Qt::Alignment alignment) {
     auto *cell = new QLabel(parent);
     cell->setObjectName(name);
     cell->setAlignment(alignment | Qt::AlignVCenter);
-    cell->setProperty("gridHeader", header);
     return cell;
 }
 
@@ -108,7 +107,6 @@ void frmWiz4::buildPage() {
     comment0->setObjectName(u"lblWiz4Comment_0"_s);
     auto *comment1 = new QLabel(QString::fromUtf16(kComment1), this);
     comment1->setObjectName(u"lblWiz4Comment_1"_s);
-    comment1->setWordWrap(true);
 
     auto *frame = new QGroupBox(QString::fromUtf16(kFrameCaption), this);
     frame->setObjectName(u"fraWiz4YearPlan"_s);
@@ -135,8 +133,7 @@ void frmWiz4::buildPage() {
         grid->addWidget(heading, 0, 1 + c);
     }
     for (int c = 0; c < 2; ++c) {
-        m_gridCells[0][c] =
-            gridCell(frame, u"gridWiz4YearSum_0_%1"_s.arg(c), Qt::AlignHCenter, true);
+        m_gridCells[0][c] = gridCell(frame, u"gridWiz4YearSum_0_%1"_s.arg(c), Qt::AlignHCenter);
         m_gridCells[0][c]->setText(kGridHeadings[c].toString());
         grid->addWidget(m_gridCells[0][c], 0, gridColumn + c);
     }
@@ -169,8 +166,8 @@ void frmWiz4::buildPage() {
             grid->addWidget(txtWiz4YearPlan[index], row + 1, 2 + term);
         }
         for (int c = 0; c < 2; ++c) {
-            m_gridCells[row + 1][c] = gridCell(
-                frame, u"gridWiz4YearSum_%1_%2"_s.arg(row + 1).arg(c), Qt::AlignRight, false);
+            m_gridCells[row + 1][c] =
+                gridCell(frame, u"gridWiz4YearSum_%1_%2"_s.arg(row + 1).arg(c), Qt::AlignRight);
             grid->addWidget(m_gridCells[row + 1][c], row + 1, gridColumn + c);
         }
     }
@@ -194,8 +191,8 @@ void frmWiz4::buildPage() {
         grid->addWidget(lblWiz4Sum[term], kTotalGridRow, 2 + term);
     }
     for (int c = 0; c < 2; ++c) {
-        m_gridCells[kTotalGridRow][c] = gridCell(
-            frame, u"gridWiz4YearSum_%1_%2"_s.arg(kTotalGridRow).arg(c), Qt::AlignRight, false);
+        m_gridCells[kTotalGridRow][c] =
+            gridCell(frame, u"gridWiz4YearSum_%1_%2"_s.arg(kTotalGridRow).arg(c), Qt::AlignRight);
         grid->addWidget(m_gridCells[kTotalGridRow][c], kTotalGridRow, gridColumn + c);
     }
     // The grid's columns as wide as its longest figure, with room to breathe.
@@ -205,8 +202,12 @@ void frmWiz4::buildPage() {
     for (auto &row : m_gridCells)
         for (QLabel *cell : row)
             cell->setContentsMargins(4, 0, 6, 0);
-    frame->setStyleSheet(u"QLabel[gridHeader=\"true\"] { background-color: palette(button); "
-                         u"border-bottom: 1px solid palette(mid); }"_s);
+    // A rule under the grid's header, across both columns and the gap between them.
+    auto *rule = new QFrame(frame);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Plain);
+    rule->setForegroundRole(QPalette::Mid);
+    grid->addWidget(rule, 0, gridColumn, 1, 2, Qt::AlignBottom);
 
     lblWiz4Held = new QLabel(QString::fromUtf16(kHeldNotice), this);
     lblWiz4Held->setObjectName(u"lblWiz4Held"_s);

@@ -307,8 +307,13 @@ void frmWiz5::activated() {
         framePalette.setColor(QPalette::Text, a ? kColourA : kColourB);
         box->setPalette(framePalette);
     }
-    m_timeGrid->setPalette(palette());
-    m_planGrid->setPalette(palette());
+    // The contents name their colours themselves; a palette with nothing set of its own would
+    // take the frame's.
+    QPalette plain = palette();
+    plain.setColor(QPalette::WindowText, plain.color(QPalette::WindowText));
+    plain.setColor(QPalette::Text, plain.color(QPalette::Text));
+    m_timeGrid->setPalette(plain);
+    m_planGrid->setPalette(plain);
 
     // A timetable not yet set up takes the default lengths of the class's grade.
     WeekCredits &w = credits();

@@ -149,8 +149,11 @@ class TimetablePageTest : public QObject {
         for (const QString &name : {u"fraWiz5WeekCredit"_s, u"fraWiz5WeekPlan"_s})
             QCOMPARE(p.frame(name)->palette().color(QPalette::WindowText), colour);
         // Only the captions take the colour.
-        QCOMPARE(p.timeCell(0)->palette().color(QPalette::ButtonText),
-                 p.page->palette().color(QPalette::ButtonText));
+        for (const QString &name : {u"lblWiz5NoteCredit"_s, u"lblWiz5Note"_s, u"lblWiz5Time_0"_s})
+            QCOMPARE(p.page->findChild<QLabel *>(name)->palette().color(QPalette::WindowText),
+                     p.page->palette().color(QPalette::WindowText));
+        QCOMPARE(p.chooser()->palette().color(QPalette::Text),
+                 p.page->palette().color(QPalette::Text));
         QCOMPARE(p.frame(u"fraWiz5Palette"_s)->title(), u"教科パレット"_s);
         QCOMPARE(p.page->windowTitle(), u"学級計画・授業計画ウィザード"_s);
     }
