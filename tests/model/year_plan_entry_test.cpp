@@ -178,6 +178,8 @@ class YearPlanEntryTest : public QObject {
         QCOMPARE(int(state.objYearPlan->hours[F::KyoukaSyoukei]), 32767);
         QCOMPARE(totals.yearSums[rowOf(F::syakai)], (PlanFigure{0, false}));
         QVERIFY(totals.anyHeld());
+        // The year record knows it too.
+        QVERIFY(!state.objSeasonPlan->sumsFit());
 
         // Exactly the limit is no overflow.
         texts = zeroTexts();
@@ -186,6 +188,7 @@ class YearPlanEntryTest : public QObject {
         const PlanTotals atLimit = subGetYearPlan(state, texts);
         QCOMPARE(atLimit.yearSums[kokugo], (PlanFigure{32767, false}));
         QVERIFY(!atLimit.anyHeld());
+        QVERIFY(state.objSeasonPlan->sumsFit());
     }
 };
 
