@@ -45,11 +45,7 @@ const std::array<QString, 7> &hoursSummaryHeadings() {
 }
 
 int fncSummaryTermForMonth(int month) {
-    if (month >= 4 && month <= 7)
-        return 1;
-    if (month >= 9 && month <= 12)
-        return 2;
-    return 3;
+    return termOfMonth(month);
 }
 
 } // namespace mirune

@@ -36,8 +36,9 @@ HoursSummary fncHoursSummary(AppState &state, int term);
 // The summary table's column headings, column 0 the row-name column.
 const std::array<QString, 7> &hoursSummaryHeadings();
 
-// The term a date's month preselects in the summary window: April..July 1, September..December
-// 2, any other month (August included) 3.
+// The term a date's month preselects in the summary window: the term that month's days count
+// in (April..July 1, August..December 2, January..March 3), so a date in August shows the
+// second term, whose totals hold it.
 int fncSummaryTermForMonth(int month);
 
 } // namespace mirune

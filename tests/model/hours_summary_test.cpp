@@ -105,7 +105,7 @@ void HoursSummaryTest::termPreselectedByMonth_data() {
     QTest::addColumn<int>("term");
     QTest::newRow("April") << 4 << 1;
     QTest::newRow("July") << 7 << 1;
-    QTest::newRow("August") << 8 << 3;
+    QTest::newRow("August, counted in the second term") << 8 << 2;
     QTest::newRow("September") << 9 << 2;
     QTest::newRow("December") << 12 << 2;
     QTest::newRow("January") << 1 << 3;

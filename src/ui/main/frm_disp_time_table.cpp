@@ -1,9 +1,245 @@
 #include "frm_disp_time_table.h"
 
+#include "model/hours_summary.h"
+#include "model/term_rule.h"
+#include "model/units.h"
+#include "ui/common/control_array.h"
+#include "ui/common/state_events.h"
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
 namespace mirune::ui {
 
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kColumnCount = 7;
+constexpr int kTwipsPerInch = 1440;
+// Every column of the grid is at least this wide, and wider where a heading needs it.
+constexpr int kColumnTwips = 1030;
+
+// Term figures stand on a pale cyan, the year's on a slightly deeper one.
+const QColor kTermBackground(230, 255, 255);
+const QColor kYearBackground(205, 255, 255);
+
+QColor differenceColour(int difference) {
+    if (difference < 0)
+        return QColor(255, 0, 0);
+    if (difference > 0)
+        return QColor(0, 0, 255);
+    return QColor(0, 0, 0);
+}
+
+bool isDifferenceColumn(int column) {
+    return column == 3 || column == 6;
+}
+
+} // namespace
+
 frmDispTimeTable::frmDispTimeTable(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
-    setObjectName(QStringLiteral(u"frmDispTimeTable"));
+    setObjectName(u"frmDispTimeTable"_s);
+    setWindowTitle(u"時数集計表"_s);
+
+    m_optSeason = makeControlArray<QRadioButton, 3>(this, u"optSeason"_s);
+    const std::array<QString, 3> seasonCaptions = {u"一学期"_s, u"二学期"_s, u"三学期"_s};
+    m_seasonGroup = new QButtonGroup(this);
+    auto *seasonRow = new QHBoxLayout;
+    for (int i = 0; i < 3; ++i) {
+        m_optSeason[i]->setText(seasonCaptions[i]);
+        m_seasonGroup->addButton(m_optSeason[i], i);
+        seasonRow->addWidget(m_optSeason[i]);
+    }
+    seasonRow->addStretch(1);
+    m_optSeason[0]->setChecked(true);
+
+    m_labelTimeTable =
+        new QLabel(u"集計したい学期を、上のボタンから選んでクリックしてください。"_s, this);
+    m_labelTimeTable->setObjectName(u"LabelTimeTable"_s);
+    m_labelTimeTable->setWordWrap(true);
+
+    m_gridTimeTable = new QTableWidget(this);
+    m_gridTimeTable->setObjectName(u"gridTimeTable"_s);
+    m_gridTimeTable->setAccessibleName(u"時数集計表"_s);
+    buildGrid();
+
+    m_cmdCloseTimeTable = new QPushButton(u"閉じる"_s, this);
+    m_cmdCloseTimeTable->setObjectName(u"cmdCloseTimeTable"_s);
+    m_cmdCloseTimeTable->setDefault(true);
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(m_cmdCloseTimeTable);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(seasonRow);
+    layout->addWidget(m_labelTimeTable);
+    layout->addWidget(m_gridTimeTable, 1);
+    layout->addLayout(buttonRow);
+
+    // Choosing a term by mouse or with the arrow keys refills at once.
+    connect(m_seasonGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            subFillTimeTable();
+    });
+    connect(m_cmdCloseTimeTable, &QPushButton::clicked, this, &QWidget::hide);
+
+    // The grid follows the record and the plan while it is shown; a hidden window catches up
+    // when it is shown again.
+    connect(&m_ui.events, &StateEvents::stateReplaced, this, &frmDispTimeTable::refreshIfShown);
+    connect(&m_ui.events, &StateEvents::plansChanged, this, &frmDispTimeTable::refreshIfShown);
+    connect(&m_ui.events, &StateEvents::daysChanged, this, &frmDispTimeTable::refreshIfShown);
+
+    subFillTimeTable();
+
+    // Big enough for the whole grid: a window's first size is otherwise kept to two thirds of
+    // the screen, which cuts off the totals at the bottom.
+    QSize size = sizeHint();
+    if (const QScreen *shown = screen())
+        size = size.boundedTo(shown->availableSize());
+    resize(size);
+}
+
+void frmDispTimeTable::buildGrid() {
+    QTableWidget *grid = m_gridTimeTable;
+    const auto &subjects = subjectTable();
+    const auto &headings = hoursSummaryHeadings();
+    const int rowCount = static_cast<int>(subjects.size());
+
+    grid->setColumnCount(kColumnCount);
+    grid->setRowCount(rowCount);
+    QStringList headingTexts;
+    for (const QString &heading : headings)
+        headingTexts << heading;
+    grid->setHorizontalHeaderLabels(headingTexts);
+    grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    grid->horizontalHeader()->setSectionsClickable(false);
+    grid->verticalHeader()->hide();
+    // Rows as tall as a line of text needs, so that all of them fit on a small screen.
+    grid->verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 4);
+    grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() * 3 / 2);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setTabKeyNavigation(false);
+    grid->setWordWrap(false);
+    grid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+
+    const QColor black(0, 0, 0);
+    for (int row = 0; row < rowCount; ++row) {
+        // The row names stand like the heading row: centred, on the header's colour.
+        auto *name = new QTableWidgetItem(subjects[row].summaryName.toString());
+        name->setTextAlignment(Qt::AlignCenter);
+        name->setBackground(palette().button());
+        name->setForeground(palette().buttonText());
+        grid->setItem(row, 0, name);
+        for (int column = 1; column < kColumnCount; ++column) {
+            auto *cell = new QTableWidgetItem;
+            cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            cell->setBackground(column <= 3 ? kTermBackground : kYearBackground);
+            cell->setForeground(black);
+            grid->setItem(row, column, cell);
+        }
+    }
+
+    // Every column equally wide, as laid out in twips or wider where a heading or a figure
+    // needs it; a larger window shares its room out evenly among the columns and the rows.
+    grid->resizeColumnsToContents();
+    int columnWidth = kColumnTwips * logicalDpiX() / kTwipsPerInch;
+    columnWidth = std::max(columnWidth, fontMetrics().horizontalAdvance(u"-9999.9"_s) * 5 / 4);
+    for (int column = 0; column < kColumnCount; ++column)
+        columnWidth = std::max(columnWidth, grid->columnWidth(column));
+    grid->horizontalHeader()->setMinimumSectionSize(columnWidth);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+}
+
+int frmDispTimeTable::chosenTerm() const {
+    const int id = m_seasonGroup->checkedId();
+    return id == 0 || id == 1 ? id + 1 : 3;
+}
+
+void frmDispTimeTable::subFillTimeTable() {
+    const HoursSummary summary = fncHoursSummary(m_ui.state, chosenTerm());
+    const auto &headings = hoursSummaryHeadings();
+    const int rowCount = std::min(m_gridTimeTable->rowCount(), int(summary.rows.size()));
+    for (int row = 0; row < rowCount; ++row) {
+        const HoursSummaryRow &figures = summary.rows[row];
+        const std::array<int, kColumnCount> values = {
+            0,
+            figures.termPlan,
+            figures.termActual,
+            figures.termDifference,
+            figures.yearPlan,
+            figures.yearActual,
+            figures.yearDifference,
+        };
+        const QString rowName = m_gridTimeTable->item(row, 0)->text();
+        for (int column = 1; column < kColumnCount; ++column) {
+            QTableWidgetItem *cell = m_gridTimeTable->item(row, column);
+            const QString text = fncUnitsToText(values[column]);
+            cell->setText(text);
+            // A screen reader hears the row and the column with the figure.
+            cell->setData(Qt::AccessibleTextRole,
+                          u"%1 %2 %3"_s.arg(rowName, headings[column], text));
+            if (isDifferenceColumn(column))
+                cell->setForeground(differenceColour(values[column]));
+        }
+    }
+}
+
+void frmDispTimeTable::markTerm(int term) {
+    const QSignalBlocker blocker(m_seasonGroup);
+    m_optSeason[std::clamp(term, 1, 3) - 1]->setChecked(true);
+}
+
+void frmDispTimeTable::activated() {
+    m_cmdCloseTimeTable->setFocus();
+    // The term the chosen date counts in, so a date in August shows the second term. Before
+    // any date was chosen, today stands in.
+    const QDate chosen =
+        isZeroDate(m_ui.state.dateSelected) ? m_ui.today() : m_ui.state.dateSelected;
+    markTerm(fncSummaryTermForMonth(chosen.month()));
+    subFillTimeTable();
+}
+
+void frmDispTimeTable::refreshIfShown() {
+    if (isVisible())
+        subFillTimeTable();
+}
+
+void frmDispTimeTable::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        activated();
+}
+
+void frmDispTimeTable::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    // Shown again after "閉じる": the window may still count as the active one and get no
+    // activation, yet it must show the record as it is now.
+    if (!event->spontaneous())
+        activated();
+}
+
+void frmDispTimeTable::closeEvent(QCloseEvent *event) {
+    // The title bar's close button only hides the window, as "閉じる" does; closing from the
+    // program (Exit) really closes it.
+    if (event->spontaneous()) {
+        event->ignore();
+        hide();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 } // namespace mirune::ui

@@ -3,17 +3,51 @@
 #include "ui/common/ui_context.h"
 
 #include <QWidget>
+#include <array>
+
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
 
 namespace mirune::ui {
 
-// The hours summary window.
+// The hours summary window: planned hours, actual hours and their difference per subject and
+// activity, for one chosen term and for the whole year. It only reads the state, apart from
+// recomputing the actual totals from the day chain each time it fills the grid.
 class frmDispTimeTable : public QWidget {
     Q_OBJECT
   public:
     explicit frmDispTimeTable(UiContext &ui, QWidget *parent = nullptr);
 
+    // The chosen term, 1..3.
+    int chosenTerm() const;
+
+    // Recomputes the actual totals and writes the figures of the chosen term and the year.
+    void subFillTimeTable();
+
+    // What becoming the active window does: the close button takes the focus, the term of the
+    // date chosen in the main window is marked and the grid refilled. Safe to run any number of
+    // times.
+    void activated();
+
+  protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
   private:
+    void buildGrid();
+    void markTerm(int term);
+    void refreshIfShown();
+
     UiContext &m_ui;
+    std::array<QRadioButton *, 3> m_optSeason{};
+    QButtonGroup *m_seasonGroup = nullptr;
+    QLabel *m_labelTimeTable = nullptr;
+    QTableWidget *m_gridTimeTable = nullptr;
+    QPushButton *m_cmdCloseTimeTable = nullptr;
 };
 
 } // namespace mirune::ui

@@ -1,0 +1,37 @@
+#pragma once
+
+// One sheet of the print selection onto the printer, into a preview or into a PDF file. No
+// widgets: the window asks the dialogs and shows what these report.
+
+#include "model/app_state.h"
+
+#include <QString>
+#include <QStringList>
+
+class QPrinter;
+
+namespace mirune::ui {
+
+struct SheetOutputResult {
+    bool ok = true;
+    QString problem;     // what went wrong, when not ok
+    QStringList notices; // said of a sheet that was placed other than as drawn (scaled down)
+};
+
+// How the sheet goes onto the paper.
+struct SheetOutputOptions {
+    bool fitToPaper = false; // scale the sheet to fill the printable area
+};
+
+// Draws the sheet of print option `option` (0..8) on the printer as one page, with the paper and
+// margins of the printer's page set-up. The caller has refused when no class is set up.
+SheetOutputResult subPrintSheet(AppState &state, int option, QPrinter &printer,
+                                const SheetOutputOptions &options = {});
+
+// Writes the sheet of print option `option` as a one-page PDF at `path`, on the paper of the
+// printer's page set-up; the file is replaced only when the whole document was written.
+SheetOutputResult subSaveSheetPdf(AppState &state, int option, const QString &path,
+                                  const QPrinter &pageSetup,
+                                  const SheetOutputOptions &options = {});
+
+} // namespace mirune::ui

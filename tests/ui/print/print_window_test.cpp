@@ -1,0 +1,365 @@
+// The print selection window: its nine options, the refusal without a class, the printer dialog
+// before every sheet (and no sheet when it is cancelled), the preview, saving a sheet as a PDF,
+// the page set-up of the session, keeping the choice while hidden, and accessible names.
+
+#include "model/class_settings.h"
+#include "model/day_record.h"
+#include "support/ui_test_support.h"
+#include "ui/print/frm_print.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPageLayout>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+using namespace mirune;
+using namespace mirune::ui;
+using namespace mirune::ui::test;
+
+namespace {
+
+const QStringList kCaptions = {
+    u"年間の時数集計表"_s,   u"1学期の時間割表"_s,    u"1学期の時間集計表"_s,
+    u"２学期の時間割表"_s,   u"２学期の時間集計表"_s, u"３学期の時間割表"_s,
+    u"３学期の時間集計表"_s, u"週間時間割計画表A"_s,  u"週間時間割計画表B"_s,
+};
+
+// What each sheet prints at its head, with the blanks taken out.
+const QStringList kSheetHeads = {
+    u"年間時間割及び時間集計表"_s, u"1学期時間割表"_s, u"1学期時間集計表"_s, u"2学期時間割表"_s,
+    u"2学期時間集計表"_s,          u"3学期時間割表"_s, u"3学期時間集計表"_s, u"４年２組時間割A"_s,
+    u"４年２組時間割B"_s,
+};
+
+// Class 4-2 of 2026, teacher 山田, with one recorded day.
+void setUpClass(AppState &state) {
+    state.intYear = 2026;
+    state.intGrade = 4;
+    state.strClass = u"2"_s;
+    state.strTeacher = u"山田"_s;
+    subGetHoliday(state, {});
+    state.objFirstDay->appendDay(
+        makeRegisteredDay(QDate(2026, 4, 7), u"国算社理体音図学"_s, u"33333300"_s));
+}
+
+// The text layer of a PDF in drawing order with every blank removed; empty when pdftotext cannot
+// read it.
+QString pdfText(const QString &path) {
+    QProcess process;
+    process.start(u"pdftotext"_s, {u"-raw"_s, path, u"-"_s});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput()).remove(QRegularExpression(u"\\s"_s));
+}
+
+int pdfPages(const QString &path) {
+    QProcess process;
+    process.start(u"pdfinfo"_s, {path});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return -1;
+    const auto match = QRegularExpression(u"Pages:\\s+(\\d+)"_s)
+                           .match(QString::fromUtf8(process.readAllStandardOutput()));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+QString pdfPageSize(const QString &path) {
+    QProcess process;
+    process.start(u"pdfinfo"_s, {path});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    const auto match = QRegularExpression(u"Page size:\\s+([^\\n]+)"_s)
+                           .match(QString::fromUtf8(process.readAllStandardOutput()));
+    return match.hasMatch() ? match.captured(1).trimmed() : QString();
+}
+
+// Sends what the printer prints into a PDF file, as a printer driver would print it.
+void printInto(QPrinter &printer, const QString &path) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+}
+
+frmPrint *openPrintWindow(UiHarness &h) {
+    auto *w = h.windows.open<frmPrint>();
+    return QTest::qWaitForWindowActive(w) ? w : nullptr;
+}
+
+} // namespace
+
+class PrintWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { initUiTestCase(); }
+
+    void optionsAndButtons();
+    void refusedWithoutAClass_data();
+    void refusedWithoutAClass();
+    void printsTheChosenSheet_data();
+    void printsTheChosenSheet();
+    void cancelledPrinterDialogPrintsNothing();
+    void printerDialogBeforeEverySheet();
+    void previewDrawsTheChosenSheet();
+    void savesTheChosenSheetAsPdf();
+    void pdfSaveCancelledOrFailing();
+    void pageSetUpHoldsForTheSession();
+    void choiceSurvivesClosing();
+    void accessibleNames();
+};
+
+void PrintWindowTest::optionsAndButtons() {
+    UiHarness h;
+    auto *w = openPrintWindow(h);
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), u"印刷する表を選んでください"_s);
+    int previousTop = -1;
+    for (int i = 0; i < 9; ++i) {
+        MIRUNE_FIND(opt, QRadioButton, w, u"optPrint_%1"_s.arg(i));
+        QCOMPARE(opt->text(), kCaptions[i]);
+        QCOMPARE(opt->isChecked(), i == 0);
+        // Top to bottom in index order.
+        QVERIFY(opt->y() > previousTop);
+        previousTop = opt->y();
+    }
+    MIRUNE_FIND(print, QPushButton, w, u"cmdPrint"_s);
+    MIRUNE_FIND(preview, QPushButton, w, u"cmdPrintPreview"_s);
+    MIRUNE_FIND(pdf, QPushButton, w, u"cmdPrintPdf"_s);
+    MIRUNE_FIND(close, QPushButton, w, u"cmdPrintClose"_s);
+    QCOMPARE(print->text(), u"印刷"_s);
+    QCOMPARE(preview->text(), u"プレビュー"_s);
+    QCOMPARE(pdf->text(), u"PDF に保存"_s);
+    QCOMPARE(close->text(), u"閉じる"_s);
+    // The buttons stand side by side below the options, the print button with the focus.
+    QCOMPARE(print->y(), close->y());
+    QVERIFY(print->y() > previousTop);
+    QVERIFY(print->hasFocus());
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+}
+
+void PrintWindowTest::refusedWithoutAClass_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("print") << u"cmdPrint"_s;
+    QTest::newRow("preview") << u"cmdPrintPreview"_s;
+    QTest::newRow("PDF") << u"cmdPrintPdf"_s;
+}
+
+void PrintWindowTest::refusedWithoutAClass() {
+    QFETCH(QString, button);
+    UiHarness h;
+    QTemporaryDir dir;
+    printInto(h.printer, dir.filePath(u"printed.pdf"_s));
+    auto *w = openPrintWindow(h);
+    QVERIFY(w);
+    // Only the message: no printer dialog, no preview, no save dialog.
+    h.dialogs.expectMessage(u"印刷するデータがありません。"_s);
+    MIRUNE_FIND(command, QPushButton, w, button);
+    MIRUNE_CLICK(command);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+    QVERIFY(!QFile::exists(dir.filePath(u"printed.pdf"_s)));
+    QVERIFY(w->isVisible());
+}
+
+void PrintWindowTest::printsTheChosenSheet_data() {
+    QTest::addColumn<int>("option");
+    for (int i = 0; i < 9; ++i)
+        QTest::newRow(qPrintable(kCaptions[i])) << i;
+}
+
+void PrintWindowTest::printsTheChosenSheet() {
+    QFETCH(int, option);
+    UiHarness h;
+    setUpClass(h.state);
+    QTemporaryDir dir;
+    const QString printed = dir.filePath(u"printed.pdf"_s);
+    printInto(h.printer, printed);
+    auto *w = openPrintWindow(h);
+    QVERIFY(w);
+    MIRUNE_FIND(opt, QRadioButton, w, u"optPrint_%1"_s.arg(option));
+    MIRUNE_CLICK(opt);
+    QCOMPARE(w->selectedOption(), option);
+
+    h.dialogs.expectChoosePrinter(true);
+    MIRUNE_FIND(print, QPushButton, w, u"cmdPrint"_s);
+    MIRUNE_CLICK(print);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+
+    QCOMPARE(pdfPages(printed), 1);
+    const QString text = pdfText(printed);
+    QVERIFY2(text.contains(kSheetHeads[option]), qPrintable(text.left(200)));
+    for (int other = 0; other < 9; ++other)
+        if (other != option && !kSheetHeads[option].contains(kSheetHeads[other]))
+            QVERIFY2(!text.contains(kSheetHeads[other]), qPrintable(kSheetHeads[other]));
+    MIRUNE_FIND(status, QLabel, w, u"labPrintStatus"_s);
+    QCOMPARE(status->text(), u"「%1」を印刷しました。"_s.arg(kCaptions[option]));
+    QVERIFY(w->isVisible());
+}
+
+void PrintWindowTest::cancelledPrinterDialogPrintsNothing() {
+    UiHarness h;
+    setUpClass(h.state);
+    QTemporaryDir dir;
+    const QString printed = dir.filePath(u"printed.pdf"_s);
+    printInto(h.printer, printed);
+    auto *w = openPrintWindow(h);
+    QVERIFY(w);
+
+    h.dialogs.expectChoosePrinter(false);
+    MIRUNE_FIND(print, QPushButton, w, u"cmdPrint"_s);
+    MIRUNE_CLICK(print);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+    QVERIFY(!QFile::exists(printed));
+    MIRUNE_FIND(status, QLabel, w, u"labPrintStatus"_s);
+    QCOMPARE(status->text(), u"印刷を取りやめました。"_s);
+}
+
+void PrintWindowTest::printerDialogBeforeEverySheet() {
+    UiHarness h;
+    setUpClass(h.state);
+    QTemporaryDir dir;
+    auto *w = openPrintWindow(h);
+    QVERIFY(w);
+    MIRUNE_FIND(print, QPushButton, w, u"cmdPrint"_s);
+    for (int option : {7, 8}) {
+        const QString printed = dir.filePath(u"sheet%1.pdf"_s.arg(option));
+        printInto(h.printer, printed);
+        MIRUNE_FIND(opt, QRadioButton, w, u"optPrint_%1"_s.arg(option));
+        MIRUNE_CLICK(opt);
+        h.dialogs.expectChoosePrinter(true);
+        MIRUNE_CLICK(print);
+        MIRUNE_VERIFY_DIALOGS(h.dialogs);
+        QVERIFY(pdfText(printed).contains(kSheetHeads[option]));
+    }
+}
+
+void PrintWindowTest::previewDrawsTheChosenSheet() {
+    UiHarness h;
+    setUpClass(h.state);
+    QTemporaryDir dir;
+    const QString previewed = dir.filePath(u"preview.pdf"_s);
+    auto *w = openPrintWindow(h);
+    QVERIFY(w);
+    MIRUNE_FIND(opt, QRadioButton, w, u"optPrint_2"_s);
+    MIRUNE_CLICK(opt);
+
+    h.dialogs.expectPreview(previewed);
+    MIRUNE_FIND(preview, QPushButton, w, u"cmdPrintPreview"_s);
+    MIRUNE_CLICK(preview);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+    QCOMPARE(h.dialogs.previewsDrawn(), 1);
+    QCOMPARE(pdfPages(previewed), 1);
+    QVERIFY(pdfText(previewed).contains(kSheetHeads[2]));
+}
+
+void PrintWindowTest::savesTheChosenSheetAsPdf() {
+    UiHarness h;
+    setUpClass(h.state);
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(u"３学期 集計.pdf"_s);
+    auto *w = openPrintWindow(h);
+    QVERIFY(w);
+    MIRUNE_FIND(opt, QRadioButton, w, u"optPrint_6"_s);
+    MIRUNE_CLICK(opt);
+
+    h.dialogs.expectSaveFile(saved);
+    MIRUNE_FIND(pdf, QPushButton, w, u"cmdPrintPdf"_s);
+    MIRUNE_CLICK(pdf);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
+    QCOMPARE(pdfPages(saved), 1);
+    const QString text = pdfText(saved);
+    QVERIFY2(text.contains(kSheetHeads[6]), qPrintable(text.left(200)));
+    QVERIFY(text.contains(u"山田"_s));
+    MIRUNE_FIND(status, QLabel, w, u"labPrintStatus"_s);
+    QVERIFY2(status->text().startsWith(u"「３学期の時間集計表」を PDF に保存しました"_s),
+             qPrintable(status->text()));
+}
+
+void PrintWindowTest::pdfSaveCancelledOrFailing() {
+    UiHarness h;
+    setUpClass(h.state);
+    QTemporaryDir dir;
+    auto *w = openPrintWindow(h);
+    QVERIFY(w);
+    MIRUNE_FIND(pdf, QPushButton, w, u"cmdPrintPdf"_s);
+    MIRUNE_FIND(status, QLabel, w, u"labPrintStatus"_s);
+
+    // Cancelled: nothing written, nothing said.
+    h.dialogs.expectSaveFile(QString());
+    MIRUNE_CLICK(pdf);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+    QVERIFY(QDir(dir.path()).isEmpty());
+    QVERIFY(status->text().isEmpty());
+
+    // A folder that does not exist: the teacher is told, nothing is written.
+    const QString unreachable = dir.filePath(u"no such folder/year.pdf"_s);
+    h.dialogs.expectSaveFile(unreachable).expectMessage(u"PDF に保存できませんでした。"_s);
+    MIRUNE_CLICK(pdf);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+    QVERIFY(!QFile::exists(unreachable));
+    QCOMPARE(status->text(), u"PDF に保存できませんでした。"_s);
+}
+
+void PrintWindowTest::pageSetUpHoldsForTheSession() {
+    UiHarness h;
+    setUpClass(h.state);
+    QTemporaryDir dir;
+    // The page set-up of the session chose A3.
+    h.printer.setPageSize(QPageSize(QPageSize::A3));
+    auto *w = openPrintWindow(h);
+    QVERIFY(w);
+
+    const QString saved = dir.filePath(u"year.pdf"_s);
+    h.dialogs.expectSaveFile(saved);
+    MIRUNE_FIND(pdf, QPushButton, w, u"cmdPrintPdf"_s);
+    MIRUNE_CLICK(pdf);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+    QVERIFY2(pdfPageSize(saved).contains(u"(A3)"_s), qPrintable(pdfPageSize(saved)));
+
+    // Printing keeps the paper chosen, for the next sheet too.
+    const QString printed = dir.filePath(u"printed.pdf"_s);
+    printInto(h.printer, printed);
+    h.dialogs.expectChoosePrinter(true);
+    MIRUNE_FIND(print, QPushButton, w, u"cmdPrint"_s);
+    MIRUNE_CLICK(print);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+    QVERIFY2(pdfPageSize(printed).contains(u"(A3)"_s), qPrintable(pdfPageSize(printed)));
+    QCOMPARE(h.printer.pageLayout().pageSize().id(), QPageSize::A3);
+}
+
+void PrintWindowTest::choiceSurvivesClosing() {
+    UiHarness h;
+    QPointer<frmPrint> w = openPrintWindow(h);
+    QVERIFY(w);
+    MIRUNE_FIND(opt, QRadioButton, w.data(), u"optPrint_4"_s);
+    MIRUNE_CLICK(opt);
+    MIRUNE_FIND(close, QPushButton, w.data(), u"cmdPrintClose"_s);
+    MIRUNE_CLICK(close);
+    QVERIFY(!w->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!w.isNull());
+
+    QCOMPARE(h.windows.open<frmPrint>(), w.data());
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(w->selectedOption(), 4);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+}
+
+void PrintWindowTest::accessibleNames() {
+    UiHarness h;
+    auto *w = openPrintWindow(h);
+    QVERIFY(w);
+    QCOMPARE(unnamedControls(w), QStringList());
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+}
+
+QTEST_MAIN(PrintWindowTest)
+#include "print_window_test.moc"

@@ -1,0 +1,375 @@
+// The hours summary window: its figures for each term and the year, the colours of the
+// differences, the term marked from the date chosen in the main window, following the record,
+// hiding and showing again, and the names a screen reader hears.
+
+#include "model/class_settings.h"
+#include "model/day_record.h"
+#include "model/hours_summary.h"
+#include "support/ui_test_support.h"
+#include "ui/main/frm_disp_time_table.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+using namespace Qt::StringLiterals;
+using namespace mirune;
+using namespace mirune::ui;
+using namespace mirune::ui::test;
+
+namespace {
+
+using F = HourField;
+
+// The grid's columns: 0 the row names, then term plan, actual, difference and year plan,
+// actual, difference.
+enum Column { Name, TermPlan, TermActual, TermDiff, YearPlan, YearActual, YearDiff };
+
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kBlack(0, 0, 0);
+
+void setPlan(AppState &state, int term, F field, qint16 units) {
+    HourCounts &hours = state.objSeasonPlan->terms()[term - 1]->hours;
+    hours[field] = units;
+    hours.deriveTotals();
+    state.objSeasonPlan->calculate();
+}
+
+void registerDay(AppState &state, const QDate &date, const QString &subjects,
+                 const QString &credits, bool withdrawn = false) {
+    DayRef day = makeRegisteredDay(date, subjects, credits);
+    if (withdrawn)
+        day->boolNowPlanning = kTrue;
+    state.objFirstDay->appendDay(day);
+}
+
+// Class 4-2 of 2026. Recorded, in units (3 to the lesson hour):
+// - Tue 7 April: 国 算 社 理 体 音 three each (図 and 学 of length 0);
+// - Wed 8 April: eight periods of 国, withdrawn;
+// - Tue 25 August: 国 国, three each (the second term);
+// - Tue 12 January 2027: 算 3, 切 3, 予 1.
+// Plan: term 1 国語 3, 算数 6; term 2 国語 6.
+void fillSmallYear(AppState &state) {
+    state.intYear = 2026;
+    state.intGrade = 4;
+    state.strClass = u"2"_s;
+    subGetHoliday(state, {});
+    registerDay(state, QDate(2026, 4, 7), u"国算社理体音図学"_s, u"33333300"_s);
+    registerDay(state, QDate(2026, 4, 8), u"国国国国国国国国"_s, u"33333333"_s, true);
+    registerDay(state, QDate(2026, 8, 25), u"国国　　　　　　"_s, u"33000000"_s);
+    registerDay(state, QDate(2027, 1, 12), u"算切予　　　　　"_s, u"33100000"_s);
+    setPlan(state, 1, F::kokugo, 3);
+    setPlan(state, 1, F::sannsuu, 6);
+    setPlan(state, 2, F::kokugo, 6);
+}
+
+QTableWidgetItem *cellOf(QTableWidget *grid, F field, int column) {
+    return grid->item(static_cast<int>(field), column);
+}
+
+} // namespace
+
+class SummaryWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { initUiTestCase(); }
+
+    void captionsAndHeadings();
+    void figures_data();
+    void figures();
+    void withoutRecordsEveryDifferenceIsTheNegatedPlan();
+    void termChoiceLeavesTheYearColumns();
+    void termMarkedFromTheChosenDate_data();
+    void termMarkedFromTheChosenDate();
+    void followsTheRecordWhileShown();
+    void closeHidesAndReopeningRefills();
+    void gridLook();
+    void accessibleNames();
+};
+
+void SummaryWindowTest::captionsAndHeadings() {
+    UiHarness h;
+    auto *w = h.windows.open<frmDispTimeTable>();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(w->windowTitle(), u"時数集計表"_s);
+
+    const QStringList seasons = {u"一学期"_s, u"二学期"_s, u"三学期"_s};
+    for (int i = 0; i < 3; ++i) {
+        MIRUNE_FIND(opt, QRadioButton, w, u"optSeason_%1"_s.arg(i));
+        QCOMPARE(opt->text(), seasons[i]);
+    }
+    MIRUNE_FIND(label, QLabel, w, u"LabelTimeTable"_s);
+    QCOMPARE(label->text(), u"集計したい学期を、上のボタンから選んでクリックしてください。"_s);
+    MIRUNE_FIND(close, QPushButton, w, u"cmdCloseTimeTable"_s);
+    QCOMPARE(close->text(), u"閉じる"_s);
+
+    MIRUNE_FIND(grid, QTableWidget, w, u"gridTimeTable"_s);
+    const QStringList headings = {u"教科"_s,      u"学期･計画"_s, u"学期･実績"_s, u"学期･増減"_s,
+                                  u"年間･計画"_s, u"年間･実績"_s, u"年間･増減"_s};
+    QCOMPARE(grid->columnCount(), 7);
+    for (int c = 0; c < 7; ++c)
+        QCOMPARE(grid->horizontalHeaderItem(c)->text(), headings[c]);
+    // One row per field of the subject table, named as the summary names it.
+    QCOMPARE(grid->rowCount(), int(subjectTable().size()));
+    QCOMPARE(cellOf(grid, F::kokugo, Name)->text(), u"国語"_s);
+    QCOMPARE(cellOf(grid, F::kurabu, Name)->text(), u"ｸﾗﾌﾞ"_s);
+    QCOMPARE(cellOf(grid, F::uchikiri, Name)->text(), u"打切時数"_s);
+    QCOMPARE(cellOf(grid, F::SouJisuu, Name)->text(), u"総時数"_s);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+}
+
+void SummaryWindowTest::figures_data() {
+    QTest::addColumn<int>("term");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("colour");
+
+    auto row = [](const char *name, int term, F field, Column column, const QString &text,
+                  const QColor &colour) {
+        QTest::newRow(name) << term << int(field) << int(column) << text << colour;
+    };
+    // Term 1: the withdrawn day counts nowhere.
+    row("1 国語 plan", 1, F::kokugo, TermPlan, u"1.0"_s, kBlack);
+    row("1 国語 actual", 1, F::kokugo, TermActual, u"1.0"_s, kBlack);
+    row("1 国語 on plan", 1, F::kokugo, TermDiff, u"0.0"_s, kBlack);
+    row("1 算数 below plan", 1, F::sannsuu, TermDiff, u"-1.0"_s, kRed);
+    row("1 社会 above plan", 1, F::syakai, TermDiff, u"1.0"_s, kBlue);
+    row("1 図工 length 0", 1, F::zukou, TermActual, u"0.0"_s, kBlack);
+    row("1 教科小計", 1, F::KyoukaSyoukei, TermActual, u"6.0"_s, kBlack);
+    row("1 教科小計 difference", 1, F::KyoukaSyoukei, TermDiff, u"3.0"_s, kBlue);
+    // Term 2 holds the August day.
+    row("2 国語 actual", 2, F::kokugo, TermActual, u"2.0"_s, kBlack);
+    row("2 国語 on plan", 2, F::kokugo, TermDiff, u"0.0"_s, kBlack);
+    row("2 算数 none", 2, F::sannsuu, TermActual, u"0.0"_s, kBlack);
+    // Term 3: cut-off and reserve hours count in the grand total only.
+    row("3 算数", 3, F::sannsuu, TermDiff, u"1.0"_s, kBlue);
+    row("3 打切", 3, F::uchikiri, TermActual, u"1.0"_s, kBlack);
+    row("3 予備", 3, F::yobi, TermActual, u"0.1"_s, kBlack);
+    row("3 総授業時数", 3, F::SouJyugyouJisuu, TermActual, u"1.0"_s, kBlack);
+    row("3 総時数", 3, F::SouJisuu, TermActual, u"2.1"_s, kBlack);
+    // The year: terms 1 to 3 together, against the plan's year sums.
+    row("year 国語 plan", 1, F::kokugo, YearPlan, u"3.0"_s, kBlack);
+    row("year 国語 actual", 1, F::kokugo, YearActual, u"3.0"_s, kBlack);
+    row("year 国語 on plan", 1, F::kokugo, YearDiff, u"0.0"_s, kBlack);
+    row("year 算数 on plan", 1, F::sannsuu, YearDiff, u"0.0"_s, kBlack);
+    row("year 社会 above", 1, F::syakai, YearDiff, u"1.0"_s, kBlue);
+    row("year 総時数 actual", 2, F::SouJisuu, YearActual, u"10.1"_s, kBlack);
+    row("year 総時数 above", 3, F::SouJisuu, YearDiff, u"5.1"_s, kBlue);
+}
+
+void SummaryWindowTest::figures() {
+    QFETCH(int, term);
+    QFETCH(int, field);
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    QFETCH(QColor, colour);
+
+    UiHarness h;
+    fillSmallYear(h.state);
+    h.state.dateSelected = QDate(2026, 4, 7);
+    auto *w = h.windows.open<frmDispTimeTable>();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    MIRUNE_FIND(opt, QRadioButton, w, u"optSeason_%1"_s.arg(term - 1));
+    MIRUNE_CLICK(opt);
+    QCOMPARE(w->chosenTerm(), term);
+
+    MIRUNE_FIND(grid, QTableWidget, w, u"gridTimeTable"_s);
+    const QTableWidgetItem *cell = cellOf(grid, F(field), column);
+    QCOMPARE(cell->text(), text);
+    QCOMPARE(cell->foreground().color(), colour);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+}
+
+void SummaryWindowTest::withoutRecordsEveryDifferenceIsTheNegatedPlan() {
+    UiHarness h;
+    h.state.intYear = 2026;
+    setPlan(h.state, 2, F::kokugo, 30);
+    setPlan(h.state, 2, F::gakkougyouji, 4);
+    h.state.dateSelected = QDate(2026, 10, 1);
+    auto *w = h.windows.open<frmDispTimeTable>();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(w->chosenTerm(), 2);
+
+    MIRUNE_FIND(grid, QTableWidget, w, u"gridTimeTable"_s);
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        QCOMPARE(grid->item(row, TermActual)->text(), u"0.0"_s);
+        QCOMPARE(grid->item(row, YearActual)->text(), u"0.0"_s);
+        for (int diff : {TermDiff, YearDiff}) {
+            const bool planned = grid->item(row, diff - 2)->text() != u"0.0"_s;
+            QCOMPARE(grid->item(row, diff)->text(),
+                     planned ? u'-' + grid->item(row, diff - 2)->text() : u"0.0"_s);
+            QCOMPARE(grid->item(row, diff)->foreground().color(), planned ? kRed : kBlack);
+        }
+    }
+    QCOMPARE(cellOf(grid, F::kokugo, TermDiff)->text(), u"-10.0"_s);
+    QCOMPARE(cellOf(grid, F::gakkougyouji, TermDiff)->text(), u"-1.1"_s);
+    QCOMPARE(cellOf(grid, F::TokkatsuSyoukei, YearDiff)->text(), u"-1.1"_s);
+    QCOMPARE(cellOf(grid, F::SouJisuu, YearDiff)->text(), u"-11.1"_s);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+}
+
+void SummaryWindowTest::termChoiceLeavesTheYearColumns() {
+    UiHarness h;
+    fillSmallYear(h.state);
+    h.state.dateSelected = QDate(2026, 4, 7);
+    auto *w = h.windows.open<frmDispTimeTable>();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    MIRUNE_FIND(grid, QTableWidget, w, u"gridTimeTable"_s);
+
+    auto columns = [grid](int first, int last) {
+        QStringList texts;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            for (int column = first; column <= last; ++column)
+                texts << grid->item(row, column)->text();
+        return texts;
+    };
+    const QStringList year = columns(YearPlan, YearDiff);
+    QStringList termsSeen;
+    for (int term = 3; term >= 1; --term) {
+        MIRUNE_FIND(opt, QRadioButton, w, u"optSeason_%1"_s.arg(term - 1));
+        MIRUNE_CLICK(opt);
+        QCOMPARE(columns(YearPlan, YearDiff), year);
+        termsSeen << columns(TermPlan, TermDiff).join(u',');
+    }
+    termsSeen.removeDuplicates();
+    QCOMPARE(termsSeen.size(), 3);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+}
+
+void SummaryWindowTest::termMarkedFromTheChosenDate_data() {
+    QTest::addColumn<QDate>("chosen");
+    QTest::addColumn<int>("term");
+    QTest::newRow("April") << QDate(2026, 4, 1) << 1;
+    QTest::newRow("July") << QDate(2026, 7, 31) << 1;
+    // August days count in the second term, so the second term is the one to show.
+    QTest::newRow("August") << QDate(2026, 8, 25) << 2;
+    QTest::newRow("September") << QDate(2026, 9, 1) << 2;
+    QTest::newRow("December") << QDate(2026, 12, 24) << 2;
+    QTest::newRow("January") << QDate(2027, 1, 12) << 3;
+    QTest::newRow("March") << QDate(2027, 3, 31) << 3;
+}
+
+void SummaryWindowTest::termMarkedFromTheChosenDate() {
+    QFETCH(QDate, chosen);
+    QFETCH(int, term);
+
+    UiHarness h;
+    fillSmallYear(h.state);
+    h.state.dateSelected = chosen;
+    auto *w = h.windows.open<frmDispTimeTable>();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    for (int i = 0; i < 3; ++i) {
+        MIRUNE_FIND(opt, QRadioButton, w, u"optSeason_%1"_s.arg(i));
+        QCOMPARE(opt->isChecked(), i == term - 1);
+    }
+    // The term columns show the marked term's figures: 国語 actual 1.0, 2.0, 0.0.
+    MIRUNE_FIND(grid, QTableWidget, w, u"gridTimeTable"_s);
+    const QStringList kokugo = {u"1.0"_s, u"2.0"_s, u"0.0"_s};
+    QCOMPARE(cellOf(grid, F::kokugo, TermActual)->text(), kokugo[term - 1]);
+    MIRUNE_FIND(close, QPushButton, w, u"cmdCloseTimeTable"_s);
+    QVERIFY(close->hasFocus());
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+}
+
+void SummaryWindowTest::followsTheRecordWhileShown() {
+    UiHarness h;
+    fillSmallYear(h.state);
+    h.state.dateSelected = QDate(2026, 4, 7);
+    auto *w = h.windows.open<frmDispTimeTable>();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    MIRUNE_FIND(grid, QTableWidget, w, u"gridTimeTable"_s);
+    QCOMPARE(cellOf(grid, F::kokugo, TermActual)->text(), u"1.0"_s);
+
+    // The main window registers a day and says so.
+    registerDay(h.state, QDate(2026, 4, 9), u"国国国　　　　　"_s, u"33300000"_s);
+    emit h.events.daysChanged(QDate(2026, 4, 9));
+    QCOMPARE(cellOf(grid, F::kokugo, TermActual)->text(), u"4.0"_s);
+    QCOMPARE(cellOf(grid, F::kokugo, TermDiff)->foreground().color(), kBlue);
+
+    // A new plan replaces the state: nothing recorded, nothing planned.
+    subInitApp(h.state);
+    emit h.events.stateReplaced();
+    QCOMPARE(cellOf(grid, F::kokugo, TermActual)->text(), u"0.0"_s);
+    QCOMPARE(cellOf(grid, F::kokugo, YearPlan)->text(), u"0.0"_s);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+}
+
+void SummaryWindowTest::closeHidesAndReopeningRefills() {
+    UiHarness h;
+    fillSmallYear(h.state);
+    h.state.dateSelected = QDate(2026, 4, 7);
+    QPointer<frmDispTimeTable> w = h.windows.open<frmDispTimeTable>();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    MIRUNE_FIND(close, QPushButton, w.data(), u"cmdCloseTimeTable"_s);
+    MIRUNE_CLICK(close);
+    QVERIFY(!w->isVisible());
+
+    // Later the teacher records in August and opens the summary again: the same window, now on
+    // the second term with the new day counted.
+    registerDay(h.state, QDate(2026, 8, 26), u"国　　　　　　　"_s, u"30000000"_s);
+    emit h.events.daysChanged(QDate(2026, 8, 26));
+    h.state.dateSelected = QDate(2026, 8, 26);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!w.isNull());
+    QCOMPARE(h.windows.open<frmDispTimeTable>(), w.data());
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(w->chosenTerm(), 2);
+    MIRUNE_FIND(grid, QTableWidget, w.data(), u"gridTimeTable"_s);
+    QCOMPARE(cellOf(grid, F::kokugo, TermActual)->text(), u"3.0"_s);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+}
+
+void SummaryWindowTest::gridLook() {
+    UiHarness h;
+    fillSmallYear(h.state);
+    auto *w = h.windows.open<frmDispTimeTable>();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    MIRUNE_FIND(grid, QTableWidget, w, u"gridTimeTable"_s);
+
+    const QColor termBackground(230, 255, 255);
+    const QColor yearBackground(205, 255, 255);
+    const int minimumWidth = 1030 * w->logicalDpiX() / 1440;
+    for (int column = 0; column < grid->columnCount(); ++column)
+        QVERIFY2(grid->columnWidth(column) >= minimumWidth, qPrintable(QString::number(column)));
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        QVERIFY(grid->item(row, Name)->textAlignment() & Qt::AlignHCenter);
+        for (int column = TermPlan; column <= YearDiff; ++column) {
+            const QTableWidgetItem *cell = grid->item(row, column);
+            QCOMPARE(cell->background().color(),
+                     column <= TermDiff ? termBackground : yearBackground);
+        }
+    }
+    QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    // Every row and column visible without scrolling.
+    QVERIFY(!grid->verticalScrollBar()->isVisible());
+    QVERIFY(!grid->horizontalScrollBar()->isVisible());
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+}
+
+void SummaryWindowTest::accessibleNames() {
+    UiHarness h;
+    fillSmallYear(h.state);
+    h.state.dateSelected = QDate(2026, 4, 7);
+    auto *w = h.windows.open<frmDispTimeTable>();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(unnamedControls(w), QStringList());
+
+    MIRUNE_FIND(grid, QTableWidget, w, u"gridTimeTable"_s);
+    QCOMPARE(grid->accessibleName(), u"時数集計表"_s);
+    // A figure is read with its row and column.
+    QCOMPARE(cellOf(grid, F::sannsuu, TermDiff)->data(Qt::AccessibleTextRole).toString(),
+             u"算数 学期･増減 -1.0"_s);
+    QCOMPARE(cellOf(grid, F::SouJisuu, YearActual)->data(Qt::AccessibleTextRole).toString(),
+             u"総時数 年間･実績 10.1"_s);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+}
+
+QTEST_MAIN(SummaryWindowTest)
+#include "summary_window_test.moc"
