@@ -57,16 +57,21 @@ SplitLines splitLines(const QByteArray &bytes) {
 }
 
 // The device's bytes up to one past the size limit, so that a larger input shows as such
-// without being taken in whole.
+// without being taken in whole. A file is read in one go; a pipe, which cannot say how much it
+// holds, in chunks.
 QByteArray readUpToLimit(QIODevice &device) {
+    constexpr qint64 kLimit = data_file::kMaxFileBytes + 1;
+    constexpr qint64 kChunk = 64 * 1024;
     QByteArray bytes;
-    constexpr qint64 kChunk = 1024 * 1024;
-    while (bytes.size() <= data_file::kMaxFileBytes) {
-        const qint64 room = data_file::kMaxFileBytes + 1 - bytes.size();
-        const QByteArray chunk = device.read(qMin(room, kChunk));
-        if (chunk.isEmpty())
+    while (bytes.size() < kLimit) {
+        const qint64 available = device.bytesAvailable();
+        const qint64 wanted = qMin(kLimit - bytes.size(), available > 0 ? available : kChunk);
+        const qsizetype before = bytes.size();
+        bytes.resize(before + wanted);
+        const qint64 got = device.read(bytes.data() + before, wanted);
+        bytes.resize(before + qMax<qint64>(got, 0));
+        if (got <= 0)
             break;
-        bytes += chunk;
     }
     return bytes;
 }
