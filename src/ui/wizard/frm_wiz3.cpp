@@ -1,9 +1,245 @@
 #include "frm_wiz3.h"
 
+#include "dlg_result_sorry.h"
+#include "frm_wiz2.h"
+#include "frm_wiz5.h"
+#include "model/app_state.h"
+#include "model/school_day.h"
+#include "model/teacher_holidays.h"
+#include "ui/common/control_array.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/month_row.h"
+#include "ui/common/state_events.h"
+#include "ui/common/windows.h"
+#include "wizard_texts.h"
+#include "year_and_holiday_names.h"
+
+#include <QCalendarWidget>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QTextCharFormat>
+#include <QVBoxLayout>
+
 namespace mirune::ui {
 
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kYearCount = frmWiz3::kTerms; // the fourth label counts the whole year
+
+QString fullTableMessage() {
+    return u"休日はこれ以上増やせません。自分で選べる休日は%1日までです。ほかの日の休日を取り消してから選んでください。"_s
+        .arg(kMaxSpecialCount - kNationalHolidayRows);
+}
+
+} // namespace
+
 frmWiz3::frmWiz3(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
-    setObjectName(QStringLiteral(u"frmWiz3"));
+    setObjectName(u"frmWiz3"_s);
+    setWindowTitle(wizard_texts::caption());
+
+    fraWiz3Month = new QGroupBox(
+        u"休日の設定（休日にしたい日付をクリックしてください。同じところをクリックすると取り消します。）"_s,
+        this);
+    fraWiz3Month->setObjectName(u"fraWiz3Month"_s);
+    auto *frame = new QVBoxLayout(fraWiz3Month);
+
+    lblWiz3NumberOfSchoolDays =
+        makeControlArray<QLabel, kTerms + 1>(this, u"lblWiz3NumberOfSchoolDays"_s);
+    static const std::array<QStringView, kTerms + 1> initialCaptions = {
+        u"１学期の授業日数　XX日", u"２学期の授業日数　XX日", u"３学期の授業日数　XX日",
+        u"１年間の授業日数　XX日"};
+    for (int i = 0; i <= kTerms; ++i)
+        lblWiz3NumberOfSchoolDays[i]->setText(initialCaptions[i].toString());
+
+    const int year = shownYear();
+    for (int term = 0; term < kTerms; ++term) {
+        const DateRange range = calendarTermRange(year, term + 1);
+        auto *row = new MonthRow(range.first, range.last, fraWiz3Month);
+        row->setObjectName(controlName(u"mvWiz3Calendar"_s, term));
+        mvWiz3Calendar[term] = row;
+        frame->addWidget(row);
+        frame->addWidget(lblWiz3NumberOfSchoolDays[term], 0, Qt::AlignRight);
+        connect(row, &MonthRow::dateClicked, this,
+                [this, term](const QDate &date) { dateClicked(term, date); });
+        for (QCalendarWidget *calendar : row->calendars()) {
+            // Seen before the row's own filter (filters run newest first), so that a day chosen
+            // with Space or Return keeps the focus on the calendar.
+            if (QWidget *view = calendar->findChild<QWidget *>(u"qt_calendar_calendarview"_s))
+                view->installEventFilter(this);
+            connect(calendar, &QCalendarWidget::selectionChanged, this,
+                    [this, term, calendar] { describeDay(term, calendar->selectedDate()); });
+        }
+    }
+
+    cmdWiz3Before = new QPushButton(wizard_texts::before(), this);
+    cmdWiz3Before->setObjectName(u"cmdWiz3Before"_s);
+    cmdWiz3Next = new QPushButton(wizard_texts::next(), this);
+    cmdWiz3Next->setObjectName(u"cmdWiz3Next"_s);
+    cmdWiz3Next->setDefault(true);
+    cmdWiz3Cancel = new QPushButton(wizard_texts::finish(), this);
+    cmdWiz3Cancel->setObjectName(u"cmdWiz3Cancel"_s);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(fraWiz3Month);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(lblWiz3NumberOfSchoolDays[kYearCount]);
+    bottom->addStretch(1);
+    bottom->addWidget(cmdWiz3Before);
+    bottom->addWidget(cmdWiz3Next);
+    bottom->addWidget(cmdWiz3Cancel);
+    layout->addLayout(bottom);
+
+    connect(cmdWiz3Before, &QPushButton::clicked, this,
+            [this] { m_ui.windows.replace<frmWiz2>(this); });
+    connect(cmdWiz3Next, &QPushButton::clicked, this, [this] {
+        m_ui.state.intEditWeek = kTrue;
+        m_ui.windows.replace<frmWiz5>(this);
+    });
+    connect(cmdWiz3Cancel, &QPushButton::clicked, this, &QWidget::close);
+
+    const auto refresh = [this] {
+        if (!m_writing)
+            redraw();
+    };
+    connect(&m_ui.events, &StateEvents::stateReplaced, this, refresh);
+    connect(&m_ui.events, &StateEvents::classChanged, this, refresh);
+    connect(&m_ui.events, &StateEvents::holidaysChanged, this, refresh);
+
+    redraw();
+    cmdWiz3Next->setFocus();
+}
+
+int frmWiz3::shownYear() const {
+    if (m_ui.state.intYear > 0)
+        return m_ui.state.intYear;
+    const QDate today = m_ui.today();
+    return today.month() >= 4 ? today.year() : today.year() - 1;
+}
+
+void frmWiz3::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        activated();
+}
+
+void frmWiz3::activated() {
+    cmdWiz3Next->setFocus();
+    redraw();
+}
+
+bool frmWiz3::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        m_keyChoice = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        m_keyChoice = false;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmWiz3::redraw() {
+    const AppState &s = m_ui.state;
+    const int year = shownYear();
+    // With no class set up there is no school year to draw: every day stays plain.
+    const bool planned = s.intYear > 0;
+    const QHash<QDate, QString> names = planned ? holidayNames(s) : QHash<QDate, QString>();
+    std::array<qint16, kTerms + 1> counts{};
+    for (int term = 0; term < kTerms; ++term) {
+        MonthRow *row = mvWiz3Calendar[term];
+        const DateRange range = calendarTermRange(year, term + 1);
+        if (row->first() != range.first || row->last() != range.last)
+            row->setRange(range.first, range.last);
+        row->clearDayFormats();
+        for (QDate d = range.first; d <= range.last; d = d.addDays(1)) {
+            const bool school = planned && fncIsSchoolDay(s, d);
+            const QString name = names.value(d);
+            if (school || !name.isEmpty())
+                row->setDayFormat(d, school, name);
+            if (school) {
+                ++counts[term];
+                ++counts[kYearCount];
+            }
+        }
+    }
+    m_ui.state.intSchoolDays = counts;
+    for (int i = 0; i <= kTerms; ++i)
+        setCountCaption(i);
+}
+
+void frmWiz3::setCountCaption(int index) {
+    lblWiz3NumberOfSchoolDays[index]->setText(
+        fncSchoolDaysCaption(index, m_ui.state.intSchoolDays[index]));
+}
+
+bool frmWiz3::isDrawnBold(int term, const QDate &date) const {
+    const QCalendarWidget *calendar = mvWiz3Calendar[term]->calendarFor(date);
+    return calendar && calendar->dateTextFormat(date).fontWeight() == QFont::Bold;
+}
+
+void frmWiz3::drawDay(int term, const QDate &date, bool bold) {
+    mvWiz3Calendar[term]->setDayFormat(date, bold, holidayNames(m_ui.state).value(date));
+}
+
+void frmWiz3::dateClicked(int term, const QDate &date) {
+    const bool byKey = std::exchange(m_keyChoice, false);
+    AppState &s = m_ui.state;
+    if (s.intYear <= 0)
+        return; // no class set up: no day can change
+    bool changed = false;
+    if (isDrawnBold(term, date)) {
+        if (s.objFirstDay && s.objFirstDay->searchDay(date)) {
+            // Lessons are recorded on the day: it stays a school day.
+            m_ui.windows.open<dlgResultSorry>();
+            return;
+        }
+        if (fncAddTeacherHoliday(s, date) == AddHolidayResult::TableFull) {
+            m_ui.dialogs.message(this, MessageKind::Information, wizard_texts::caption(),
+                                 fullTableMessage());
+        } else {
+            --s.intSchoolDays[term];
+            --s.intSchoolDays[kYearCount];
+            drawDay(term, date, false);
+            changed = true;
+        }
+    } else if (fncRemoveTeacherHoliday(s, date)) {
+        ++s.intSchoolDays[term];
+        ++s.intSchoolDays[kYearCount];
+        drawDay(term, date, true);
+        changed = true;
+    }
+    if (changed) {
+        setCountCaption(term);
+        setCountCaption(kYearCount);
+        QScopedValueRollback<bool> writing(m_writing, true);
+        emit m_ui.events.holidaysChanged();
+    }
+    describeDay(term, date);
+    // A day chosen with the mouse sends the focus on to "次へ"; one chosen with the keyboard
+    // keeps it on the calendar, so that the next day is a few keys away.
+    if (!byKey)
+        cmdWiz3Next->setFocus();
+}
+
+void frmWiz3::describeDay(int term, const QDate &date) {
+    if (!date.isValid())
+        return;
+    const QString name = holidayNames(m_ui.state).value(date);
+    QStringList parts = {QLocale().toString(date, u"M月d日(ddd)"_s)};
+    if (!name.isEmpty())
+        parts << name;
+    parts << (isDrawnBold(term, date) ? u"授業日"_s : u"休日"_s);
+    const QString text = parts.join(u' ');
+    mvWiz3Calendar[term]->setNote(text);
+    if (QCalendarWidget *calendar = mvWiz3Calendar[term]->calendarFor(date))
+        calendar->setAccessibleDescription(text);
 }
 
 } // namespace mirune::ui

@@ -13,4 +13,7 @@ list(APPEND mirune_ui_sources
   wizard/frm_wiz5.h
   wizard/plan_box_keys.cpp
   wizard/plan_box_keys.h
+  wizard/wizard_texts.h
+  wizard/year_and_holiday_names.cpp
+  wizard/year_and_holiday_names.h
 )

@@ -1,0 +1,95 @@
+// Opening the holiday calendar page: three rows of twelve month calendars, a year of school-day
+// marks and holiday names, and the counts. Runs under the offscreen platform.
+
+#include "model/app_state.h"
+#include "model/class_settings.h"
+#include "model/teacher_holidays.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/state_events.h"
+#include "ui/common/ui_context.h"
+#include "ui/common/windows.h"
+#include "ui/wizard/frm_wiz3.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <benchmark/benchmark.h>
+
+using namespace mirune;
+using namespace mirune::ui;
+
+namespace {
+
+// No dialog is asked for while the page opens.
+class NoDialogs final : public Dialogs {
+  public:
+    Answer message(QWidget *, MessageKind, const QString &, const QString &) override {
+        return Answer::Cancel;
+    }
+    QString openFileName(QWidget *, const QString &, const QString &) override { return {}; }
+    QString saveFileName(QWidget *, const QString &, const QString &) override { return {}; }
+    bool pageSetup(QWidget *, QPrinter &) override { return false; }
+    bool choosePrinter(QWidget *, QPrinter &) override { return false; }
+    void preview(QWidget *, QPrinter &, const std::function<void(QPrinter *)> &) override {}
+};
+
+struct Session {
+    AppState state;
+    NoDialogs dialogs;
+    StateEvents events;
+    Windows windows;
+    QPrinter printer;
+    UiContext ui{state, dialogs, events, windows, printer, [] { return QDate(2026, 4, 8); }};
+
+    Session() {
+        subInitApp(state);
+        state.intYear = 2026;
+        state.intGrade = 3;
+        subGetHoliday(state, VacationDays{});
+        // A few dozen of the teacher's own days, as a year might have.
+        for (QDate d(2026, 5, 13); d < QDate(2027, 3, 1); d = d.addDays(7))
+            fncAddTeacherHoliday(state, d);
+        windows.attach(ui);
+    }
+};
+
+// Built, shown and laid out, as the teacher sees it open.
+void BM_OpenHolidayCalendar(benchmark::State &bench) {
+    Session s;
+    for (auto _ : bench) {
+        auto *page = new frmWiz3(s.ui);
+        page->show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(page);
+        bench.PauseTiming();
+        delete page;
+        QCoreApplication::processEvents();
+        bench.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenHolidayCalendar)->Unit(benchmark::kMillisecond);
+
+// Only the marks and counts of a year, as each activation redraws them.
+void BM_RedrawHolidayCalendar(benchmark::State &bench) {
+    Session s;
+    frmWiz3 page(s.ui);
+    page.show();
+    QCoreApplication::processEvents();
+    for (auto _ : bench) {
+        emit s.events.holidaysChanged();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_RedrawHolidayCalendar)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
