@@ -81,6 +81,31 @@ void BM_RedrawHolidayCalendar(benchmark::State &bench) {
 }
 BENCHMARK(BM_RedrawHolidayCalendar)->Unit(benchmark::kMillisecond);
 
+// The marks and counts alone, without painting.
+void BM_MarkHolidayCalendar(benchmark::State &bench) {
+    Session s;
+    frmWiz3 page(s.ui);
+    page.show();
+    QCoreApplication::processEvents();
+    for (auto _ : bench)
+        emit s.events.holidaysChanged();
+    QCoreApplication::processEvents();
+}
+BENCHMARK(BM_MarkHolidayCalendar)->Unit(benchmark::kMillisecond);
+
+// Building the page without showing it.
+void BM_BuildHolidayCalendar(benchmark::State &bench) {
+    Session s;
+    for (auto _ : bench) {
+        auto *page = new frmWiz3(s.ui);
+        benchmark::DoNotOptimize(page);
+        bench.PauseTiming();
+        delete page;
+        bench.ResumeTiming();
+    }
+}
+BENCHMARK(BM_BuildHolidayCalendar)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv) {

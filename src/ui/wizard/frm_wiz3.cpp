@@ -14,6 +14,7 @@
 #include "wizard_texts.h"
 #include "year_and_holiday_names.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QEvent>
 #include <QGroupBox>
@@ -33,6 +34,22 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kYearCount = frmWiz3::kTerms; // the fourth label counts the whole year
+
+// Each calendar keeps a selected day, the keyboard's place in it; drawn on all twelve at once
+// they would look like marks. Only the calendar with the focus shows it.
+void showSelection(QWidget *view, bool show) {
+    QPalette palette = view->palette();
+    const QPalette standard = QApplication::palette(view);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Highlight,
+                         show ? standard.color(group, QPalette::Highlight)
+                              : standard.color(group, QPalette::Base));
+        palette.setColor(group, QPalette::HighlightedText,
+                         show ? standard.color(group, QPalette::HighlightedText)
+                              : standard.color(group, QPalette::Text));
+    }
+    view->setPalette(palette);
+}
 
 QString fullTableMessage() {
     return u"休日はこれ以上増やせません。自分で選べる休日は%1日までです。ほかの日の休日を取り消してから選んでください。"_s
@@ -72,8 +89,10 @@ frmWiz3::frmWiz3(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
         for (QCalendarWidget *calendar : row->calendars()) {
             // Seen before the row's own filter (filters run newest first), so that a day chosen
             // with Space or Return keeps the focus on the calendar.
-            if (QWidget *view = calendar->findChild<QWidget *>(u"qt_calendar_calendarview"_s))
+            if (QWidget *view = calendar->findChild<QWidget *>(u"qt_calendar_calendarview"_s)) {
                 view->installEventFilter(this);
+                showSelection(view, false);
+            }
             connect(calendar, &QCalendarWidget::selectionChanged, this,
                     [this, term, calendar] { describeDay(term, calendar->selectedDate()); });
         }
@@ -141,6 +160,8 @@ bool frmWiz3::eventFilter(QObject *watched, QEvent *event) {
         m_keyChoice = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
     } else if (event->type() == QEvent::MouseButtonPress) {
         m_keyChoice = false;
+    } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        showSelection(static_cast<QWidget *>(watched), event->type() == QEvent::FocusIn);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -197,7 +218,11 @@ void frmWiz3::dateClicked(int term, const QDate &date) {
     if (isDrawnBold(term, date)) {
         if (s.objFirstDay && s.objFirstDay->searchDay(date)) {
             // Lessons are recorded on the day: it stays a school day.
-            m_ui.windows.open<dlgResultSorry>();
+            const bool wasShown = m_ui.windows.find<dlgResultSorry>() &&
+                                  m_ui.windows.find<dlgResultSorry>()->isVisible();
+            dlgResultSorry *sorry = m_ui.windows.open<dlgResultSorry>();
+            if (!wasShown)
+                sorry->move(frameGeometry().center() - sorry->rect().center());
             return;
         }
         if (fncAddTeacherHoliday(s, date) == AddHolidayResult::TableFull) {
