@@ -52,8 +52,7 @@ void showSelection(QWidget *view, bool show) {
 }
 
 QString fullTableMessage() {
-    return u"休日はこれ以上増やせません。自分で選べる休日は%1日までです。ほかの日の休日を取り消してから選んでください。"_s
-        .arg(kMaxSpecialCount - kNationalHolidayRows);
+    return u"休日はこれ以上増やせません。ほかの日の休日を取り消してから選んでください。"_s;
 }
 
 } // namespace

@@ -243,7 +243,7 @@ class HolidayCalendarTest : public QObject {
         const ClassAndHolidays before(h.state);
         QPointer<frmWiz3> page = openPage<frmWiz3>(h);
         const QStringList shown = captions(page);
-        h.dialogs.expectMessage(u"186日まで"_s);
+        h.dialogs.expectMessage(u"休日はこれ以上増やせません"_s);
         QVERIFY(click(page, kWednesdayInJune));
         MIRUNE_VERIFY_DIALOGS(h.dialogs);
         QVERIFY(ClassAndHolidays(h.state) == before);
