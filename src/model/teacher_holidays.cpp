@@ -1,5 +1,7 @@
 #include "teacher_holidays.h"
 
+#include "class_settings.h"
+
 #include <algorithm>
 
 namespace mirune {
@@ -16,6 +18,12 @@ AddHolidayResult fncAddTeacherHoliday(AppState &state, const QDate &date) {
 }
 
 bool fncRemoveTeacherHoliday(AppState &state, const QDate &date) {
+    // A row of the law's own days off (a citizens' holiday, say) is not the teacher's to give
+    // back, even where it lies among the teacher's rows.
+    if (state.intYear > 0)
+        for (const LawHoliday &holiday : fncPlanHolidays(state))
+            if (holiday.date == date)
+                return false;
     const qint16 day = dayNumber(date);
     const int count = std::min<int>(state.intSpecialCount, kSpecialSlots);
     for (int row = kNationalHolidayRows; row < count; ++row) {

@@ -20,7 +20,7 @@ AddHolidayResult fncAddTeacherHoliday(AppState &state, const QDate &date);
 
 // Removes the first of the teacher's rows with the day of the year of `date`, keeping the order
 // of the rows after it. False when the teacher has no such row (a weekend, a vacation day or a
-// national holiday is not the teacher's to give back).
+// national holiday or any other day off by the law is not the teacher's to give back).
 bool fncRemoveTeacherHoliday(AppState &state, const QDate &date);
 
 } // namespace mirune

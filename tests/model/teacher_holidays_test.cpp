@@ -13,9 +13,10 @@ using namespace mirune::test;
 
 namespace {
 
-QList<QDate> teacherRows(const AppState &state) {
+// The rows from `first` on.
+QList<QDate> rowsFrom(const AppState &state, int first) {
     QList<QDate> rows;
-    for (int i = kNationalHolidayRows; i < state.intSpecialCount; ++i)
+    for (int i = first; i < state.intSpecialCount; ++i)
         rows.append(state.dateSpecial[i]);
     return rows;
 }
@@ -29,10 +30,12 @@ class TeacherHolidaysTest : public QObject {
         AppState state = wizardState(2026);
         const QDate wednesday(2026, 6, 10);
         QVERIFY(fncIsSchoolDay(state, wednesday));
+        const int row = state.intSpecialCount; // after the law's rows
+        QVERIFY(row >= kNationalHolidayRows);
         QCOMPARE(fncAddTeacherHoliday(state, wednesday), AddHolidayResult::Added);
-        QCOMPARE(state.intSpecialCount, 15);
-        QCOMPARE(state.dateSpecial[14], wednesday);
-        QCOMPARE(state.intSpecialDay[14], qint16(wednesday.dayOfYear()));
+        QCOMPARE(state.intSpecialCount, row + 1);
+        QCOMPARE(state.dateSpecial[row], wednesday);
+        QCOMPARE(state.intSpecialDay[row], qint16(wednesday.dayOfYear()));
         QVERIFY(!fncIsSchoolDay(state, wednesday));
     }
 
@@ -46,6 +49,7 @@ class TeacherHolidaysTest : public QObject {
         QFETCH(int, removed);
         AppState state = wizardState(2026);
         const QList<QDate> marked = {QDate(2026, 6, 10), QDate(2026, 5, 13), QDate(2027, 2, 3)};
+        const int first = state.intSpecialCount;
         for (const QDate &d : marked)
             fncAddTeacherHoliday(state, d);
         const QDate national = state.dateSpecial[0];
@@ -53,8 +57,8 @@ class TeacherHolidaysTest : public QObject {
         QVERIFY(fncRemoveTeacherHoliday(state, marked[removed]));
         QList<QDate> expected = marked;
         expected.removeAt(removed);
-        QCOMPARE(teacherRows(state), expected);
-        QCOMPARE(state.intSpecialCount, 16);
+        QCOMPARE(rowsFrom(state, first), expected);
+        QCOMPARE(state.intSpecialCount, first + 2);
         QCOMPARE(state.dateSpecial[0], national);
         for (int i = 0; i < state.intSpecialCount; ++i)
             QCOMPARE(state.intSpecialDay[i], qint16(state.dateSpecial[i].dayOfYear()));
@@ -62,19 +66,25 @@ class TeacherHolidaysTest : public QObject {
     }
 
     void removeTouchesOnlyTheTeachersRows_data() {
-        QTest::addColumn<int>("nationalRow"); // -1: an unmarked school day
+        QTest::addColumn<int>("nationalRow"); // -1: an unmarked school day, -2: 22 September
         QTest::newRow("national holiday, row 0") << 0;
         QTest::newRow("spring equinox, row 13") << 13;
         QTest::newRow("unmarked school day") << -1;
+        QTest::newRow("citizens' holiday, a row of the law's own") << -2;
     }
     void removeTouchesOnlyTheTeachersRows() {
         QFETCH(int, nationalRow);
         AppState state = wizardState(2026);
-        const QDate date = nationalRow < 0 ? QDate(2026, 6, 11) : state.dateSpecial[nationalRow];
+        // 22 September 2026 lies between 敬老の日 and 秋分の日.
+        const QDate date = nationalRow == -1   ? QDate(2026, 6, 11)
+                           : nationalRow == -2 ? QDate(2026, 9, 22)
+                                               : state.dateSpecial[nationalRow];
+        const int lawRows = state.intSpecialCount - kNationalHolidayRows;
         fncAddTeacherHoliday(state, QDate(2026, 6, 10));
         const auto before = state.intSpecialDay;
         QVERIFY(!fncRemoveTeacherHoliday(state, date));
-        QCOMPARE(state.intSpecialCount, 15);
+        QCOMPARE(state.intSpecialCount, kNationalHolidayRows + lawRows + 1);
+        QVERIFY(!fncIsSchoolDay(state, QDate(2026, 9, 22)));
         QVERIFY(state.intSpecialDay == before);
     }
 

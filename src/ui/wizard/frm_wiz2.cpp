@@ -341,7 +341,8 @@ std::optional<ClassChoice> frmWiz2::readClassChoice() {
     ClassChoice choice;
     const int item = cboWiz1Year->findText(cboWiz1Year->currentText(), Qt::MatchExactly);
     const std::optional<int> year =
-        item >= 0 ? std::optional<int>(cboWiz1Year->itemData(item).toInt() - 2002) : std::nullopt;
+        item >= 0 ? std::optional<int>(yearListPosition(cboWiz1Year->itemData(item).toInt()))
+                  : std::nullopt;
     choice.year = fncChosenYear(year, m_ui.today());
     choice.gradeText = grade ? QString::number(*grade) : QString();
     choice.classText = cboWiz1Class[kClassBox]->currentText();

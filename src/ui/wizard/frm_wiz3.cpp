@@ -170,7 +170,7 @@ void frmWiz3::redraw() {
     const int year = shownYear();
     // With no class set up there is no school year to draw: every day stays plain.
     const bool planned = s.intYear > 0;
-    const QHash<QDate, QString> names = planned ? holidayNames(s) : QHash<QDate, QString>();
+    const HolidayNames names(s);
     std::array<qint16, kTerms + 1> counts{};
     for (int term = 0; term < kTerms; ++term) {
         MonthRow *row = mvWiz3Calendar[term];
@@ -180,7 +180,7 @@ void frmWiz3::redraw() {
         row->clearDayFormats();
         for (QDate d = range.first; d <= range.last; d = d.addDays(1)) {
             const bool school = planned && fncIsSchoolDay(s, d);
-            const QString name = names.value(d);
+            const QString name = planned ? names(d) : QString();
             if (school || !name.isEmpty())
                 row->setDayFormat(d, school, name);
             if (school) {
@@ -205,7 +205,7 @@ bool frmWiz3::isDrawnBold(int term, const QDate &date) const {
 }
 
 void frmWiz3::drawDay(int term, const QDate &date, bool bold) {
-    mvWiz3Calendar[term]->setDayFormat(date, bold, holidayNames(m_ui.state).value(date));
+    mvWiz3Calendar[term]->setDayFormat(date, bold, HolidayNames(m_ui.state)(date));
 }
 
 void frmWiz3::dateClicked(int term, const QDate &date) {
@@ -255,7 +255,7 @@ void frmWiz3::dateClicked(int term, const QDate &date) {
 void frmWiz3::describeDay(int term, const QDate &date) {
     if (!date.isValid())
         return;
-    const QString name = holidayNames(m_ui.state).value(date);
+    const QString name = HolidayNames(m_ui.state)(date);
     QStringList parts = {QLocale().toString(date, u"M月d日(ddd)"_s)};
     if (!name.isEmpty())
         parts << name;

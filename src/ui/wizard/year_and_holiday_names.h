@@ -25,6 +25,10 @@ QList<YearListItem> yearListItems(const QDate &today);
 // A school year's name as the year list writes it.
 QString schoolYearName(int year);
 
+// The position the year would have counting from the list's first year (the item number the
+// year choice takes).
+int yearListPosition(int year);
+
 // The day boxes as the class page fills them: the days of the stored vacation dates, or the
 // boxes' starting days for the plan's year while there are none.
 VacationDays vacationDaysShown(const AppState &state);
@@ -32,7 +36,17 @@ VacationDays vacationDaysShown(const AppState &state);
 // The boxes' starting days for a school year (no vacation dates stored yet).
 VacationDays initialVacationDays(int year);
 
-// The names of the national holidays of the plan's school year, by date.
-QHash<QDate, QString> holidayNames(const AppState &state);
+// The days off by the holiday law in the plan's school year, with the plan's equinox days: each
+// one's name ("昭和の日", "振替休日", "国民の休日"), by date.
+class HolidayNames {
+  public:
+    explicit HolidayNames(const AppState &state);
+    // The name of the day off on `date`, or empty text.
+    QString operator()(const QDate &date) const { return m_names.value(date); }
+    bool contains(const QDate &date) const { return m_names.contains(date); }
+
+  private:
+    QHash<QDate, QString> m_names;
+};
 
 } // namespace mirune::ui

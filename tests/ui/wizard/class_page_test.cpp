@@ -55,7 +55,11 @@ class ClassPageTest : public QObject {
         MIRUNE_FIND(year, QComboBox, page, u"cboWiz1Year"_s);
         QCOMPARE(year->currentIndex(), -1);
         QCOMPARE(year->currentText(), QString());
+        // From the first year to the one after the current school year.
+        QCOMPARE(year->count(), 26);
         QCOMPARE(year->itemText(0), u"平成14年度(2002年度)"_s);
+        QCOMPARE(year->itemText(17), u"令和元年度(2019年度)"_s);
+        QCOMPARE(year->itemText(25), u"令和9年度(2027年度)"_s);
         for (const QString &name : {u"cboWiz1Class_0"_s, u"cboWiz1Class_1"_s, u"txtWiz1Teacher"_s})
             QCOMPARE(boxText(page, name), QString());
         QStringList days;
@@ -66,6 +70,31 @@ class ClassPageTest : public QObject {
         QVERIFY(!page->findChild<QComboBox *>(u"cboWiz2Holiday_6"_s));
         MIRUNE_FIND(next, QPushButton, page, u"cmdWiz2Next"_s);
         QCOMPARE(QApplication::focusWidget(), next);
+    }
+
+    void theEquinoxBoxesFollowTheChosenYear_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("autumn");
+        QTest::addColumn<QString>("spring");
+        QTest::newRow("2026: 23 September, 21 March 2027") << 2026 << u"23"_s << u"21"_s;
+        QTest::newRow("2012: 22 September, 20 March 2013") << 2012 << u"22"_s << u"20"_s;
+    }
+    void theEquinoxBoxesFollowTheChosenYear() {
+        QFETCH(int, year);
+        QFETCH(QString, autumn);
+        QFETCH(QString, spring);
+        UiHarness h;
+        QPointer<frmWiz2> page = openPage<frmWiz2>(h);
+        MIRUNE_FIND(yearList, QComboBox, page, u"cboWiz1Year"_s);
+        chooseItem(yearList, yearList->findData(year));
+        QCOMPARE(h.state.intYear, year);
+        QCOMPARE(boxText(page, u"cboWiz2Holiday_4"_s), autumn);
+        QCOMPARE(boxText(page, u"cboWiz2Holiday_7"_s), spring);
+        MIRUNE_FIND(next, QPushButton, page, u"cmdWiz2Next"_s);
+        MIRUNE_CLICK(next);
+        QTRY_VERIFY(page.isNull());
+        QCOMPARE(QString::number(h.state.dateHoliday[8].day()), autumn);
+        QCOMPARE(QString::number(h.state.dateHoliday[11].day()), spring);
     }
 
     void everyControlHasAName() {

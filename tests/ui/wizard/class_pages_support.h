@@ -37,14 +37,14 @@ struct ClassAndHolidays {
     bool operator==(const ClassAndHolidays &) const = default;
 };
 
-// A plan of school year `year` as the class page leaves it: grade 3, class 2, the initial day
-// boxes.
+// A plan of school year `year` as the class page leaves it: grade 3, class 2, the day boxes as
+// they start for that year (the real equinox days).
 inline void setUpPlan(AppState &state, int year) {
     state.intYear = qint16(year);
     state.intGrade = 3;
     state.strClass = QStringLiteral(u"2");
     state.strTeacher = QStringLiteral(u"山田");
-    subGetHoliday(state, VacationDays{});
+    subGetHoliday(state, fncInitialVacationDays(year));
 }
 
 // A registered day in the chain.
