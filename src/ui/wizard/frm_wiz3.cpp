@@ -51,6 +51,21 @@ void showSelection(QWidget *view, bool show) {
     view->setPalette(palette);
 }
 
+// A day as the page draws it: a school day bold, any other plain; a day off by the law in red,
+// as a calendar on the wall has it, with its name as the tool tip.
+void drawFormat(MonthRow *row, const QDate &date, bool bold, const QString &holidayName) {
+    QCalendarWidget *calendar = row->calendarFor(date);
+    if (!calendar)
+        return;
+    QTextCharFormat format;
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    if (!holidayName.isEmpty()) {
+        format.setToolTip(holidayName);
+        format.setForeground(calendar->weekdayTextFormat(Qt::Sunday).foreground());
+    }
+    calendar->setDateTextFormat(date, format);
+}
+
 QString fullTableMessage() {
     return u"休日はこれ以上増やせません。ほかの日の休日を取り消してから選んでください。"_s;
 }
@@ -182,7 +197,7 @@ void frmWiz3::redraw() {
             const bool school = planned && fncIsSchoolDay(s, d);
             const QString name = planned ? names(d) : QString();
             if (school || !name.isEmpty())
-                row->setDayFormat(d, school, name);
+                drawFormat(row, d, school, name);
             if (school) {
                 ++counts[term];
                 ++counts[kYearCount];
@@ -205,7 +220,7 @@ bool frmWiz3::isDrawnBold(int term, const QDate &date) const {
 }
 
 void frmWiz3::drawDay(int term, const QDate &date, bool bold) {
-    mvWiz3Calendar[term]->setDayFormat(date, bold, HolidayNames(m_ui.state)(date));
+    drawFormat(mvWiz3Calendar[term], date, bold, HolidayNames(m_ui.state)(date));
 }
 
 void frmWiz3::dateClicked(int term, const QDate &date) {
