@@ -19,8 +19,8 @@ dlgResultSorry::dlgResultSorry(UiContext &, QWidget *parent) : QDialog(parent) {
         this);
     lblResultSorry->setObjectName(u"lblResultSorry"_s);
     lblResultSorry->setWordWrap(true);
-    // Wide enough that the sentence reads in a few lines rather than a tall column.
-    lblResultSorry->setMinimumWidth(lblResultSorry->fontMetrics().averageCharWidth() * 50);
+    // Thirty characters a line: the three sentences read in three lines, not a tall column.
+    lblResultSorry->setMinimumWidth(lblResultSorry->fontMetrics().horizontalAdvance(u'あ') * 30);
     OKButton = new QPushButton(u"OK"_s, this);
     OKButton->setObjectName(u"OKButton"_s);
     OKButton->setDefault(true);
