@@ -49,7 +49,8 @@ QString outputProblem(const QString &input, const QString &output, bool force) {
 
 int runPrint(const QStringList &args) {
     const QString command = u"print"_s;
-    const ParsedArgs parsed = parseArgs(args, {u"sheet"_s, u"o"_s, u"paper"_s}, {u"force"_s});
+    const ParsedArgs parsed =
+        parseArgs(args, {u"sheet"_s, u"o"_s, u"paper"_s}, {u"force"_s, u"fit"_s});
     if (!parsed.error.isEmpty())
         return usageError(command, parsed.error);
     if (parsed.positional.size() != 1)
@@ -91,12 +92,16 @@ int runPrint(const QStringList &args) {
     if (!loadState(command, path, state))
         return kExitFileError;
 
-    const PdfResult result = writeSheetsPdf(state, options, output, *paper);
+    const PaperFit fit{parsed.flags.contains(u"fit"_s)};
+    const PdfResult result = writeSheetsPdf(state, options, output, *paper, fit);
     if (result.status == PdfResult::Status::NothingToPrint)
         // A file whose school year was never set: the print window's refusal.
         return fileError(command, u"%1: %2"_s.arg(path, result.message));
     if (!result.ok())
         return fileError(command, result.message);
+    // A sheet scaled down to stay whole on the paper is printed, but not as laid out.
+    for (const QString &notice : result.notices)
+        err() << u"mirune-cli print: "_s << notice << Qt::endl;
     return kExitOk;
 }
 

@@ -57,13 +57,15 @@ const QList<Command> &commandTable() {
          u"mirune-cli resave IN OUT\n"
          "  データファイル IN を読み込み、「上書き保存」と同じように OUT に保存します。"_s},
         {u"print"_s, runPrintProgram,
-         u"mirune-cli print FILE --sheet SHEET -o OUT.pdf [--paper A4|B4|A3] [--force]\n"
+         u"mirune-cli print FILE --sheet SHEET -o OUT.pdf [--paper A4|B4|A3] [--fit] [--force]\n"
          "  データファイルの印刷用紙を、印刷のウィンドウが印刷するとおりに PDF ファイルに\n"
          "  描きます。SHEET は year, term1-chart, term1-total, term2-chart, term2-total,\n"
          "  term3-chart, term3-total, week-a, week-b（印刷のウィンドウの順の9種類の用紙）の\n"
          "  どれか、または all（9種類を、それぞれの向きで1つの PDF の9ページに）。\n"
          "  --paper は A4（省略時）、B4（JIS B4、257 x 364 mm）または A3。大きな用紙でも\n"
-         "  用紙の大きさと位置はそのままで、拡大はしません。IPAフォント（Debian の\n"
+         "  用紙の大きさと位置はそのままです。印刷できる範囲からはみ出す用紙は全体を縮小し、\n"
+         "  そのことを標準エラーに書きます。--fit（用紙に合わせる）を付けると、どの用紙も\n"
+         "  印刷できる範囲いっぱいに拡大または縮小し、中央に置きます。IPAフォント（Debian の\n"
          "  パッケージ fonts-ipafont）が必要です。年度のないファイルは「印刷するデータが\n"
          "  ありません。」で断ります。OUT.pdf は文書全体を書き終えたときにだけ置き換え、\n"
          "  失敗したときは前のファイルが残ります。OUT.pdf が FILE と同じファイルのときは\n"

@@ -29,6 +29,9 @@ class PageSurface {
     virtual void setPosition(int x, int y) = 0;
     // Draws the text with its top-left corner at the current position.
     virtual void printText(const QString &text) = 0;
+    // How far the text reaches to the right in the current font and size, in twips; a sheet
+    // asks before it draws a text that may not fit where the layout puts it.
+    virtual int textWidth(const QString &text) = 0;
     virtual void setLineWidth(int dots) = 0;
     // A straight black segment in the current line width.
     virtual void drawLine(int x1, int y1, int x2, int y2) = 0;

@@ -3,6 +3,8 @@
 #include "sheet_fonts.h"
 
 #include <QFontMetricsF>
+#include <QRectF>
+#include <QTransform>
 
 namespace mirune {
 
@@ -11,6 +13,27 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr qreal kTwipsPerInch = 1440.0;
+// Texts are set in units of a hundredth of a point: a font of n points is n × 100 units high,
+// drawn with the painter scaled to the device. A font set in device pixels gets a whole pixel
+// size (5 point at 600 dots per inch would come out 5.04 point, every line of it 0.8 % too
+// long); at these sizes the advances keep to the widths the sheets are laid out in.
+constexpr int kTextUnitsPerPoint = 100;
+constexpr qreal kTextUnitsPerInch = 72.0 * kTextUnitsPerPoint;
+constexpr qreal kTwipsPerTextUnit = kTwipsPerInch / kTextUnitsPerInch;
+// A text's box reaches as far right and down as it needs; nothing is clipped or wrapped.
+constexpr qreal kUnbounded = 1e9;
+
+QTextOption unwrappedOption() {
+    QTextOption option;
+    option.setUseDesignMetrics(true);
+    option.setWrapMode(QTextOption::NoWrap);
+    return option;
+}
+
+QFont sizedFont(QFont font, int points) {
+    font.setPixelSize(qMax(1, points) * kTextUnitsPerPoint);
+    return font;
+}
 
 QPageLayout::Orientation toPageLayout(PageOrientation orientation) {
     return orientation == PageOrientation::Landscape ? QPageLayout::Landscape
@@ -22,7 +45,8 @@ QPageLayout::Orientation toPageLayout(PageOrientation orientation) {
 PainterSurface::PainterSurface(QPaintDevice &device, int sheetCount)
     : m_device(device), m_pagedDevice(dynamic_cast<QPagedPaintDevice *>(&device)),
       m_sheetCount(qMax(1, sheetCount)),
-      m_linePen(Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), m_textPen(textBlack()) {}
+      m_linePen(Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), m_textPen(textBlack()),
+      m_textOption(unwrappedOption()) {}
 
 PainterSurface::~PainterSurface() {
     if (m_painter.isActive())
@@ -48,6 +72,7 @@ bool PainterSurface::beginDrawing() {
         m_scaleY = m_device.logicalDpiY() / kTwipsPerInch;
         m_painter.setRenderHint(QPainter::Antialiasing);
         m_fontDirty = true;
+        startPage();
     } else if (m_newPagePending) {
         if (!m_pagedDevice || !m_pagedDevice->newPage()) {
             fail(u"出力先で新しいページを始められませんでした。"_s);
@@ -55,9 +80,17 @@ bool PainterSurface::beginDrawing() {
         }
         m_scaleX = m_device.logicalDpiX() / kTwipsPerInch;
         m_scaleY = m_device.logicalDpiY() / kTwipsPerInch;
+        startPage();
     }
     m_newPagePending = false;
     return true;
+}
+
+void PainterSurface::startPage() {
+    // One uniform scale for the whole sheet: positions, text sizes and line widths alike.
+    const SheetPlacement &p = m_placement;
+    m_painter.setWorldTransform(
+        QTransform(p.scale, 0, 0, p.scale, p.offsetX * m_scaleX, p.offsetY * m_scaleY));
 }
 
 void PainterSurface::setOrientation(PageOrientation orientation) {
@@ -79,6 +112,7 @@ void PainterSurface::setFontName(const QString &name) {
              "fonts-ipafont）。"_s.arg(family, name));
     m_font = QFont(family);
     m_fontDirty = true;
+    m_metricsBySize.clear();
 }
 
 void PainterSurface::setFontSize(int points) {
@@ -93,10 +127,21 @@ void PainterSurface::setPosition(int x, int y) {
     m_y = y;
 }
 
+const QFontMetricsF &PainterSurface::metrics() {
+    auto found = m_metricsBySize.find(m_fontSize);
+    if (found == m_metricsBySize.end())
+        found = m_metricsBySize.emplace(m_fontSize, sizedFont(m_font, m_fontSize), &m_device);
+    return *found;
+}
+
+int PainterSurface::textWidth(const QString &text) {
+    if (!m_fontUsable)
+        return fncFixedPitchTextWidth(text, m_fontSize);
+    return qRound(metrics().horizontalAdvance(text, m_textOption) * kTwipsPerTextUnit);
+}
+
 void PainterSurface::applyFont() {
-    m_font.setPointSize(m_fontSize);
-    m_painter.setFont(m_font);
-    m_ascent = QFontMetricsF(m_painter.font(), &m_device).ascent();
+    m_painter.setFont(sizedFont(m_font, m_fontSize));
     m_fontDirty = false;
 }
 
@@ -110,7 +155,35 @@ void PainterSurface::printText(const QString &text) {
     if (m_fontDirty)
         applyFont();
     m_painter.setPen(m_textPen);
-    m_painter.drawText(QPointF(toDeviceX(m_x), toDeviceY(m_y) + m_ascent), text);
+    // Laid out in text units from its top-left corner, its first baseline one ascent lower.
+    m_painter.save();
+    m_painter.translate(toDeviceX(m_x), toDeviceY(m_y));
+    m_painter.scale(m_device.logicalDpiX() / kTextUnitsPerInch,
+                    m_device.logicalDpiY() / kTextUnitsPerInch);
+    const auto drawRun = [&](qreal dx, const QString &run) {
+        m_painter.drawText(QRectF(dx, 0, kUnbounded, kUnbounded), run, m_textOption);
+    };
+    if (!text.contains(u' ')) {
+        drawRun(0, text);
+    } else {
+        // Each run between spaces stands where the text before it ends; no space glyph
+        // reaches the page.
+        qsizetype start = 0;
+        while (start < text.size()) {
+            if (text[start] == u' ') {
+                ++start;
+                continue;
+            }
+            qsizetype end = text.indexOf(u' ', start);
+            if (end < 0)
+                end = text.size();
+            const qreal dx =
+                start == 0 ? 0 : metrics().horizontalAdvance(text.first(start), m_textOption);
+            drawRun(dx, text.sliced(start, end - start));
+            start = end;
+        }
+    }
+    m_painter.restore();
 }
 
 void PainterSurface::setLineWidth(int dots) {

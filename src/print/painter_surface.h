@@ -1,12 +1,15 @@
 #pragma once
 
 #include "page_surface.h"
+#include "sheet_placement.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QTextOption>
 
 namespace mirune {
 
@@ -19,6 +22,10 @@ namespace mirune {
 // Several sheets may share one document: the end of each sheet but the last starts a new page,
 // which takes the orientation the next sheet sets. Painting starts with the first drawing, so
 // the first sheet's orientation reaches the device before the first page begins.
+//
+// A text is drawn as its runs between half-width spaces, each at the place the spaces before
+// it leave: the IPA fonts give the space the glyph of the tab, and a PDF's text layer would
+// read every space back as a tab.
 class PainterSurface final : public PageSurface {
   public:
     // A paged device (printer, PDF writer) takes the orientation and the new pages; any other
@@ -34,10 +41,16 @@ class PainterSurface final : public PageSurface {
     void setFontSize(int points) override;
     void setPosition(int x, int y) override;
     void printText(const QString &text) override;
+    // The font's own advance, in twips at the sheet's scale.
+    int textWidth(const QString &text) override;
     void setLineWidth(int dots) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
     void setTextColour(const QColor &colour) override;
     void endDocument() override;
+
+    // Where the next sheet goes on its page: everything it draws, lines and texts alike, is
+    // scaled and moved as the placement says. Set before the sheet's first drawing.
+    void setPlacement(const SheetPlacement &placement) { m_placement = placement; }
 
     // True once the last sheet has ended and the document is closed.
     bool isFinished() const { return m_finished; }
@@ -49,6 +62,8 @@ class PainterSurface final : public PageSurface {
     bool beginDrawing();
     void fail(const QString &message);
     void applyFont();
+    void startPage();
+    const QFontMetricsF &metrics();
     qreal toDeviceX(int twips) const { return twips * m_scaleX; }
     qreal toDeviceY(int twips) const { return twips * m_scaleY; }
 
@@ -69,9 +84,11 @@ class PainterSurface final : public PageSurface {
     int m_fontSize = 10;
     QFont m_font;
     bool m_fontDirty = true;
-    qreal m_ascent = 0;
+    QHash<int, QFontMetricsF> m_metricsBySize; // of the current family on the device
+    SheetPlacement m_placement;
     QPen m_linePen;
     QPen m_textPen;
+    QTextOption m_textOption;
     int m_x = 0;
     int m_y = 0;
 };

@@ -5,6 +5,7 @@
 
 #include <QPdfWriter>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace mirune {
@@ -17,6 +18,8 @@ struct PdfResult {
     };
     Status status = Status::Written;
     QString message; // empty when written
+    // Written, and said of the sheets scaled down to stay whole on the paper (fncShrinkNotice).
+    QStringList notices = {};
 
     bool ok() const { return status == Status::Written; }
 };

@@ -35,11 +35,14 @@ QPageSize fncPageSize(PaperSize paper) {
     return QPageSize(QPageSize::A4);
 }
 
-void subSetUpSheetDevice(QPagedPaintDevice &device, PaperSize paper) {
+QPageLayout fncSheetPageLayout(PaperSize paper) {
     const QMarginsF margins(kPrintableMarginMm, kPrintableMarginMm, kPrintableMarginMm,
                             kPrintableMarginMm);
-    device.setPageLayout(
-        QPageLayout(fncPageSize(paper), QPageLayout::Portrait, margins, QPageLayout::Millimeter));
+    return QPageLayout(fncPageSize(paper), QPageLayout::Portrait, margins, QPageLayout::Millimeter);
+}
+
+void subSetUpSheetDevice(QPagedPaintDevice &device, PaperSize paper) {
+    device.setPageLayout(fncSheetPageLayout(paper));
     // A printer draws the differences in their colours and keeps to the printable area.
     if (auto *printer = dynamic_cast<QPrinter *>(&device)) {
         printer->setColorMode(QPrinter::Color);
@@ -64,9 +67,10 @@ PdfResult fncCheckPrintable(const AppState &state, const QList<int> &options) {
     return {};
 }
 
-// Draws onto the writer; the problem met, empty when none.
+// Draws onto the writer; the problem met, empty when none. The notices of sheets scaled down
+// go to `notices`.
 QString fncDrawPdf(AppState &state, const QList<int> &options, QPdfWriter &writer,
-                   PaperSize paper) {
+                   PaperSize paper, const PaperFit &fit, QStringList &notices) {
     writer.setResolution(kPdfResolution);
     writer.setCreator(u"ミルネ2002"_s);
     writer.setTitle(options.size() == 1 ? printOptions()[options.first()].caption.toString()
@@ -74,8 +78,7 @@ QString fncDrawPdf(AppState &state, const QList<int> &options, QPdfWriter &write
     subSetUpSheetDevice(writer, paper);
 
     PainterSurface surface(writer, int(options.size()));
-    for (int option : options)
-        subDrawSheet(state, printOptions()[option], surface);
+    notices = subDrawSheetsOnPaper(state, options, surface, writer.pageLayout(), fit);
     if (!surface.errorString().isEmpty())
         return surface.errorString();
     if (!surface.isFinished())
@@ -86,25 +89,31 @@ QString fncDrawPdf(AppState &state, const QList<int> &options, QPdfWriter &write
 } // namespace
 
 PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, QIODevice &device,
-                         PaperSize paper) {
+                         PaperSize paper, const PaperFit &fit) {
     if (PdfResult check = fncCheckPrintable(state, options); !check.ok())
         return check;
     QString problem;
+    QStringList notices;
     {
         QPdfWriter writer(&device);
-        problem = fncDrawPdf(state, options, writer, paper);
+        problem = fncDrawPdf(state, options, writer, paper, fit, notices);
     }
     if (!problem.isEmpty())
         return {PdfResult::Status::Failed, problem};
-    return {};
+    return {PdfResult::Status::Written, QString(), notices};
 }
 
 PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, const QString &path,
-                         PaperSize paper) {
+                         PaperSize paper, const PaperFit &fit) {
     if (PdfResult check = fncCheckPrintable(state, options); !check.ok())
         return check;
-    return writePdfSafely(
-        path, [&](QPdfWriter &writer) { return fncDrawPdf(state, options, writer, paper); });
+    QStringList notices;
+    PdfResult result = writePdfSafely(path, [&](QPdfWriter &writer) {
+        return fncDrawPdf(state, options, writer, paper, fit, notices);
+    });
+    if (result.ok())
+        result.notices = notices;
+    return result;
 }
 
 } // namespace mirune

@@ -4,12 +4,15 @@
 
 #include "model/app_state.h"
 #include "pdf_file_write.h"
+#include "placed_sheets.h"
 
 #include <QIODevice>
 #include <QList>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <optional>
 
@@ -25,8 +28,11 @@ QPageSize fncPageSize(PaperSize paper);
 // landscape) and the tallest (the weekly sheet, portrait) fit on A4.
 inline constexpr qreal kPrintableMarginMm = 5.0;
 
+// The paper with the printable-area margins, portrait; each sheet turns it to its orientation.
+QPageLayout fncSheetPageLayout(PaperSize paper);
+
 // Puts the paper and the printable-area margins on a printer or PDF writer (a printer also
-// prints in colour). The sheets keep their positions on larger paper; nothing is scaled.
+// prints in colour). Where each sheet goes on that paper is for subDrawSheetsOnPaper.
 void subSetUpSheetDevice(QPagedPaintDevice &device, PaperSize paper);
 
 // PDF resolution: a printer's, so that line widths in dots come out as on paper.
@@ -35,12 +41,14 @@ inline constexpr int kPdfResolution = 600;
 // Draws the sheets of the given print options (0..8), one page each in the order given, into a
 // PDF file at `path`, through writePdfSafely: the file is replaced only when the whole document
 // was written.
-// The year and term sheets refresh the actual totals of the state, as printing does.
+// The year and term sheets refresh the actual totals of the state, as printing does. A sheet
+// that runs past the printable area is scaled down whole, and said so in the result's notices;
+// with fit.fitToPaper every sheet fills it.
 PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, const QString &path,
-                         PaperSize paper = PaperSize::A4);
+                         PaperSize paper = PaperSize::A4, const PaperFit &fit = {});
 
 // The same into an open device; what was written is left to the caller when it fails.
 PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, QIODevice &device,
-                         PaperSize paper = PaperSize::A4);
+                         PaperSize paper = PaperSize::A4, const PaperFit &fit = {});
 
 } // namespace mirune

@@ -1,5 +1,9 @@
 #include "recording_surface.h"
 
+#include "sheet_fonts.h"
+
+#include <algorithm>
+
 namespace mirune {
 
 void RecordingSurface::setOrientation(PageOrientation orientation) {
@@ -29,6 +33,10 @@ void RecordingSurface::printText(const QString &text) {
     m_texts.append(RecordedText{m_x, m_y, text, m_fontName, m_fontSize, m_colour});
 }
 
+int RecordingSurface::textWidth(const QString &text) {
+    return fncFixedPitchTextWidth(text, m_fontSize);
+}
+
 void RecordingSurface::setLineWidth(int dots) {
     m_operations.append(Operation::LineWidth);
     m_lineWidth = dots;
@@ -51,6 +59,18 @@ void RecordingSurface::endDocument() {
 
 void RecordingSurface::clear() {
     *this = RecordingSurface();
+}
+
+SheetExtent RecordingSurface::extent() const {
+    constexpr int twipsPerPoint = 20;
+    SheetExtent box;
+    for (const RecordedText &t : m_texts)
+        box.include(t.x, t.y, t.x + fncFixedPitchTextWidth(t.text, t.fontSize),
+                    t.y + t.fontSize * twipsPerPoint);
+    for (const RecordedLine &l : m_lines)
+        box.include(std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::max(l.x1, l.x2),
+                    std::max(l.y1, l.y2));
+    return box;
 }
 
 QList<RecordedText> RecordingSurface::textsAt(int x, int y) const {

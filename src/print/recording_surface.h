@@ -1,6 +1,7 @@
 #pragma once
 
 #include "page_surface.h"
+#include "sheet_placement.h"
 
 #include <QList>
 #include <optional>
@@ -47,6 +48,8 @@ class RecordingSurface final : public PageSurface {
     void setFontSize(int points) override;
     void setPosition(int x, int y) override;
     void printText(const QString &text) override;
+    // The sheet fonts' fixed-pitch width (fncFixedPitchTextWidth) in the current size.
+    int textWidth(const QString &text) override;
     void setLineWidth(int dots) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
     void setTextColour(const QColor &colour) override;
@@ -63,6 +66,9 @@ class RecordingSurface final : public PageSurface {
     int endCount() const { return m_endCount; }
     // The line width in force now (after a sheet: the width it ended with).
     int lineWidth() const { return m_lineWidth; }
+    // The box of everything drawn: each line from end to end, each text from its top-left
+    // corner one em high and as wide as textWidth measured it.
+    SheetExtent extent() const;
 
     // All texts drawn at exactly this position, in drawing order.
     QList<RecordedText> textsAt(int x, int y) const;

@@ -26,6 +26,19 @@ bool fncFontFamilyResolves(const QString &family) {
     return QFontInfo(font).family().compare(family, Qt::CaseInsensitive) == 0;
 }
 
+int fncFixedPitchTextWidth(QStringView text, int points) {
+    int halfEms = 0;
+    for (const QChar c : text) {
+        if (c.isLowSurrogate())
+            continue; // a character beyond the basic plane counts once, by its high half
+        const char16_t u = c.unicode();
+        const bool halfWidth = u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F);
+        halfEms += halfWidth ? 1 : 2;
+    }
+    // An em is the font size; a point is 20 twips, so half an em is 10 twips per point.
+    return halfEms * points * 10;
+}
+
 QString fncCheckSheetFonts() {
     QStringList missing;
     for (QStringView name : {kMinchoFontName, kGothicFontName}) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace mirune {
 
@@ -10,6 +11,11 @@ QString fncSheetFontFamily(const QString &fontName);
 
 // Whether a family is installed and a font asked for by it resolves to it, not to a fallback.
 bool fncFontFamilyResolves(const QString &family);
+
+// The width in twips of a text in the sheet fonts at `points`: both are fixed-pitch, a
+// character of one byte in the Japanese code page (ASCII, half-width katakana) half an em wide,
+// any other a whole em. The sheets are laid out for these metrics, and the IPA fonts keep them.
+int fncFixedPitchTextWidth(QStringView text, int points);
 
 // Empty when both sheet fonts are available; otherwise what is missing and how to install it.
 // Needs a QGuiApplication.

@@ -176,25 +176,43 @@ void printHeadingColumns(PageSurface &surface, std::span<const HeadingColumn> co
             surface.printAt(column.x, column.ys[i], column.chars.mid(i, 1).toString());
 }
 
-void printWeekFigures(PageSurface &surface, const FigureColumns &columns, const HourCounts &hours,
-                      int y) {
-    for (const FigureColumn &c : columns)
-        surface.printAt(c.rowX, y, fncCtoS(hours[c.field], c.rowWidth));
+CellSpan FigureGrid::cell(int index) const {
+    // Columns 18 and 21 (indexes 17 and 20) are two slots wide.
+    const int first = index + (index > 17 ? 1 : 0);
+    const int slotCount = (index == 17 || index == 20) ? 2 : 1;
+    return {left + slot * first, left + slot * (first + slotCount)};
 }
 
-void printBlockFigures(PageSurface &surface, const FigureColumns &columns, const HourCounts &plan,
-                       const HourCounts &actual, int yPlan, int yActual, int yDifference) {
-    for (const FigureColumn &c : columns) {
+void printWeekFigures(PageSurface &surface, const FigureGrid &grid, const HourCounts &hours, int y,
+                      int size) {
+    surface.setFontSize(size);
+    for (int i = 0; i < kHourFieldCount; ++i) {
+        const FigureColumn &c = grid.columns[i];
+        printFigureInCell(surface, c.rowX, y, fncCtoS(hours[c.field], c.rowWidth), size,
+                          grid.cell(i), grid.inset);
+    }
+}
+
+void printBlockFigures(PageSurface &surface, const FigureGrid &grid, const HourCounts &plan,
+                       const HourCounts &actual, int yPlan, int yActual, int yDifference,
+                       int size) {
+    surface.setFontSize(size);
+    for (int i = 0; i < kHourFieldCount; ++i) {
+        const FigureColumn &c = grid.columns[i];
+        const CellSpan cell = grid.cell(i);
         const int p = plan[c.field];
         const int a = actual[c.field];
         const int d = a - p;
-        surface.printAt(c.blockX, yPlan, fncCtoS(p, c.blockWidth));
-        surface.printAt(c.blockX, yActual, fncCtoS(a, c.blockWidth));
+        printFigureInCell(surface, c.blockX, yPlan, fncCtoS(p, c.blockWidth), size, cell,
+                          grid.inset);
+        printFigureInCell(surface, c.blockX, yActual, fncCtoS(a, c.blockWidth), size, cell,
+                          grid.inset);
         if (d < 0)
             surface.setTextColour(textRed());
         else if (d > 0)
             surface.setTextColour(textBlue());
-        surface.printAt(c.blockX, yDifference, fncCtoS(d, c.blockWidth));
+        printFigureInCell(surface, c.blockX, yDifference, fncCtoS(d, c.blockWidth), size, cell,
+                          grid.inset);
         surface.setTextColour(textBlack());
     }
 }

@@ -4,6 +4,7 @@
 // the month column, the day cells of a timetable row, the week totals and the figure columns.
 // The sheets differ only in their constants, which each passes in.
 
+#include "fitted_text.h"
 #include "model/app_state.h"
 #include "model/hour_totals.h"
 #include "page_surface.h"
@@ -155,12 +156,26 @@ struct HeadingColumn {
 };
 
 void printHeadingColumns(PageSurface &surface, std::span<const HeadingColumn> columns);
-void printWeekFigures(PageSurface &surface, const FigureColumns &columns, const HourCounts &hours,
-                      int y);
-// Plan, actual and their difference for every column; a difference below zero in red, above
-// zero in blue.
-void printBlockFigures(PageSurface &surface, const FigureColumns &columns, const HourCounts &plan,
-                       const HourCounts &actual, int yPlan, int yActual, int yDifference);
+
+// The 21 figure columns stand on slots of `slot` from `left`; the two total columns take two
+// slots each. A figure keeps `inset` from the rules of its cell (printFigureInCell).
+struct FigureGrid {
+    FigureColumns columns;
+    int left;
+    int slot;
+    int inset;
+
+    // The rules left and right of column `index` (0..20).
+    CellSpan cell(int index) const;
+};
+
+// The week's figures in `size` points.
+void printWeekFigures(PageSurface &surface, const FigureGrid &grid, const HourCounts &hours, int y,
+                      int size);
+// Plan, actual and their difference for every column in `size` points; a difference below zero
+// in red, above zero in blue.
+void printBlockFigures(PageSurface &surface, const FigureGrid &grid, const HourCounts &plan,
+                       const HourCounts &actual, int yPlan, int yActual, int yDifference, int size);
 
 // The vertical lines between the 21 figure columns, from `top` to `bottom`, on slots of
 // `slot` starting at `left`; the total-lesson-hours column takes two slots. Group borders are

@@ -30,11 +30,11 @@ constexpr std::array<int, 5> kWeekdayNameX = {2584, 5500, 8416, 11332, 14248};
 void printHeader(const AppState &state, PageSurface &s, int intSeason) {
     s.setLineWidth(4);
     hline(s, kLeft, kRight, kTop);
-    s.setFontSize(16);
-    s.printAt(900, 936,
-              QString::number(intSeason) + u" 学 期　　時 間 割 表   "_s + fncClassLabel(state));
-    s.setFontSize(14);
-    s.printAt(11700, 1638, u"担任　 "_s + state.strTeacher);
+    printWithinRight(s, 900, 936,
+                     QString::number(intSeason) + u" 学 期　　時 間 割 表   "_s +
+                         fncClassLabel(state),
+                     16, kRight);
+    printWithinRight(s, 11700, 1638, u"担任　 "_s + state.strTeacher, 14, kRight);
 
     s.setFontSize(12);
     s.setLineWidth(2);

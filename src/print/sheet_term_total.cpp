@@ -53,6 +53,10 @@ constexpr FigureColumns kFigures = {{
     {F::SouJisuu, 13304, 6, 13266, 6},
 }};
 
+// Figures keep from the rules of their cells the gap the block figures keep from the left one.
+constexpr int kFigureInset = 10;
+constexpr FigureGrid kFigureGrid{kFigures, kFiguresLeft, kFigureSlot, kFigureInset};
+
 constexpr std::array<HeadingColumn, 22> kHeadings = {{
     {1482, u"国語", {1729, 2152}},
     {2042, u"社会", {1729, 2152}},
@@ -81,11 +85,11 @@ constexpr std::array<HeadingColumn, 22> kHeadings = {{
 void printHeader(const AppState &state, PageSurface &s, int intSeason) {
     s.setLineWidth(4);
     hline(s, kLeft, kRight, kTop);
-    s.setFontSize(16);
-    s.printAt(1140, 380,
-              QString::number(intSeason) + u" 学 期　　時 間 集 計 表   "_s + fncClassLabel(state));
-    s.setFontSize(12);
-    s.printAt(10830, 703, u"担任　 "_s + state.strTeacher);
+    printWithinRight(s, 1140, 380,
+                     QString::number(intSeason) + u" 学 期　　時 間 集 計 表   "_s +
+                         fncClassLabel(state),
+                     16, kRight);
+    printWithinRight(s, 10830, 703, u"担任　 "_s + state.strTeacher, 12, kRight);
     s.printAt(4206, 1064, u"集　　　　　　計　　　　　　表"_s);
 
     s.setLineWidth(2);
@@ -145,8 +149,8 @@ void subPrintSeasonTotal(AppState &state, PageSurface &s, int intSeason) {
         termSchoolDays += weekSchoolDays;
         s.setFontSize(10);
         s.printAt(1026, y + 38, fncItoS(weekSchoolDays, 2));
-        s.setFontSize(9);
-        printWeekFigures(s, kFigures, fncWeekTotals(*state.objFirstDay, term, monday), y + 95);
+        printWeekFigures(s, kFigureGrid, fncWeekTotals(*state.objFirstDay, term, monday), y + 95,
+                         9);
         y += kRowHeight;
         hline(s, kMonthColumnRight, kRight, y);
     }
@@ -168,9 +172,8 @@ void subPrintSeasonTotal(AppState &state, PageSurface &s, int intSeason) {
     s.printAt(608, bottom + 38, u"計画"_s);
     s.printAt(608, bottom + 361, u"実績"_s);
     s.printAt(608, bottom + 684, u"増減"_s);
-    s.setFontSize(9);
-    printBlockFigures(s, kFigures, plan.hours, actual.hours, bottom + 95, bottom + 418,
-                      bottom + 741);
+    printBlockFigures(s, kFigureGrid, plan.hours, actual.hours, bottom + 95, bottom + 418,
+                      bottom + 741, 9);
 
     s.setLineWidth(1);
     hline(s, kLeft, kRight, blockBottom);

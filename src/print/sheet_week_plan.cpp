@@ -2,6 +2,7 @@
 // columns by eight periods, each cell with the subject in large letters and its length below.
 // For grades 1 and 2 the headings are in hiragana so that the children can read them.
 
+#include "fitted_text.h"
 #include "print_format.h"
 #include "sheet_frame.h"
 #include "sheets.h"
@@ -104,14 +105,13 @@ void subPrintWeekPlan(const AppState &state, PageSurface &s, int intWeekPlan) {
     const bool young = state.intGrade < 3;
     const QString grade = fncGradeText(state.intGrade);
     const QString klass = fncClassText(state.strClass);
-    s.setFontSize(32);
-    if (young)
-        s.printAt(1300, 500,
-                  grade + u"ねん"_s + klass + u"くみ   "_s + u"じかんわり "_s + planLetter);
-    else
-        s.printAt(1300, 500, grade + u"年"_s + klass + u"組   "_s + u"時 間 割 "_s + planLetter);
-    s.setFontSize(18);
-    s.printAt(6000, 1400, (young ? u"せんせい　　"_s : u"担任　　"_s) + state.strTeacher);
+    const QString title =
+        young ? grade + u"ねん"_s + klass + u"くみ   "_s + u"じかんわり "_s + planLetter
+              : grade + u"年"_s + klass + u"組   "_s + u"時 間 割 "_s + planLetter;
+    // The title and the teacher line above the chart keep within its width.
+    printWithinRight(s, 1300, 500, title, 32, kRight);
+    printWithinRight(s, 6000, 1400, (young ? u"せんせい　　"_s : u"担任　　"_s) + state.strTeacher,
+                     18, kRight);
 
     for (int c = 0; c < kWeekdays; ++c)
         s.printAt(2550 + kColumnWidth * c, 2020, kWeekdayNames.mid(c, 1).toString());

@@ -59,6 +59,10 @@ constexpr FigureColumns kFigures = {{
     {F::SouJisuu, 15355, 6, 15335, 6},
 }};
 
+// Figures keep from the rules of their cells the gap the block figures keep from the left one.
+constexpr int kFigureInset = 10;
+constexpr FigureGrid kFigureGrid{kFigures, kTimetableRight, kFigureSlot, kFigureInset};
+
 constexpr std::array<HeadingColumn, 22> kHeadings = {{
     {9080, u"国語", {710, 980}},
     {9375, u"社会", {710, 980}},
@@ -89,10 +93,11 @@ constexpr std::array<int, 5> kWeekdayNameX = {1780, 3400, 5020, 6640, 8260};
 void printHeader(const AppState &state, PageSurface &s) {
     s.setLineWidth(4);
     hline(s, kLeft, kRight, kTop);
-    s.setFontSize(14);
-    s.printAt(500, 520, u"年 間 時 間 割　及び　時 間 集 計 表   "_s + fncClassLabel(state));
-    s.setFontSize(10);
-    s.printAt(6500, 910, u"担任　 "_s + state.strTeacher);
+    // The title and the teacher stand left of the summary table, whose rule bounds them.
+    printWithinRight(s, 500, 520,
+                     u"年 間 時 間 割　及び　時 間 集 計 表   "_s + fncClassLabel(state), 14,
+                     kTimetableRight);
+    printWithinRight(s, 6500, 910, u"担任　 "_s + state.strTeacher, 10, kTimetableRight);
 
     // The summary table's heading.
     s.setFontSize(8);
@@ -142,8 +147,7 @@ void printBlock(PageSurface &s, int top, int schoolDays, const QString &captionP
     s.printAt(kBlockCaptionX, top + 20, captionPrefix + u"計画"_s);
     s.printAt(kBlockCaptionX, top + 190, captionPrefix + u"実績"_s);
     s.printAt(kBlockCaptionX, top + 360, captionPrefix + u"増減"_s);
-    s.setFontSize(5);
-    printBlockFigures(s, kFigures, plan, actual, top + 50, top + 220, top + 390);
+    printBlockFigures(s, kFigureGrid, plan, actual, top + 50, top + 220, top + 390, 5);
 }
 
 // One term: its week rows and its block. Returns the y where the next part starts.
@@ -165,8 +169,8 @@ int printTerm(AppState &state, PageSurface &s, const RegisteredDays &days, const
         const int weekSchoolDays = drawDayCells(s, state, days, term, kDayCells, monday, y);
         termSchoolDays += weekSchoolDays;
         s.printAt(740, y + 20, fncItoS(weekSchoolDays, 2));
-        s.setFontSize(5);
-        printWeekFigures(s, kFigures, fncWeekTotals(*state.objFirstDay, term, monday), y + 50);
+        printWeekFigures(s, kFigureGrid, fncWeekTotals(*state.objFirstDay, term, monday), y + 50,
+                         5);
         y += kRowHeight;
         hline(s, kMonthColumnRight, kRight, y);
     }

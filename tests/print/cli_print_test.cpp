@@ -69,6 +69,24 @@ QStringList pageSizes(const QString &path) {
 
 const QString kExample = QStringLiteral(MIRUNE_EXAMPLE_PATH);
 
+// The example with late terms: the summer vacation from 21 July to 24 August and the spring
+// vacation from 25 March, which gives the year sheet 46 week rows. The vacation bounds are
+// lines 10 to 21 of the file, a month and a day each.
+QString writeLateTermsFile(const QTemporaryDir &dir) {
+    QFile example(kExample);
+    if (!example.open(QIODevice::ReadOnly))
+        return QString();
+    QList<QByteArray> lines = example.readAll().split('\n');
+    lines[10] = " 21\r"; // summer vacation from July 21
+    lines[12] = " 24\r"; // to August 24
+    lines[18] = " 25\r"; // spring vacation from March 25
+    const QString path = dir.filePath(u"late.zr2"_s);
+    QFile late(path);
+    if (!late.open(QIODevice::WriteOnly) || late.write(lines.join('\n')) < 0)
+        return QString();
+    return path;
+}
+
 } // namespace
 
 class CliPrintTest : public QObject {
@@ -77,6 +95,8 @@ class CliPrintTest : public QObject {
   private slots:
     void sheets_data();
     void sheets();
+    void fitAndNotices_data();
+    void fitAndNotices();
     void usageErrors_data();
     void usageErrors();
     void fileErrors();
@@ -109,6 +129,40 @@ void CliPrintTest::sheets() {
     const Run run = runCli(QStringList{kExample} + options + QStringList{u"-o"_s, out});
     QVERIFY2(run.exitCode == 0, qPrintable(run.errorText));
     QCOMPARE(pageSizes(out), pages);
+}
+
+void CliPrintTest::fitAndNotices_data() {
+    QTest::addColumn<bool>("lateTerms");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("notice"); // empty: stderr stays empty
+    const QStringList year{u"--sheet"_s, u"year"_s};
+    QTest::newRow("example year as laid out") << false << year << u"842x595"_s << QString();
+    QTest::newRow("timetable A filling A3")
+        << false << QStringList{u"--sheet"_s, u"week-a"_s, u"--paper"_s, u"A3"_s, u"--fit"_s}
+        << u"842x1191"_s << QString();
+    QTest::newRow("46 rows scaled down, and said")
+        << true << year << u"842x595"_s
+        << u"mirune-cli print: 「年間の時数集計表」は用紙の印刷範囲に収まらないため、全体を 98% "
+           "に縮小しました。\n"_s;
+    QTest::newRow("46 rows fitted to B4 as asked")
+        << true << (year + QStringList{u"--paper"_s, u"B4"_s, u"--fit"_s}) << u"1032x729"_s
+        << QString();
+}
+
+void CliPrintTest::fitAndNotices() {
+    QFETCH(bool, lateTerms);
+    QFETCH(QStringList, options);
+    QFETCH(QString, page);
+    QFETCH(QString, notice);
+    QTemporaryDir dir;
+    const QString input = lateTerms ? writeLateTermsFile(dir) : kExample;
+    QVERIFY(!input.isEmpty());
+    const QString out = dir.filePath(u"sheet.pdf"_s);
+    const Run run = runCli(QStringList{input} + options + QStringList{u"-o"_s, out});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.errorText, notice);
+    QCOMPARE(pageSizes(out), QStringList{page});
 }
 
 void CliPrintTest::usageErrors_data() {

@@ -54,16 +54,20 @@ void SheetWeekPlanTest::titles_data() {
     QTest::addColumn<int>("plan");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("teacher");
+    QTest::addColumn<int>("titleSize"); // below 32 where the title would pass the frame
     QTest::newRow("grade 4, B") << 4 << u"2"_s << 1 << u"４年２組   時 間 割 B"_s
-                                << u"担任　　佐藤"_s;
+                                << u"担任　　佐藤"_s << 32;
     QTest::newRow("grade 3, A") << 3 << u"1"_s << 0 << u"３年１組   時 間 割 A"_s
-                                << u"担任　　佐藤"_s;
+                                << u"担任　　佐藤"_s << 32;
     QTest::newRow("grade 6, class 10")
-        << 6 << u"10"_s << 0 << u"６年10組   時 間 割 A"_s << u"担任　　佐藤"_s;
+        << 6 << u"10"_s << 0 << u"６年10組   時 間 割 A"_s << u"担任　　佐藤"_s << 32;
+    // Hiragana take more room: 27 half-width ems, 8,640 twips in 32 point, reach x = 9940.
     QTest::newRow("grade 1 in hiragana")
-        << 1 << u"2"_s << 0 << u"１ねん２くみ   じかんわり A"_s << u"せんせい　　佐藤"_s;
-    QTest::newRow("grade 2 in hiragana, B")
-        << 2 << u"さくら"_s << 1 << u"２ねんさくらくみ   じかんわり B"_s << u"せんせい　　佐藤"_s;
+        << 1 << u"2"_s << 0 << u"１ねん２くみ   じかんわり A"_s << u"せんせい　　佐藤"_s << 29;
+    // 31 half-width ems: 9,920 twips in 32 point from x = 1300, past the frame at 9250.
+    QTest::newRow("grade 2 in hiragana, B, named class")
+        << 2 << u"さくら"_s << 1 << u"２ねんさくらくみ   じかんわり B"_s << u"せんせい　　佐藤"_s
+        << 25;
 }
 
 void SheetWeekPlanTest::titles() {
@@ -72,12 +76,14 @@ void SheetWeekPlanTest::titles() {
     QFETCH(int, plan);
     QFETCH(QString, title);
     QFETCH(QString, teacher);
+    QFETCH(int, titleSize);
     AppState state = timetableState(grade, klass);
     RecordingSurface s;
     subPrintWeekPlan(state, s, plan);
     QCOMPARE(s.orientations(), QList<PageOrientation>{PageOrientation::Portrait});
     QCOMPARE(s.fontNames(), QList<QString>{u"ＭＳ ゴシック"_s});
-    expectText(s, 1300, 500, title, 32);
+    // A smaller title stays centred on the line of the full-size one.
+    expectText(s, 1300, 500 + (32 - titleSize) * 10, title, titleSize);
     expectText(s, 6000, 1400, teacher, 18);
     expectSheetEnd(s);
 }

@@ -1,0 +1,39 @@
+#include "placed_sheets.h"
+
+#include "recording_surface.h"
+
+namespace mirune {
+
+MeasuredSheet fncMeasureSheet(AppState &state, const PrintOption &option) {
+    RecordingSurface recording;
+    subDrawSheet(state, option, recording);
+    MeasuredSheet sheet;
+    if (!recording.orientations().isEmpty())
+        sheet.orientation = recording.orientations().last();
+    sheet.extent = recording.extent();
+    return sheet;
+}
+
+SheetPlacement fncPlaceOnPaper(const MeasuredSheet &sheet, const QPageLayout &layout,
+                               const PaperFit &fit) {
+    return fncPlaceSheet(sheet.extent, fncPrintableTwips(layout, sheet.orientation),
+                         fit.fitToPaper);
+}
+
+QStringList subDrawSheetsOnPaper(AppState &state, const QList<int> &options,
+                                 PainterSurface &surface, const QPageLayout &layout,
+                                 const PaperFit &fit) {
+    QStringList notices;
+    for (int index : options) {
+        const PrintOption &option = printOptions()[index];
+        const SheetPlacement placement =
+            fncPlaceOnPaper(fncMeasureSheet(state, option), layout, fit);
+        if (!fit.fitToPaper && placement.scale < 1)
+            notices.append(fncShrinkNotice(option.caption, placement.scale));
+        surface.setPlacement(placement);
+        subDrawSheet(state, option, surface);
+    }
+    return notices;
+}
+
+} // namespace mirune
