@@ -69,8 +69,8 @@ PdfResult fncCheckPrintable(const AppState &state, const QList<int> &options) {
 
 // Draws onto the writer; the problem met, empty when none. The notices of sheets scaled down
 // go to `notices`.
-QString fncDrawPdf(AppState &state, const QList<int> &options, QPdfWriter &writer,
-                   PaperSize paper, const PaperFit &fit, QStringList &notices) {
+QString fncDrawPdf(AppState &state, const QList<int> &options, QPdfWriter &writer, PaperSize paper,
+                   const PaperFit &fit, QStringList &notices) {
     writer.setResolution(kPdfResolution);
     writer.setCreator(u"ミルネ2002"_s);
     writer.setTitle(options.size() == 1 ? printOptions()[options.first()].caption.toString()
