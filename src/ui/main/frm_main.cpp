@@ -1,9 +1,342 @@
 #include "frm_main.h"
 
+#include "help_window.h"
+#include "model/class_line.h"
+#include "model/day_notes.h"
+#include "model/school_day.h"
+#include "model/week_view.h"
+#include "subject_palette.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/state_events.h"
+#include "ui/common/windows.h"
+#include "ui/main/frm_disp_time_table.h"
+#include "ui/print/frm_print.h"
+#include "ui/wizard/frm_wiz0.h"
+#include "ui/wizard/frm_wiz2.h"
+#include "ui/wizard/frm_wiz3.h"
+#include "ui/wizard/frm_wiz4.h"
+#include "ui/wizard/frm_wiz5.h"
+#include "week_grid.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QCalendarWidget>
+#include <QEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QStatusBar>
+#include <QTextCharFormat>
+#include <QToolButton>
+
 namespace mirune::ui {
 
+using namespace Qt::StringLiterals;
+
+QString frmMain::caption() {
+    return u"ミルネ2002 Ver2.2.4"_s;
+}
+
 frmMain::frmMain(UiContext &ui, QWidget *parent) : QMainWindow(parent), m_ui(ui) {
-    setObjectName(QStringLiteral(u"frmMain"));
+    setObjectName(u"frmMain"_s);
+    setWindowTitle(caption());
+    buildMenus();
+    buildCentre();
+
+    auto *status = new QStatusBar(this);
+    status->setObjectName(u"sbStatusBar"_s);
+    m_statusPanel = new QLabel(status);
+    m_statusPanel->setObjectName(u"sbStatusBar_1"_s);
+    status->addWidget(m_statusPanel, 1);
+    setStatusBar(status);
+
+    StateEvents &events = m_ui.events;
+    connect(&events, &StateEvents::stateReplaced, this, [this] {
+        m_calendarYear = 0; // another plan: the marks are made again
+        refreshFromState();
+        m_grid->redraw();
+    });
+    connect(&events, &StateEvents::classChanged, this, &frmMain::refreshFromState);
+    connect(&events, &StateEvents::holidaysChanged, this, [this] {
+        m_calendarYear = 0; // the marks are made again
+        refreshCalendar();
+        m_grid->redraw();
+    });
+    connect(&events, &StateEvents::timetablesChanged, m_grid, &WeekGrid::redraw);
+    connect(&events, &StateEvents::fileNameChanged, this, &frmMain::refreshFileMenu);
+    connect(&events, &StateEvents::daysChanged, this, [this](const QDate &date) {
+        // Days changed elsewhere show at once; this window's own changes are already shown.
+        if (!m_announcingOwnChange && date >= m_weekFirst && date <= m_weekLast)
+            m_grid->redraw();
+    });
+    connect(m_grid, &WeekGrid::dayChanged, this, [this](const QDate &date) {
+        const QScopedValueRollback<bool> guard(m_announcingOwnChange, true);
+        emit m_ui.events.daysChanged(date);
+    });
+
+    restorePlacement();
+    refreshFromState();
+}
+
+void frmMain::buildMenus() {
+    const auto add = [this](QMenu *menu, const QString &name, const QString &text, auto handler) {
+        QAction *action = menu->addAction(text);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    const auto separator = [](QMenu *menu, const QString &name) {
+        menu->addSeparator()->setObjectName(name);
+    };
+
+    QMenu *file = menuBar()->addMenu(u"ﾌｧｲﾙ(&F)"_s);
+    file->setObjectName(u"mnuFile"_s);
+    add(file, u"mnuFileNew"_s, u"新規作成(&N)"_s, [this] {
+        fileNew();
+    })->setShortcut(QKeySequence::New);
+    m_fileOpen = add(file, u"mnuFileOpen"_s, u"開く(&O)..."_s, [this] { fileOpen(); });
+    m_fileOpen->setShortcut(QKeySequence::Open);
+    add(file, u"mnuFileClose"_s, u"閉じる(&C)"_s, [this] { fileClose(); });
+    separator(file, u"mnuFileBar0"_s);
+    m_fileSave = add(file, u"mnuFileSave"_s, u"上書き保存(&S)"_s, [this] { fileSave(); });
+    m_fileSave->setShortcut(QKeySequence::Save);
+    add(file, u"mnuFileSaveAs"_s, u"名前を付けて保存(&A)..."_s, [this] { fileSaveAs(); });
+    separator(file, u"mnuFileBar1"_s);
+    add(file, u"mnuFilePageSetup"_s, u"ﾍﾟｰｼﾞ設定(&U)..."_s,
+        [this] { m_ui.dialogs.pageSetup(this, m_ui.printer); });
+    add(file, u"mnuFilePrint"_s, u"印刷(&P)..."_s, [this] {
+        m_ui.windows.open<frmPrint>();
+    })->setShortcut(QKeySequence::Print);
+    separator(file, u"mnuFileBar2"_s);
+    add(file, u"mnuFileExit"_s, u"終了(&X)"_s, [this] { fileExit(); });
+
+    QMenu *edit = menuBar()->addMenu(u"設定(&E)"_s);
+    edit->setObjectName(u"mnuEdit"_s);
+    add(edit, u"mnuEditModifyHoliday"_s, u"学級と休日の変更"_s,
+        [this] { m_ui.windows.open<frmWiz2>(); });
+    add(edit, u"mnuEditModifySpecial"_s, u"特別な休日の変更"_s,
+        [this] { m_ui.windows.open<frmWiz3>(); });
+    add(edit, u"mnuEditModifyWeekA"_s, u"週間時間割 A の変更"_s, [this] {
+        m_ui.state.intEditWeek = kTrue;
+        m_ui.windows.open<frmWiz5>();
+    });
+    add(edit, u"mnuEditModifyWeekB"_s, u"週間時間割 B の変更"_s, [this] {
+        m_ui.state.intEditWeek = kFalse;
+        m_ui.windows.open<frmWiz5>();
+    });
+    add(edit, u"mnuEditModifyYear"_s, u"年間授業計画の変更"_s,
+        [this] { m_ui.windows.open<frmWiz4>(); });
+
+    QMenu *view = menuBar()->addMenu(u"表示(&V)"_s);
+    view->setObjectName(u"mnuView"_s);
+    add(view, u"mnuViewShowTimeTable"_s, u"集計表"_s,
+        [this] { m_ui.windows.open<frmDispTimeTable>(); });
+
+    QMenu *help = menuBar()->addMenu(u"ﾍﾙﾌﾟ(&H)"_s);
+    help->setObjectName(u"mnuHelp"_s);
+    add(help, u"mnuHelpContents"_s, u"ﾍﾙﾌﾟ"_s, [this] {
+        m_ui.windows.open<HelpWindow>();
+    })->setShortcut(QKeySequence::HelpContents);
+
+    // Escape puts the pointer back, as a click beside the cells does.
+    auto *deselect = new QAction(this);
+    deselect->setObjectName(u"actDeselectSubject"_s);
+    deselect->setShortcut(Qt::Key_Escape);
+    connect(deselect, &QAction::triggered, this, [this] { m_grid->deselectSubject(); });
+    addAction(deselect);
+}
+
+void frmMain::buildCentre() {
+    auto *centre = new QWidget(this);
+    auto *row = new QHBoxLayout(centre);
+
+    // Left: the calendar with a line on the chosen day, the timetable choice, the instruction.
+    auto *left = new QVBoxLayout;
+    auto *calendarFrame = new QFrame(centre);
+    calendarFrame->setObjectName(u"fraCalenderMain"_s);
+    auto *calendarBox = new QVBoxLayout(calendarFrame);
+    calendarBox->setContentsMargins(0, 0, 0, 0);
+    m_calendar = new QCalendarWidget(calendarFrame);
+    m_calendar->setObjectName(u"MonthView1"_s);
+    m_calendar->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+    m_calendar->setFirstDayOfWeek(Qt::Sunday);
+    m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    m_calendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    m_calendar->setAccessibleName(u"週を選ぶカレンダー"_s);
+    for (const auto &[name, text] :
+         {std::pair{u"qt_calendar_prevmonth", u"前の月"}, {u"qt_calendar_nextmonth", u"次の月"}})
+        if (auto *button = m_calendar->findChild<QToolButton *>(QString::fromUtf16(name)))
+            button->setAccessibleName(QString::fromUtf16(text));
+    calendarBox->addWidget(m_calendar);
+    m_dayNote = new QLabel(calendarFrame);
+    m_dayNote->setObjectName(u"lblDayNote"_s);
+    calendarBox->addWidget(m_dayNote);
+    left->addWidget(calendarFrame);
+
+    m_optionA = new QRadioButton(u"A 時間割を採用"_s, centre);
+    m_optionA->setObjectName(u"Option1_0"_s);
+    m_optionB = new QRadioButton(u"B 時間割を採用"_s, centre);
+    m_optionB->setObjectName(u"Option1_1"_s);
+    m_optionA->setChecked(true);
+    left->addWidget(m_optionA);
+    left->addWidget(m_optionB);
+
+    auto *comment = new QLabel(
+        u"実績の入力をします。左のカレンダから登録したい週を選択し、次に中間の教科パレットから教科"
+        u"を選んで下の実績表をクリックしてください。入力を取り消すときは同じ教科で実績表をクリック"
+        u"してください。マウスを元に戻したいときは教科パレット以外の場所でクリックしてください。"_s,
+        centre);
+    comment->setObjectName(u"lblMainComment"_s);
+    comment->setWordWrap(true);
+    comment->setMaximumWidth(m_calendar->sizeHint().width() + 40);
+    left->addWidget(comment);
+    left->addStretch(1);
+    row->addLayout(left);
+
+    m_palette = new SubjectPalette(centre);
+    row->addWidget(m_palette, 0, Qt::AlignTop);
+
+    m_grid = new WeekGrid(m_ui, centre);
+    row->addWidget(m_grid, 1);
+    setCentralWidget(centre);
+
+    connect(m_palette, &SubjectPalette::subjectChosen, m_grid, &WeekGrid::selectSubject);
+    connect(m_optionB, &QRadioButton::toggled, m_grid, &WeekGrid::setTimetableB);
+    connect(m_calendar, &QCalendarWidget::clicked, this, &frmMain::showWeekOf);
+    connect(m_calendar, &QCalendarWidget::activated, this, &frmMain::showWeekOf);
+    connect(m_calendar, &QCalendarWidget::selectionChanged, this,
+            &frmMain::calendarSelectionChanged);
+    connect(m_calendar, &QCalendarWidget::currentPageChanged, this,
+            [this] { refreshDayNote(m_calendar->selectedDate()); });
+}
+
+void frmMain::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        activated();
+}
+
+void frmMain::activated() {
+    if (m_ui.state.boolFirstActivate == kTrue) {
+        // The wizard's first page opens once per run; it is cleared here as well as by the page,
+        // so that this stays true whatever the page does.
+        m_ui.state.boolFirstActivate = kFalse;
+        m_ui.windows.open<frmWiz0>();
+        return;
+    }
+    refreshFromState();
+}
+
+void frmMain::refreshFromState() {
+    refreshCalendar();
+    selectStartingDate();
+    refreshFileMenu();
+    refreshStatus();
+}
+
+void frmMain::refreshCalendar() {
+    const int year = m_ui.state.intYear;
+    m_calendar->setEnabled(year != 0);
+    m_grid->setEnabled(year != 0);
+    if (year == 0) {
+        m_grid->subUnvisibleButton();
+        return;
+    }
+    if (year == m_calendarYear)
+        return;
+    const QSignalBlocker blocker(m_calendar);
+    m_calendar->setDateRange(QDate(year, 4, 1), QDate(year + 1, 3, 31));
+    // School days bold, every other day with what makes it a holiday as its tool tip; the whole
+    // year in one pass.
+    m_calendar->setDateTextFormat(QDate(), QTextCharFormat());
+    const DateRange range = schoolYearRange(year);
+    for (QDate d = range.first; d <= range.last; d = d.addDays(1)) {
+        QTextCharFormat format;
+        if (fncIsSchoolDay(m_ui.state, d))
+            format.setFontWeight(QFont::Bold);
+        else
+            format.setToolTip(fncDayNote(m_ui.state, d));
+        m_calendar->setDateTextFormat(d, format);
+    }
+    m_calendarYear = year;
+    m_weekFirst = m_weekLast = QDate();
+    markWeek(m_ui.state.dateSelected);
+}
+
+void frmMain::selectStartingDate() {
+    AppState &state = m_ui.state;
+    if (state.intYear == 0 || state.boolDaySelected != 0)
+        return;
+    const QDate date = fncTodayInSchoolYear(state.intYear, m_ui.today());
+    showWeekOf(date);
+    state.boolDaySelected = 1;
+}
+
+void frmMain::showWeekOf(const QDate &date) {
+    if (m_ui.state.intYear == 0 || !date.isValid())
+        return;
+    {
+        const QSignalBlocker blocker(m_calendar);
+        m_calendar->setSelectedDate(date);
+    }
+    m_grid->showWeek(date);
+    markWeek(date);
+    refreshDayNote(date);
+}
+
+void frmMain::calendarSelectionChanged() {
+    // The keyboard moves the selection day by day: the grid follows when the week changes, so
+    // that what is being entered in the shown week is kept while moving inside it.
+    const QDate date = m_calendar->selectedDate();
+    if (date < m_weekFirst || date > m_weekLast)
+        showWeekOf(date);
+    else
+        refreshDayNote(date);
+}
+
+void frmMain::markWeek(const QDate &date) {
+    // The shown week gets a light background; the calendar itself selects one day only.
+    const auto paint = [this](const QDate &first, const QDate &last, bool marked) {
+        for (QDate d = first; d.isValid() && d <= last; d = d.addDays(1)) {
+            QTextCharFormat format = m_calendar->dateTextFormat(d);
+            if (marked)
+                format.setBackground(palette().color(QPalette::AlternateBase).darker(110));
+            else
+                format.clearBackground();
+            m_calendar->setDateTextFormat(d, format);
+        }
+    };
+    paint(m_weekFirst, m_weekLast, false);
+    m_weekFirst = m_weekLast = QDate();
+    if (!date.isValid() || m_ui.state.intYear == 0)
+        return;
+    const WeekSpan span = fncWeekOfDate(m_ui.state.intYear, date);
+    m_weekFirst = span.first;
+    m_weekLast = span.last;
+    paint(m_weekFirst, m_weekLast, true);
+}
+
+void frmMain::refreshDayNote(const QDate &date) {
+    if (!date.isValid() || m_ui.state.intYear == 0) {
+        m_dayNote->clear();
+        return;
+    }
+    const QString note = fncDayNote(m_ui.state, date);
+    m_dayNote->setText(u"%1月%2日(%3) %4"_s.arg(date.month())
+                           .arg(date.day())
+                           .arg(u"月火水木金土日"_s.mid(date.dayOfWeek() - 1, 1),
+                                note.isEmpty() ? u"授業日"_s : note + u" 休日"_s));
+}
+
+void frmMain::refreshFileMenu() {
+    const bool hasFile = !m_ui.state.strFileName.isEmpty();
+    m_fileSave->setVisible(hasFile);
+    m_fileOpen->setVisible(!hasFile);
+}
+
+void frmMain::refreshStatus() {
+    m_statusPanel->setText(m_ui.state.intYear == 0 ? QString() : fncClassLine(m_ui.state));
 }
 
 } // namespace mirune::ui

@@ -1,0 +1,103 @@
+// Drawing a week in the main window: the grid filled from the records and the timetable, then
+// painted, alternating between two weeks so that every cell changes.
+
+#include "model/class_settings.h"
+#include "model/day_record.h"
+#include "program.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/state_events.h"
+#include "ui/common/windows.h"
+#include "ui/main/frm_main.h"
+#include "ui/main/week_grid.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <benchmark/benchmark.h>
+
+using namespace Qt::StringLiterals;
+using namespace mirune;
+using namespace mirune::ui;
+
+namespace {
+
+// Nothing is asked while drawing; a question would be a fault of the benchmark.
+class NoDialogs final : public Dialogs {
+  public:
+    Answer message(QWidget *, MessageKind, const QString &, const QString &) override {
+        return Answer::No;
+    }
+    QString openFileName(QWidget *, const QString &, const QString &) override { return {}; }
+    QString saveFileName(QWidget *, const QString &, const QString &) override { return {}; }
+    bool pageSetup(QWidget *, QPrinter &) override { return false; }
+    bool choosePrinter(QWidget *, QPrinter &) override { return false; }
+    void preview(QWidget *, QPrinter &, const std::function<void(QPrinter *)> &) override {}
+};
+
+struct Fixture {
+    Fixture() : ui{state, dialogs, events, windows, printer, [] { return QDate(2026, 6, 10); }} {
+        subInitApp(state);
+        state.boolFirstActivate = kFalse;
+        ClassChoice choice;
+        choice.year = 2026;
+        choice.gradeText = u"6"_s;
+        subGetClass(state, choice, [] { return YearChangeAnswer::Yes; });
+        subGetHoliday(state, VacationDays{});
+        for (int i = 0; i < 6; ++i)
+            state.strWeekCreditA[i] = fncStdCredit(6, i);
+        for (ZuriDayTime *d = state.objWeekPlanA->objFirstDay.get(); d; d = d->objNextDay.get())
+            d->strSubject = u"学国算社理音図体"_s;
+        subApplyWeekCredits(*state.objWeekPlanA, state.strWeekCreditA);
+        // Every school day of the first term registered.
+        for (QDate d(2026, 4, 6); d <= QDate(2026, 7, 17); d = d.addDays(1))
+            if (d.dayOfWeek() <= 5)
+                state.objFirstDay->appendDay(
+                    makeRegisteredDay(d, u"国算社理体音図家"_s, u"13333310"_s));
+        windows.attach(ui);
+        main = windows.open<frmMain>();
+        main->activated();
+    }
+    ~Fixture() {
+        state.intYear = 0;
+        windows.closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    AppState state;
+    NoDialogs dialogs;
+    StateEvents events;
+    Windows windows;
+    QPrinter printer;
+    UiContext ui;
+    frmMain *main = nullptr;
+};
+
+void drawWeek(benchmark::State &bench, QDate first, QDate second) {
+    Fixture f;
+    WeekGrid *grid = f.main->weekGrid();
+    bool flip = false;
+    for (auto _ : bench) {
+        f.main->showWeekOf(flip ? first : second);
+        flip = !flip;
+        grid->repaint(); // the grid painted at once, every cell
+        QCoreApplication::processEvents();
+    }
+}
+
+// A registered week and a week filled from the timetable.
+void BM_DrawWeek(benchmark::State &bench) {
+    drawWeek(bench, QDate(2026, 6, 10), QDate(2026, 9, 9));
+}
+BENCHMARK(BM_DrawWeek)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    app::setUpApplication();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

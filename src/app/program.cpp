@@ -1,0 +1,41 @@
+#include "program.h"
+
+#include "ui/main/frm_main.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLocale>
+
+namespace mirune::app {
+
+using namespace Qt::StringLiterals;
+
+Program::Program() : m_ui{m_state, m_dialogs, m_events, m_windows, m_printer} {
+    m_windows.attach(m_ui);
+}
+
+ui::frmMain *Program::start(const QString &file) {
+    subInitApp(m_state);
+    if (!file.isEmpty())
+        m_state.boolFirstActivate = kFalse; // the file takes the wizard's place
+    ui::frmMain *main = m_windows.open<ui::frmMain>();
+    if (!file.isEmpty() && !main->openPath(QFileInfo(file).absoluteFilePath())) {
+        // The file could not be read (its message was shown): start as without one.
+        m_state.boolFirstActivate = kTrue;
+        main->activated();
+    }
+    return main;
+}
+
+void setUpApplication() {
+    QApplication::setOrganizationName(u"mirune"_s);
+    QApplication::setApplicationName(u"ミルネ2002"_s);
+    QApplication::setApplicationDisplayName(u"ミルネ2002"_s);
+    QApplication::setApplicationVersion(u"2.2.4"_s);
+    QApplication::setDesktopFileName(u"mirune"_s);
+    QApplication::setWindowIcon(QIcon(u":/app/mirune.png"_s));
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+}
+
+} // namespace mirune::app

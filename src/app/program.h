@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/app_state.h"
+#include "ui/common/qt_dialogs.h"
+#include "ui/common/state_events.h"
+#include "ui/common/ui_context.h"
+#include "ui/common/windows.h"
+
+#include <QPrinter>
+#include <QStringList>
+
+namespace mirune::ui {
+class frmMain;
+}
+
+namespace mirune::app {
+
+// What the program is made of: the one application state, the Qt dialogs, the change notices,
+// the windows and the printer, built in the order start-up needs them.
+class Program {
+  public:
+    Program();
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    // Start-up: the state is initialised, the main window is made and shown without waiting; its
+    // first activation opens the wizard. With a file, the file is opened as Open does instead of
+    // starting the wizard (the wizard still opens when the file cannot be read).
+    ui::frmMain *start(const QString &file = {});
+
+  private:
+    AppState m_state;
+    ui::QtDialogs m_dialogs;
+    ui::StateEvents m_events;
+    ui::Windows m_windows;
+    QPrinter m_printer;
+    ui::UiContext m_ui;
+};
+
+// Application name, organization, version, icon and the Japanese locale.
+void setUpApplication();
+
+} // namespace mirune::app

@@ -1,0 +1,386 @@
+#include "week_grid.h"
+
+#include "model/day_record.h"
+#include "model/school_day.h"
+#include "model/units.h"
+#include "model/week_view.h"
+#include "ui/common/control_array.h"
+#include "ui/common/state_events.h"
+#include "ui/common/subject_button.h"
+#include "ui/common/subject_icons.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace mirune::ui {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kRegister = u"登録"_s;
+const QString kCancel = u"取消"_s;
+
+QChar codeForName(const QString &fullName) {
+    const QString code = fncSubjectToCode(fullName);
+    return code.isEmpty() ? kNoSubject : code.front();
+}
+
+} // namespace
+
+WeekGrid::WeekGrid(UiContext &ui, QWidget *parent) : QFrame(parent), m_ui(ui) {
+    setObjectName(u"fraSubject"_s);
+    setFrameShape(QFrame::StyledPanel);
+    buildControls();
+    subUnvisibleButton();
+}
+
+void WeekGrid::buildControls() {
+    auto *grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(4);
+
+    m_headings = makeControlArray<QLabel, kDays>(this, u"Label2"_s);
+    m_periodNumbers = makeControlArray<QLabel, kPeriods>(this, u"Label7"_s);
+    m_cells = makeControlArray<SubjectButton, kCells>(this, u"cmdWeek"_s);
+    m_lengths = makeControlArray<QToolButton, kCells>(this, u"labWeekCredit"_s);
+    m_register = makeControlArray<QPushButton, kDays>(this, u"cmdReg"_s);
+
+    static const QString digits = u"０１２３４５６７"_s;
+    for (int p = 0; p < kPeriods; ++p) {
+        m_periodNumbers[p]->setText(digits.mid(p, 1));
+        m_periodNumbers[p]->setAlignment(Qt::AlignCenter);
+        grid->addWidget(m_periodNumbers[p], 1 + p, 0);
+    }
+    m_cellGroup = new QButtonGroup(this);
+    m_cellGroup->setExclusive(false);
+    for (int d = 0; d < kDays; ++d) {
+        m_headings[d]->setAlignment(Qt::AlignCenter);
+        grid->addWidget(m_headings[d], 0, 1 + 2 * d, 1, 2);
+        for (int p = 0; p < kPeriods; ++p) {
+            const int i = d * kPeriods + p;
+            SubjectButton *cell = m_cells[i];
+            cell->setIconSize(QSize(28, 28));
+            cell->setMinimumSize(56, 52);
+            cell->installEventFilter(this);
+            m_cellGroup->addButton(cell, i);
+            grid->addWidget(cell, 1 + p, 1 + 2 * d);
+
+            QToolButton *length = m_lengths[i];
+            length->setAutoRaise(true);
+            length->setFocusPolicy(Qt::StrongFocus);
+            length->setToolTip(u"授業の長さを変えます"_s);
+            QSizePolicy policy = length->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            length->setSizePolicy(policy);
+            length->installEventFilter(this);
+            connect(length, &QToolButton::clicked, this, [this, i] { lengthClicked(i); });
+            grid->addWidget(length, 1 + p, 2 + 2 * d);
+        }
+        QPushButton *reg = m_register[d];
+        reg->setText(kRegister);
+        QSizePolicy policy = reg->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        reg->setSizePolicy(policy);
+        connect(reg, &QPushButton::clicked, this, [this, d] { registerClicked(d); });
+        grid->addWidget(reg, 1 + kPeriods, 1 + 2 * d, 1, 2);
+    }
+    connect(m_cellGroup, &QButtonGroup::idClicked, this, &WeekGrid::cellClicked);
+    grid->setRowStretch(2 + kPeriods, 1);
+
+    // The length chooser floats over the label whose length it sets.
+    m_cboTime = new QComboBox(this);
+    m_cboTime->setObjectName(u"cboTime"_s);
+    for (int t = 0; t <= 4; ++t)
+        m_cboTime->addItem(subGetCredit(t));
+    m_cboTime->setAccessibleName(u"授業の長さ"_s);
+    m_cboTime->hide();
+    m_cboTime->installEventFilter(this);
+    connect(m_cboTime, &QComboBox::activated, this, &WeekGrid::lengthChosen);
+}
+
+void WeekGrid::subUnvisibleButton() {
+    for (int i = 0; i < kCells; ++i) {
+        m_cells[i]->hide();
+        m_lengths[i]->hide();
+    }
+    for (QPushButton *reg : m_register)
+        reg->hide();
+}
+
+void WeekGrid::setTimetableB(bool useB) {
+    m_timetableB = useB;
+    redraw();
+}
+
+void WeekGrid::redraw() {
+    if (m_shownDate.isValid())
+        showWeek(m_shownDate);
+}
+
+void WeekGrid::showWeek(const QDate &date) {
+    const AppState &state = m_ui.state;
+    if (!date.isValid() || state.intYear == 0)
+        return;
+    m_shownDate = date;
+    m_ui.state.dateSelected = date;
+    m_ui.state.intMainCreditSel = -1;
+    m_cboTime->hide();
+    setUpdatesEnabled(false);
+    subUnvisibleButton();
+    const WeekSpan span = fncWeekOfDate(state.intYear, date);
+    for (int d = 0; d < kDays; ++d) {
+        const QDate day = span.first.addDays(d - (span.first.dayOfWeek() - 1));
+        if (day < span.first || day > span.last) {
+            // A column outside the school year: no date of this year to show.
+            m_columnDay[d] = QDate();
+            m_headings[d]->clear();
+            continue;
+        }
+        m_columnDay[d] = day;
+        m_headings[d]->setText(fncColumnHeading(day));
+        nameColumn(d);
+        if (fncIsSchoolDay(state, day))
+            fillColumn(d, day);
+    }
+    setUpdatesEnabled(true);
+}
+
+void WeekGrid::fillColumn(int column, const QDate &date) {
+    const ZuriDayTime *record = subGetDay(m_ui.state, date, m_timetableB);
+    if (!record)
+        return;
+    const QString &credits = record->strCredit;
+    // A day without eight lengths (a timetable not set up yet) cannot be recorded: its column
+    // stays blank.
+    if (credits.size() < kPeriods)
+        return;
+    for (int p = 0; p < kPeriods; ++p)
+        if (credits[p] < u'0' || credits[p] > u'4')
+            return;
+
+    const bool registered = record->boolWorkDay == kTrue && record->boolNowPlanning != kTrue;
+    const int base = column * kPeriods;
+    for (int p = 0; p < kPeriods; ++p) {
+        const int i = base + p;
+        const int t = credits[p].digitValue();
+        setLength(i, t);
+        m_lengths[i]->show();
+        const QChar code = p < record->strSubject.size() ? record->strSubject[p] : kNoSubject;
+        m_cells[i]->setSubject(t == 0 ? QString() : fncSubjectFullName(code));
+        m_cells[i]->setVisible(t != 0);
+    }
+    setColumnEnabled(column, !registered);
+    m_register[column]->setText(registered ? kCancel : kRegister);
+    nameColumn(column);
+    m_register[column]->show();
+}
+
+void WeekGrid::setLength(int index, int timeCode) {
+    m_timeCode[index] = timeCode;
+    m_lengths[index]->setText(subGetCredit(timeCode));
+    const int column = index / kPeriods;
+    const QString prefix =
+        m_headings[column]->text() + u' ' + QString::number(index % kPeriods) + u"時限"_s;
+    m_lengths[index]->setAccessibleName(prefix + u' ' + subGetCredit(timeCode));
+}
+
+void WeekGrid::nameColumn(int column) {
+    const QString heading = m_headings[column]->text();
+    for (int p = 0; p < kPeriods; ++p) {
+        const int i = column * kPeriods + p;
+        const QString prefix = heading + u' ' + QString::number(p) + u"時限"_s;
+        m_cells[i]->setAccessiblePrefix(prefix);
+        m_lengths[i]->setAccessibleName(prefix + u' ' + subGetCredit(m_timeCode[i]));
+    }
+    m_register[column]->setAccessibleName(heading + u' ' + m_register[column]->text());
+}
+
+void WeekGrid::setColumnEnabled(int column, bool enabled) {
+    for (int p = 0; p < kPeriods; ++p) {
+        m_cells[column * kPeriods + p]->setEnabled(enabled);
+        m_lengths[column * kPeriods + p]->setEnabled(enabled);
+    }
+}
+
+void WeekGrid::selectSubject(const QString &fullName) {
+    if (fullName.isEmpty()) {
+        deselectSubject();
+        return;
+    }
+    m_selectedSubject = fullName;
+    setCursor(QCursor(subjectPointerPixmap(codeForName(fullName))));
+}
+
+void WeekGrid::deselectSubject() {
+    m_selectedSubject.clear();
+    unsetCursor();
+}
+
+void WeekGrid::cellClicked(int index) {
+    SubjectButton *cell = m_cells[index];
+    // The same subject again, or an empty cell with nothing selected, empties the cell.
+    cell->setSubject(cell->subject() != m_selectedSubject ? m_selectedSubject : QString());
+}
+
+void WeekGrid::lengthClicked(int index) {
+    m_ui.state.intMainCreditSel = qint16(index);
+    QToolButton *label = m_lengths[index];
+    m_cboTime->setGeometry(label->geometry().adjusted(0, 0, 24, 0));
+    m_cboTime->setCurrentIndex(m_timeCode[index]);
+    m_cboTime->setAccessibleName(label->accessibleName().section(u' ', 0, 1) + u" 授業の長さ"_s);
+    m_cboTime->show();
+    m_cboTime->raise();
+    m_cboTime->setFocus(Qt::OtherFocusReason);
+}
+
+void WeekGrid::lengthChosen(int timeCode) {
+    const int index = m_ui.state.intMainCreditSel;
+    if (index < 0 || index >= kCells)
+        return;
+    setLength(index, timeCode);
+    SubjectButton *cell = m_cells[index];
+    if (timeCode != 0) {
+        cell->show();
+    } else {
+        cell->setSubject(QString());
+        cell->hide();
+    }
+    deselectSubject();
+    m_ui.state.intMainCreditSel = -1;
+    m_cboTime->hide();
+    m_lengths[index]->setFocus(Qt::OtherFocusReason);
+}
+
+void WeekGrid::registerClicked(int column) {
+    if (!m_columnDay[column].isValid())
+        return;
+    if (m_register[column]->text() == kRegister)
+        registerDay(column);
+    else
+        cancelDay(column);
+    deselectSubject();
+    nameColumn(column);
+    emit dayChanged(m_columnDay[column]);
+}
+
+void WeekGrid::registerDay(int column) {
+    const int base = column * kPeriods;
+    QString subjects;
+    QString credits;
+    for (int p = 0; p < kPeriods; ++p) {
+        subjects += codeForName(m_cells[base + p]->subject());
+        credits += QChar(u'0' + m_timeCode[base + p]);
+    }
+    setColumnEnabled(column, false);
+    m_cboTime->hide();
+    m_ui.state.intMainCreditSel = -1;
+    m_ui.state.objFirstDay->appendDay(makeRegisteredDay(m_columnDay[column], subjects, credits));
+    m_register[column]->setText(kCancel);
+}
+
+void WeekGrid::cancelDay(int column) {
+    setColumnEnabled(column, true);
+    const qint16 n = dayNumber(m_columnDay[column]);
+    for (ZuriDayTime *day = m_ui.state.objFirstDay->objNextDay.get(); day;
+         day = day->objNextDay.get()) {
+        if (day->intThisDay == n) {
+            day->boolNowPlanning = kTrue;
+            break;
+        }
+    }
+    m_register[column]->setText(kRegister);
+}
+
+void WeekGrid::mousePressEvent(QMouseEvent *event) {
+    // A click on the frame outside any cell puts the pointer back.
+    deselectSubject();
+    QFrame::mousePressEvent(event);
+}
+
+bool WeekGrid::eventFilter(QObject *watched, QEvent *event) {
+    // Escape in the length chooser closes the chooser, not the window's shortcut for Escape.
+    if (watched == m_cboTime && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (watched == m_cboTime) {
+            if (key->key() == Qt::Key_Escape) {
+                const int index = m_ui.state.intMainCreditSel;
+                m_cboTime->hide();
+                m_ui.state.intMainCreditSel = -1;
+                if (index >= 0)
+                    m_lengths[index]->setFocus(Qt::OtherFocusReason);
+                return true;
+            }
+            // Up and Down only move through the lengths; Return takes the one shown.
+            if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
+                const int step = key->key() == Qt::Key_Up ? -1 : 1;
+                m_cboTime->setCurrentIndex(
+                    qBound(0, m_cboTime->currentIndex() + step, m_cboTime->count() - 1));
+                return true;
+            }
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                lengthChosen(m_cboTime->currentIndex());
+                return true;
+            }
+            return false;
+        }
+        // Arrow keys move between the cells and length labels like a table.
+        for (int i = 0; i < kCells; ++i) {
+            if (watched != m_cells[i] && watched != m_lengths[i])
+                continue;
+            const bool onLength = watched == m_lengths[i];
+            switch (key->key()) {
+            case Qt::Key_Up:
+                moveFocus(i, 0, -1);
+                return true;
+            case Qt::Key_Down:
+                moveFocus(i, 0, 1);
+                return true;
+            case Qt::Key_Left:
+                if (onLength)
+                    m_cells[i]->isVisible() && m_cells[i]->isEnabled() ? m_cells[i]->setFocus()
+                                                                       : moveFocus(i, -1, 0);
+                else
+                    moveFocus(i, -1, 0);
+                return true;
+            case Qt::Key_Right:
+                if (!onLength && m_lengths[i]->isEnabled())
+                    m_lengths[i]->setFocus();
+                else
+                    moveFocus(i, 1, 0);
+                return true;
+            default:
+                return false;
+            }
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void WeekGrid::moveFocus(int index, int dayStep, int periodStep) {
+    int d = index / kPeriods;
+    int p = index % kPeriods;
+    for (int step = 0; step < kCells; ++step) {
+        d += dayStep;
+        p += periodStep;
+        if (d < 0 || d >= kDays || p < 0 || p >= kPeriods)
+            return;
+        SubjectButton *cell = m_cells[d * kPeriods + p];
+        if (cell->isVisible() && cell->isEnabled()) {
+            cell->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+} // namespace mirune::ui

@@ -1,0 +1,297 @@
+// Recording lessons in the main window's week grid: the palette and the pointer, cells, lengths,
+// registering and cancelling days, with the mouse and with the keyboard alone.
+
+#include "main_test_support.h"
+#include "model/day_record.h"
+#include "model/hour_fields.h"
+#include "model/week_view.h"
+#include "ui/common/state_events.h"
+#include "ui/common/subject_button.h"
+#include "ui/main/subject_palette.h"
+#include "ui/main/week_grid.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QToolButton>
+
+using namespace mirune;
+using namespace mirune::ui;
+using namespace mirune::ui::test;
+
+namespace {
+
+// The palette button of a subject.
+SubjectButton *paletteButton(QWidget *main, const QString &subject) {
+    for (auto *b : main->findChildren<SubjectButton *>())
+        if (b->objectName().startsWith(u"cmdSubject_"_s) && b->subject() == subject)
+            return b;
+    return nullptr;
+}
+
+// The record of a date in the chain, withdrawn or not.
+const ZuriDayTime *recordOn(const AppState &state, const QDate &date) {
+    for (const ZuriDayTime *d = state.objFirstDay->objNextDay.get(); d; d = d->objNextDay.get())
+        if (d->dateThisDay == date)
+            return d;
+    return nullptr;
+}
+
+} // namespace
+
+class RecordingTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { initUiTestCase(); }
+
+    void paletteFollowsTheSubjectTable() {
+        MainFixture f;
+        frmMain *main = openMain(f.h);
+        const QStringView order = paletteOrder();
+        for (int k = 0; k < order.size(); ++k) {
+            MIRUNE_FIND(button, SubjectButton, main, u"cmdSubject_%1"_s.arg(k));
+            QCOMPARE(button->text(), button->subject());
+            QVERIFY(!button->icon().isNull());
+        }
+        QVERIFY(!findNamed(main, u"cmdSubject_%1"_s.arg(order.size())));
+        MIRUNE_FIND(first, SubjectButton, main, u"cmdSubject_0"_s);
+        QCOMPARE(first->subject(), u"総合"_s);
+        MIRUNE_FIND(last, SubjectButton, main, u"cmdSubject_15"_s);
+        QCOMPARE(last->subject(), u"打切り"_s);
+    }
+
+    void pointerShowsTheSelectedSubject() {
+        MainFixture f;
+        setUpPlan(f.h.state);
+        frmMain *main = openMain(f.h);
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        WeekGrid *grid = main->weekGrid();
+        QCOMPARE(grid->cursor().shape(), Qt::ArrowCursor);
+        MIRUNE_CLICK(paletteButton(main, u"理科"_s));
+        QCOMPARE(grid->selectedSubject(), u"理科"_s);
+        QCOMPARE(grid->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(grid->cursor().pixmap().size(), QSize(32, 32));
+        // A click on the frame beside the cells puts the pointer back.
+        QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(grid->selectedSubject(), QString());
+        QCOMPARE(grid->cursor().shape(), Qt::ArrowCursor);
+        // So does Escape.
+        MIRUNE_CLICK(paletteButton(main, u"理科"_s));
+        MIRUNE_TRIGGER(main, u"actDeselectSubject"_s);
+        QCOMPARE(grid->selectedSubject(), QString());
+    }
+
+    void clickingACell_data() {
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("after");
+        // Cell (Wednesday, period 1) holds 国語 from timetable A.
+        QTest::newRow("same subject empties") << u"国語"_s << QString();
+        QTest::newRow("other subject replaces") << u"体育"_s << u"体育"_s;
+        QTest::newRow("no subject empties") << QString() << QString();
+    }
+
+    void clickingACell() {
+        QFETCH(QString, selected);
+        QFETCH(QString, after);
+        MainFixture f;
+        setUpPlan(f.h.state);
+        frmMain *main = openMain(f.h);
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        SubjectButton *cell = main->weekGrid()->cell(cellIndex(2, 1));
+        QCOMPARE(cell->subject(), u"国語"_s);
+        if (!selected.isEmpty())
+            MIRUNE_CLICK(paletteButton(main, selected));
+        MIRUNE_CLICK(cell);
+        QCOMPARE(cell->subject(), after);
+        QCOMPARE(cell->icon().isNull(), after.isEmpty());
+        // An empty cell with nothing selected stays empty.
+        main->weekGrid()->deselectSubject();
+        if (after.isEmpty()) {
+            MIRUNE_CLICK(cell);
+            QCOMPARE(cell->subject(), QString());
+        }
+    }
+
+    void recordTwoDaysCancelOne() {
+        MainFixture f;
+        AppState &state = f.h.state;
+        setUpPlan(state);
+        frmMain *main = openMain(f.h);
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        WeekGrid *grid = main->weekGrid();
+        QSignalSpy changes(&f.h.events, &StateEvents::daysChanged);
+
+        // Wednesday: period 2 becomes 体育, then registered.
+        MIRUNE_CLICK(paletteButton(main, u"体育"_s));
+        MIRUNE_CLICK(grid->cell(cellIndex(2, 2)));
+        MIRUNE_CLICK(grid->registerButton(2));
+        QCOMPARE(grid->selectedSubject(), QString()); // registering puts the pointer back
+        QCOMPARE(grid->registerButton(2)->text(), u"取消"_s);
+        QVERIFY(!grid->cell(cellIndex(2, 2))->isEnabled());
+        const ZuriDayTime *wednesday = recordOn(state, QDate(2026, 4, 8));
+        QVERIFY(wednesday);
+        QCOMPARE(wednesday->strSubject, u"学国体図図体　　"_s);
+        QCOMPARE(wednesday->strCredit, fncStdCredit(3, 2));
+        QCOMPARE(wednesday->boolWorkDay, kTrue);
+        QCOMPARE(wednesday->boolNowPlanning, kFalse);
+        QCOMPARE(wednesday->intWeekName, qint16(3));
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(changes.at(0).at(0).toDate(), QDate(2026, 4, 8));
+
+        // Thursday as the timetable has it.
+        MIRUNE_CLICK(grid->registerButton(3));
+        QCOMPARE(chainLength(*state.objFirstDay), 2);
+        QCOMPARE(recordOn(state, QDate(2026, 4, 9))->strSubject, timetableSubjects(3));
+
+        // Cancel Wednesday: withdrawn, kept in the chain, cells editable again and unchanged.
+        MIRUNE_CLICK(grid->registerButton(2));
+        QCOMPARE(grid->registerButton(2)->text(), u"登録"_s);
+        QVERIFY(grid->cell(cellIndex(2, 2))->isEnabled());
+        QCOMPARE(grid->cell(cellIndex(2, 2))->subject(), u"体育"_s);
+        QCOMPARE(chainLength(*state.objFirstDay), 2);
+        QCOMPARE(recordOn(state, QDate(2026, 4, 8))->boolNowPlanning, kTrue);
+        QVERIFY(!state.objFirstDay->searchDay(QDate(2026, 4, 8)));
+
+        // Drawn again, the withdrawn day shows the timetable.
+        main->showWeekOf(QDate(2026, 4, 8));
+        QCOMPARE(grid->cell(cellIndex(2, 2))->subject(), u"算数"_s);
+        QCOMPARE(grid->registerButton(3)->text(), u"取消"_s);
+
+        // Registering it again leaves one record for the date, valid.
+        MIRUNE_CLICK(grid->registerButton(2));
+        QCOMPARE(chainLength(*state.objFirstDay), 2);
+        QCOMPARE(recordOn(state, QDate(2026, 4, 8))->boolNowPlanning, kFalse);
+        MIRUNE_VERIFY_DIALOGS(f.h.dialogs);
+    }
+
+    void registeringEmptyCells() {
+        MainFixture f;
+        setUpPlan(f.h.state);
+        frmMain *main = openMain(f.h);
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        WeekGrid *grid = main->weekGrid();
+        for (int p = 0; p < 8; ++p)
+            if (grid->cell(cellIndex(0, p))->isVisible())
+                grid->cell(cellIndex(0, p))->setSubject(QString());
+        MIRUNE_CLICK(grid->registerButton(0));
+        QCOMPARE(recordOn(f.h.state, QDate(2026, 4, 6))->strSubject, QString(8, kNoSubject));
+    }
+
+    void choosingLengths_data() {
+        QTest::addColumn<int>("period");
+        QTest::addColumn<int>("timeCode");
+        QTest::addColumn<bool>("cellShown");
+        QTest::addColumn<QString>("subjectAfter");
+        QTest::addColumn<QChar>("storedSubject");
+        // Wednesday "13333300": period 2 is 算数 45 minutes, period 6 has none.
+        QTest::newRow("none hides and clears") << 2 << 0 << false << QString() << kNoSubject;
+        QTest::newRow("shorter keeps the subject") << 2 << 2 << true << u"算数"_s << QChar(u'算');
+        QTest::newRow("a length for a hidden period shows it empty")
+            << 6 << 3 << true << QString() << kNoSubject;
+    }
+
+    void choosingLengths() {
+        QFETCH(int, period);
+        QFETCH(int, timeCode);
+        QFETCH(bool, cellShown);
+        QFETCH(QString, subjectAfter);
+        QFETCH(QChar, storedSubject);
+        MainFixture f;
+        setUpPlan(f.h.state);
+        frmMain *main = openMain(f.h);
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        WeekGrid *grid = main->weekGrid();
+        const int i = cellIndex(2, period);
+        MIRUNE_CLICK(paletteButton(main, u"音楽"_s));
+        MIRUNE_CLICK(grid->lengthLabel(i));
+        QComboBox *chooser = grid->lengthChooser();
+        QVERIFY(chooser->isVisible());
+        QCOMPARE(f.h.state.intMainCreditSel, qint16(i));
+        chooser->setCurrentIndex(timeCode);
+        emit chooser->activated(timeCode);
+        QVERIFY(!chooser->isVisible());
+        QCOMPARE(grid->selectedSubject(), QString()); // a length choice puts the pointer back
+        QCOMPARE(grid->lengthLabel(i)->text(), subGetCredit(timeCode));
+        QCOMPARE(grid->cell(i)->isVisible(), cellShown);
+        QCOMPARE(grid->cell(i)->subject(), subjectAfter);
+        MIRUNE_CLICK(grid->registerButton(2));
+        const ZuriDayTime *day = recordOn(f.h.state, QDate(2026, 4, 8));
+        QCOMPARE(day->strSubject[period], storedSubject);
+        QCOMPARE(day->strCredit[period], QChar(u'0' + timeCode));
+    }
+
+    void recordingWithTheKeyboardAlone() {
+        MainFixture f;
+        setUpPlan(f.h.state);
+        frmMain *main = openMain(f.h);
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        WeekGrid *grid = main->weekGrid();
+
+        // The calendar: arrow keys move the day, the grid follows into the next week.
+        main->calendar()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right); // 9 April
+        QCOMPARE(f.h.state.dateSelected, QDate(2026, 4, 8));         // same week: nothing redrawn
+        for (int k = 0; k < 4; ++k)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right); // 13 April, Monday
+        QCOMPARE(main->calendar()->selectedDate(), QDate(2026, 4, 13));
+        QCOMPARE(grid->dateColumnDay()[0], QDate(2026, 4, 13));
+
+        // A subject from the palette with Space.
+        SubjectButton *music = paletteButton(main, u"音楽"_s);
+        music->setFocus();
+        QTest::keyClick(music, Qt::Key_Space);
+        QCOMPARE(grid->selectedSubject(), u"音楽"_s);
+
+        // Into the grid: Space puts it in, arrows move between cells.
+        grid->cell(cellIndex(0, 1))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(grid->cell(cellIndex(0, 1))->subject(), u"音楽"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), grid->cell(cellIndex(0, 2)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(grid->cell(cellIndex(0, 2))->subject(), u"音楽"_s);
+
+        // The length beside it: Right, Space opens the chooser, Down and Return choose.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), grid->lengthLabel(cellIndex(0, 2)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTRY_COMPARE(QApplication::focusWidget(), grid->lengthChooser());
+        QTest::keyClick(grid->lengthChooser(), Qt::Key_Down); // ４５分 -> ６０分
+        QTest::keyClick(grid->lengthChooser(), Qt::Key_Return);
+        QCOMPARE(grid->lengthLabel(cellIndex(0, 2))->text(), u"６０分"_s);
+        QCOMPARE(QApplication::focusWidget(), grid->lengthLabel(cellIndex(0, 2)));
+
+        // Escape leaves the chooser without a change.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTRY_COMPARE(QApplication::focusWidget(), grid->lengthChooser());
+        QTest::keyClick(grid->lengthChooser(), Qt::Key_Escape);
+        QVERIFY(!grid->lengthChooser()->isVisible());
+        QCOMPARE(grid->lengthLabel(cellIndex(0, 2))->text(), u"６０分"_s);
+
+        // Register with Space on the day's button.
+        grid->registerButton(0)->setFocus();
+        QTest::keyClick(grid->registerButton(0), Qt::Key_Space);
+        const ZuriDayTime *day = recordOn(f.h.state, QDate(2026, 4, 13));
+        QVERIFY(day);
+        QCOMPARE(day->strSubject.mid(1, 2), u"音音"_s);
+        QCOMPARE(day->strCredit[2], QChar(u'4'));
+    }
+
+    void daysChangedElsewhereShowAtOnce() {
+        MainFixture f;
+        setUpPlan(f.h.state);
+        frmMain *main = openMain(f.h);
+        f.h.state.objFirstDay->appendDay(
+            makeRegisteredDay(QDate(2026, 4, 10), u"理理理理理理理理"_s, u"33333333"_s));
+        emit f.h.events.daysChanged(QDate(2026, 4, 10));
+        QCOMPARE(main->weekGrid()->registerButton(4)->text(), u"取消"_s);
+        // A timetable changed on its page shows on the days not registered.
+        f.h.state.objWeekPlanA->objFirstDay->strSubject = u"道道道道道道道道"_s;
+        emit f.h.events.timetablesChanged();
+        QCOMPARE(main->weekGrid()->cell(cellIndex(0, 1))->subject(), u"道徳"_s);
+    }
+};
+
+QTEST_MAIN(RecordingTest)
+#include "recording_test.moc"
