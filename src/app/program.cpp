@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 namespace mirune::app {
 
@@ -35,7 +37,15 @@ void setUpApplication() {
     QApplication::setApplicationVersion(u"2.2.4"_s);
     QApplication::setDesktopFileName(u"mirune"_s);
     QApplication::setWindowIcon(QIcon(u":/app/mirune.png"_s));
-    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    QLocale::setDefault(japanese);
+    // Qt's own texts (はい／いいえ, the file and printer dialogs) in Japanese, where installed.
+    auto *translator = new QTranslator(qApp);
+    if (translator->load(japanese, u"qtbase"_s, u"_"_s,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 } // namespace mirune::app
