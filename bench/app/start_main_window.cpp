@@ -14,8 +14,5 @@ int main(int argc, char *argv[]) {
     // start() shows the window; it paints once the event loop runs.
     QuitAfterFirstPaint quit;
     main->installEventFilter(&quit);
-    const int status = app.exec();
-    main->setAttribute(Qt::WA_DeleteOnClose, false);
-    delete main; // without the closing questions
-    return status;
+    return app.exec(); // the program closes its windows as it ends
 }

@@ -17,6 +17,12 @@ Program::Program() : m_ui{m_state, m_dialogs, m_events, m_windows, m_printer} {
     m_windows.attach(m_ui);
 }
 
+Program::~Program() {
+    m_state.intYear = 0;
+    m_windows.closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 ui::frmMain *Program::start(const QString &file) {
     subInitApp(m_state);
     if (!file.isEmpty())

@@ -20,6 +20,9 @@ namespace mirune::app {
 class Program {
   public:
     Program();
+    // Closes whatever window is still open, without the save question: the windows point at the
+    // state and must go before it.
+    ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
