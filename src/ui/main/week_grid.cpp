@@ -132,7 +132,11 @@ void WeekGrid::showWeek(const QDate &date) {
     m_ui.state.intMainCreditSel = -1;
     m_cboTime->hide();
     setUpdatesEnabled(false);
-    subUnvisibleButton();
+    // What is to be shown is gathered first and applied once: hiding everything and showing it
+    // again would lay the grid out anew for every control.
+    m_wantCell.fill(false);
+    m_wantLength.fill(false);
+    m_wantRegister.fill(false);
     const WeekSpan span = fncWeekOfDate(state.intYear, date);
     for (int d = 0; d < kDays; ++d) {
         const QDate day = span.first.addDays(d - (span.first.dayOfWeek() - 1));
@@ -148,6 +152,15 @@ void WeekGrid::showWeek(const QDate &date) {
         if (fncIsSchoolDay(state, day))
             fillColumn(d, day);
     }
+    for (int i = 0; i < kCells; ++i) {
+        if (m_cells[i]->isVisibleTo(this) != m_wantCell[i])
+            m_cells[i]->setVisible(m_wantCell[i]);
+        if (m_lengths[i]->isVisibleTo(this) != m_wantLength[i])
+            m_lengths[i]->setVisible(m_wantLength[i]);
+    }
+    for (int d = 0; d < kDays; ++d)
+        if (m_register[d]->isVisibleTo(this) != m_wantRegister[d])
+            m_register[d]->setVisible(m_wantRegister[d]);
     setUpdatesEnabled(true);
 }
 
@@ -170,15 +183,15 @@ void WeekGrid::fillColumn(int column, const QDate &date) {
         const int i = base + p;
         const int t = credits[p].digitValue();
         setLength(i, t);
-        m_lengths[i]->show();
+        m_wantLength[i] = true;
         const QChar code = p < record->strSubject.size() ? record->strSubject[p] : kNoSubject;
         m_cells[i]->setSubject(t == 0 ? QString() : fncSubjectFullName(code));
-        m_cells[i]->setVisible(t != 0);
+        m_wantCell[i] = t != 0;
     }
     setColumnEnabled(column, !registered);
     m_register[column]->setText(registered ? kCancel : kRegister);
     nameColumn(column);
-    m_register[column]->show();
+    m_wantRegister[column] = true;
 }
 
 void WeekGrid::setLength(int index, int timeCode) {

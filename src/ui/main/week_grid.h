@@ -85,6 +85,10 @@ class WeekGrid : public QFrame {
     std::array<QPushButton *, kDays> m_register{};
     std::array<int, kCells> m_timeCode{}; // the length labels' time codes
     std::array<QDate, kDays> m_columnDay{};
+    // What the week being drawn shows, applied once it is all known.
+    std::array<bool, kCells> m_wantCell{};
+    std::array<bool, kCells> m_wantLength{};
+    std::array<bool, kDays> m_wantRegister{};
     QComboBox *m_cboTime = nullptr;
     QButtonGroup *m_cellGroup = nullptr;
     QString m_selectedSubject;
