@@ -1,5 +1,6 @@
 #include "day_notes.h"
 
+#include "holiday_law.h"
 #include "school_day.h"
 
 namespace mirune {
@@ -69,9 +70,14 @@ QString fncDayNote(const AppState &state, const QDate &date) {
         return u"日曜日"_s;
     if (date.dayOfWeek() == Qt::Saturday)
         return u"土曜日"_s;
-    for (int i = 0; i < state.intSpecialCount && i < kSpecialSlots; ++i)
-        if (state.intSpecialDay[i] == n)
-            return nationalHolidayName(i, state.intYear);
+    for (int i = 0; i < state.intSpecialCount && i < kSpecialSlots; ++i) {
+        if (state.intSpecialDay[i] != n)
+            continue;
+        // The law's own name for the day (振替休日 and one-off days included); a row the
+        // teacher moved off the law's day keeps the name of its row.
+        const QString lawName = fncHolidayName(date);
+        return lawName.isEmpty() ? nationalHolidayName(i, state.intYear) : lawName;
+    }
     return {};
 }
 

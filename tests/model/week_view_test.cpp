@@ -145,6 +145,8 @@ void WeekViewTest::dayNote_data() {
     QTest::newRow("Saturday") << QDate(2026, 4, 11) << u"土曜日"_s;
     QTest::newRow("national holiday") << QDate(2026, 4, 29) << u"昭和の日"_s;
     QTest::newRow("culture day") << QDate(2026, 11, 3) << u"文化の日"_s;
+    // 3 May 2026 is a Sunday: 憲法記念日 is held on 6 May.
+    QTest::newRow("substitute holiday") << QDate(2026, 5, 6) << u"振替休日"_s;
 }
 
 void WeekViewTest::dayNote() {
