@@ -3,12 +3,14 @@
 #include "model/app_state.h"
 #include "print/print_dispatch.h"
 #include "print/sheet_fonts.h"
+#include "print/sheet_placement.h"
 #include "sheet_output.h"
 #include "ui/common/control_array.h"
 #include "ui/common/dialogs.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
@@ -45,6 +47,11 @@ frmPrint::frmPrint(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
     }
     m_optPrint[0]->setChecked(true);
     layout->addSpacing(fontMetrics().height() / 2);
+
+    // Off: a sheet keeps its size and is only scaled down when it would not fit the paper.
+    m_chkPrintFit = new QCheckBox(kFitToPaperCaption.toString(), this);
+    m_chkPrintFit->setObjectName(u"chkPrintFit"_s);
+    layout->addWidget(m_chkPrintFit, 0, Qt::AlignLeft);
 
     m_cmdPrint = new QPushButton(kPrintButtonCaption.toString(), this);
     m_cmdPrint->setObjectName(u"cmdPrint"_s);
@@ -108,7 +115,8 @@ void frmPrint::cmdPrint_Click() {
         m_labPrintStatus->setText(u"印刷を取りやめました。"_s);
         return;
     }
-    const SheetOutputResult result = subPrintSheet(m_ui.state, selectedOption(), m_ui.printer);
+    const SheetOutputResult result =
+        subPrintSheet(m_ui.state, selectedOption(), m_ui.printer, fncOutputOptions());
     if (!result.ok) {
         showFailure(u"印刷できませんでした。"_s, result.problem);
         return;
@@ -120,9 +128,10 @@ void frmPrint::cmdPrintPreview_Click() {
     if (!fncReadyToDraw())
         return;
     const int option = selectedOption();
+    const SheetOutputOptions options = fncOutputOptions();
     SheetOutputResult last;
-    m_ui.dialogs.preview(this, m_ui.printer, [this, option, &last](QPrinter *target) {
-        last = subPrintSheet(m_ui.state, option, *target);
+    m_ui.dialogs.preview(this, m_ui.printer, [this, option, options, &last](QPrinter *target) {
+        last = subPrintSheet(m_ui.state, option, *target, options);
     });
     if (!last.ok) {
         showFailure(u"プレビューを作れませんでした。"_s, last.problem);
@@ -139,12 +148,16 @@ void frmPrint::cmdPrintPdf_Click() {
     if (path.isEmpty())
         return;
     const SheetOutputResult result =
-        subSaveSheetPdf(m_ui.state, selectedOption(), path, m_ui.printer);
+        subSaveSheetPdf(m_ui.state, selectedOption(), path, m_ui.printer, fncOutputOptions());
     if (!result.ok) {
         showFailure(u"PDF に保存できませんでした。"_s, result.problem);
         return;
     }
     showStatus(u"「%1」を PDF に保存しました：%2"_s.arg(fncSelectedCaption(), path), result);
+}
+
+SheetOutputOptions frmPrint::fncOutputOptions() const {
+    return {m_chkPrintFit->isChecked()};
 }
 
 void frmPrint::showFailure(const QString &status, const QString &problem) {

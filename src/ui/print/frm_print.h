@@ -13,6 +13,7 @@ class QRadioButton;
 
 namespace mirune::ui {
 
+struct SheetOutputOptions;
 struct SheetOutputResult;
 
 // The print selection window: one of the nine sheets, printed after the printer dialog, shown
@@ -43,10 +44,12 @@ class frmPrint : public QWidget {
     QString fncSelectedCaption() const;
     void showFailure(const QString &status, const QString &problem);
     void showStatus(const QString &status, const SheetOutputResult &result);
+    SheetOutputOptions fncOutputOptions() const;
 
     UiContext &m_ui;
     std::array<QRadioButton *, 9> m_optPrint{};
     QButtonGroup *m_printGroup = nullptr;
+    QCheckBox *m_chkPrintFit = nullptr;
     QPushButton *m_cmdPrint = nullptr;
     QPushButton *m_cmdPrintPreview = nullptr;
     QPushButton *m_cmdPrintPdf = nullptr;

@@ -2,6 +2,7 @@
 
 #include "print/painter_surface.h"
 #include "print/pdf_output.h"
+#include "print/placed_sheets.h"
 #include "print/print_dispatch.h"
 #include "print/sheet_fonts.h"
 
@@ -29,7 +30,7 @@ PaperSize fncPaperOf(const QPrinter &printer) {
 } // namespace
 
 SheetOutputResult subPrintSheet(AppState &state, int option, QPrinter &printer,
-                                const SheetOutputOptions &) {
+                                const SheetOutputOptions &options) {
     if (option < 0 || option >= kPrintOptionCount)
         return {false, u"印刷する表が選ばれていません。"_s, {}};
     // A missing font would draw nothing legible; say so before the printer gets a page.
@@ -37,20 +38,22 @@ SheetOutputResult subPrintSheet(AppState &state, int option, QPrinter &printer,
         return {false, fontProblem, {}};
     printer.setColorMode(QPrinter::Color);
     PainterSurface surface(printer, 1);
-    subDrawSheet(state, printOptions()[option], surface);
+    const QStringList notices = subDrawSheetsOnPaper(state, {option}, surface, printer.pageLayout(),
+                                                     PaperFit{options.fitToPaper});
     if (!surface.errorString().isEmpty())
         return {false, surface.errorString(), {}};
     if (!surface.isFinished())
         return {false, u"印刷を最後まで終えられませんでした。"_s, {}};
-    return {};
+    return {true, {}, notices};
 }
 
 SheetOutputResult subSaveSheetPdf(AppState &state, int option, const QString &path,
-                                  const QPrinter &pageSetup, const SheetOutputOptions &) {
-    const PdfResult result = writeSheetsPdf(state, {option}, path, fncPaperOf(pageSetup));
+                                  const QPrinter &pageSetup, const SheetOutputOptions &options) {
+    const PdfResult result =
+        writeSheetsPdf(state, {option}, path, fncPaperOf(pageSetup), PaperFit{options.fitToPaper});
     if (!result.ok())
         return {false, result.message, {}};
-    return {};
+    return {true, {}, result.notices};
 }
 
 } // namespace mirune::ui

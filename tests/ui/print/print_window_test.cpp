@@ -7,8 +7,10 @@
 #include "support/ui_test_support.h"
 #include "ui/print/frm_print.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QPageLayout>
 #include <QPointer>
@@ -79,6 +81,28 @@ QString pdfPageSize(const QString &path) {
     return match.hasMatch() ? match.captured(1).trimmed() : QString();
 }
 
+// How wide the ink on the PDF's page is, as a share of the page's width; -1 when it cannot be
+// rendered.
+double inkWidthShare(const QString &path) {
+    const QString base = path + u"-page"_s;
+    QProcess process;
+    process.start(u"pdftoppm"_s, {u"-r"_s, u"30"_s, u"-png"_s, u"-singlefile"_s, path, base});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return -1;
+    const QImage page(base + u".png"_s);
+    if (page.isNull())
+        return -1;
+    int left = page.width();
+    int right = -1;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 200) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return right < left ? 0.0 : double(right - left + 1) / page.width();
+}
+
 // Sends what the printer prints into a PDF file, as a printer driver would print it.
 void printInto(QPrinter &printer, const QString &path) {
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -109,6 +133,8 @@ class PrintWindowTest : public QObject {
     void savesTheChosenSheetAsPdf();
     void pdfSaveCancelledOrFailing();
     void pageSetUpHoldsForTheSession();
+    void scaledDownSheetIsSaid();
+    void fitToPaperFillsLargerPaper();
     void choiceSurvivesClosing();
     void accessibleNames();
 };
@@ -333,6 +359,66 @@ void PrintWindowTest::pageSetUpHoldsForTheSession() {
     MIRUNE_VERIFY_DIALOGS(h.dialogs);
     QVERIFY2(pdfPageSize(printed).contains(u"(A3)"_s), qPrintable(pdfPageSize(printed)));
     QCOMPARE(h.printer.pageLayout().pageSize().id(), QPageSize::A3);
+}
+
+void PrintWindowTest::scaledDownSheetIsSaid() {
+    UiHarness h;
+    setUpClass(h.state);
+    QTemporaryDir dir;
+    // The page set-up chose A5: the year sheet is scaled down to stay whole on it.
+    h.printer.setPageSize(QPageSize(QPageSize::A5));
+    auto *w = openPrintWindow(h);
+    QVERIFY(w);
+    MIRUNE_FIND(print, QPushButton, w, u"cmdPrint"_s);
+    MIRUNE_FIND(status, QLabel, w, u"labPrintStatus"_s);
+
+    const QString shrunk = dir.filePath(u"shrunk.pdf"_s);
+    printInto(h.printer, shrunk);
+    h.dialogs.expectChoosePrinter(true);
+    MIRUNE_CLICK(print);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+    QVERIFY2(status->text().startsWith(u"「年間の時数集計表」を印刷しました。\n"
+                                       "「年間の時数集計表」は用紙の印刷範囲に収まらないため"_s),
+             qPrintable(status->text()));
+    const double shrunkWidth = inkWidthShare(shrunk);
+    QVERIFY2(shrunkWidth > 0.8 && shrunkWidth <= 1.0, qPrintable(QString::number(shrunkWidth)));
+
+    // Asked to fit the paper, the sheet is scaled as asked and nothing more needs saying.
+    MIRUNE_FIND(fit, QCheckBox, w, u"chkPrintFit"_s);
+    MIRUNE_CLICK(fit);
+    QVERIFY(fit->isChecked());
+    printInto(h.printer, dir.filePath(u"fitted.pdf"_s));
+    h.dialogs.expectChoosePrinter(true);
+    MIRUNE_CLICK(print);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+    QCOMPARE(status->text(), u"「年間の時数集計表」を印刷しました。"_s);
+}
+
+void PrintWindowTest::fitToPaperFillsLargerPaper() {
+    UiHarness h;
+    setUpClass(h.state);
+    QTemporaryDir dir;
+    h.printer.setPageSize(QPageSize(QPageSize::A3));
+    auto *w = openPrintWindow(h);
+    QVERIFY(w);
+    MIRUNE_FIND(pdf, QPushButton, w, u"cmdPrintPdf"_s);
+    MIRUNE_FIND(fit, QCheckBox, w, u"chkPrintFit"_s);
+    QVERIFY(!fit->isChecked());
+
+    // As drawn, the year sheet keeps its A4 size on A3 paper; fitted, it fills the paper.
+    const QString asDrawn = dir.filePath(u"as-drawn.pdf"_s);
+    h.dialogs.expectSaveFile(asDrawn);
+    MIRUNE_CLICK(pdf);
+    const QString fitted = dir.filePath(u"fitted.pdf"_s);
+    MIRUNE_CLICK(fit);
+    h.dialogs.expectSaveFile(fitted);
+    MIRUNE_CLICK(pdf);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+
+    const double drawnWidth = inkWidthShare(asDrawn);
+    const double fittedWidth = inkWidthShare(fitted);
+    QVERIFY2(drawnWidth > 0.5 && drawnWidth < 0.8, qPrintable(QString::number(drawnWidth)));
+    QVERIFY2(fittedWidth > 0.9, qPrintable(QString::number(fittedWidth)));
 }
 
 void PrintWindowTest::choiceSurvivesClosing() {
