@@ -112,7 +112,7 @@ void frmPrint::cmdPrint_Click() {
     // Cancelling the printer dialog means the teacher does not want the sheet: nothing goes to
     // the printer.
     if (!m_ui.dialogs.choosePrinter(this, m_ui.printer)) {
-        m_labPrintStatus->setText(u"印刷を取りやめました。"_s);
+        setStatusText(u"印刷を取りやめました。"_s);
         return;
     }
     const SheetOutputResult result =
@@ -161,7 +161,7 @@ SheetOutputOptions frmPrint::fncOutputOptions() const {
 }
 
 void frmPrint::showFailure(const QString &status, const QString &problem) {
-    m_labPrintStatus->setText(status);
+    setStatusText(status);
     m_ui.dialogs.message(this, MessageKind::Critical, messageTitle(),
                          problem.isEmpty() ? status : status + u'\n' + problem);
 }
@@ -171,7 +171,17 @@ void frmPrint::showStatus(const QString &status, const SheetOutputResult &result
     if (!status.isEmpty())
         lines << status;
     lines << result.notices;
-    m_labPrintStatus->setText(lines.join(u'\n'));
+    setStatusText(lines.join(u'\n'));
+}
+
+void frmPrint::setStatusText(const QString &text) {
+    m_labPrintStatus->setText(text);
+    // A notice may wrap onto more lines than the window has room for: let the window grow.
+    layout()->activate();
+    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                     : sizeHint().height();
+    if (needed > height())
+        resize(width(), needed);
 }
 
 void frmPrint::activated() {

@@ -42,6 +42,7 @@ class frmPrint : public QWidget {
     // missing.
     bool fncReadyToDraw();
     QString fncSelectedCaption() const;
+    void setStatusText(const QString &text);
     void showFailure(const QString &status, const QString &problem);
     void showStatus(const QString &status, const SheetOutputResult &result);
     SheetOutputOptions fncOutputOptions() const;
