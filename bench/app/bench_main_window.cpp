@@ -4,6 +4,7 @@
 #include "model/class_settings.h"
 #include "model/day_record.h"
 #include "program.h"
+#include "support/no_dialogs.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/state_events.h"
 #include "ui/common/windows.h"
@@ -18,20 +19,9 @@ using namespace Qt::StringLiterals;
 using namespace mirune;
 using namespace mirune::ui;
 
-namespace {
+using bench::NoDialogs;
 
-// Nothing is asked while drawing; a question would be a fault of the benchmark.
-class NoDialogs final : public Dialogs {
-  public:
-    Answer message(QWidget *, MessageKind, const QString &, const QString &) override {
-        return Answer::No;
-    }
-    QString openFileName(QWidget *, const QString &, const QString &) override { return {}; }
-    QString saveFileName(QWidget *, const QString &, const QString &) override { return {}; }
-    bool pageSetup(QWidget *, QPrinter &) override { return false; }
-    bool choosePrinter(QWidget *, QPrinter &) override { return false; }
-    void preview(QWidget *, QPrinter &, const std::function<void(QPrinter *)> &) override {}
-};
+namespace {
 
 struct Fixture {
     Fixture() : ui{state, dialogs, events, windows, printer, [] { return QDate(2026, 6, 10); }} {

@@ -4,6 +4,7 @@
 #include "model/app_state.h"
 #include "model/class_settings.h"
 #include "model/teacher_holidays.h"
+#include "support/no_dialogs.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/state_events.h"
 #include "ui/common/ui_context.h"
@@ -17,20 +18,9 @@
 using namespace mirune;
 using namespace mirune::ui;
 
-namespace {
+using bench::NoDialogs;
 
-// No dialog is asked for while the page opens.
-class NoDialogs final : public Dialogs {
-  public:
-    Answer message(QWidget *, MessageKind, const QString &, const QString &) override {
-        return Answer::Cancel;
-    }
-    QString openFileName(QWidget *, const QString &, const QString &) override { return {}; }
-    QString saveFileName(QWidget *, const QString &, const QString &) override { return {}; }
-    bool pageSetup(QWidget *, QPrinter &) override { return false; }
-    bool choosePrinter(QWidget *, QPrinter &) override { return false; }
-    void preview(QWidget *, QPrinter &, const std::function<void(QPrinter *)> &) override {}
-};
+namespace {
 
 struct Session {
     AppState state;

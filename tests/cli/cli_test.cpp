@@ -1,5 +1,6 @@
 // The command-line tool as scripts use it: exit codes, outputs, and the files it writes.
 
+#include "cli_run.h"
 #include "model/hour_fields.h"
 #include "storage/data_file.h"
 
@@ -15,21 +16,6 @@ using namespace Qt::StringLiterals;
 using namespace mirune;
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList &args) {
-    QProcess process;
-    process.start(QString::fromUtf8(MIRUNE_CLI_PATH), args);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 // Runs the tool through a shell that first points its standard output elsewhere.
 Run cliWithStdout(const QString &redirection, const QStringList &args) {

@@ -1,5 +1,7 @@
 // mirune-cli holidays, and the equinox days of mirune-cli new: what a script sees.
 
+#include "cli_run.h"
+
 #include <QFile>
 #include <QMap>
 #include <QProcess>
@@ -9,21 +11,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList &args) {
-    QProcess process;
-    process.start(QString::fromUtf8(MIRUNE_CLI_PATH), args);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 // The official list of one school year: date -> name.
 QMap<QString, QString> officialOfSchoolYear(int year) {

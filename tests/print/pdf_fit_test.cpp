@@ -2,6 +2,7 @@
 // a placed sheet is scaled as a whole, a PDF's text layer gives spaces and never tabs, and
 // writing a PDF reports the sheets it scaled down.
 
+#include "ink_image.h"
 #include "print/painter_surface.h"
 #include "print/pdf_output.h"
 #include "print/placed_sheets.h"
@@ -23,25 +24,6 @@ using namespace mirune::test;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// An image at 144 dots per inch: ten twips to the pixel.
-QImage whitePage() {
-    QImage image(1200, 1200, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    const int dotsPerMetre = qRound(144 / 0.0254);
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
-    return image;
-}
-
-QRect inkBox(const QImage &image) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 160)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
 
 // The contents of every stream of a PDF, inflated where it is compressed (the PDF writer
 // compresses with zlib).

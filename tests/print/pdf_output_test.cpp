@@ -2,6 +2,7 @@
 // device, its refusal of a missing font, and PDF files of the sheets with their pages, paper
 // and embedded fonts.
 
+#include "ink_image.h"
 #include "print/painter_surface.h"
 #include "print/pdf_output.h"
 #include "print/print_dispatch.h"
@@ -20,30 +21,6 @@ using namespace mirune::test;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// An image at 144 dots per inch: ten twips to the pixel, one printer dot to the pixel.
-QImage whitePage() {
-    QImage image(1200, 1200, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    const int dotsPerMetre = qRound(144 / 0.0254);
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
-    return image;
-}
-
-bool isInk(QRgb pixel) {
-    return qGray(pixel) < 160;
-}
-
-// The bounding box of everything drawn.
-QRect inkBox(const QImage &image) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (isInk(image.pixel(x, y)))
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
 
 struct PdfPage {
     qreal width;
