@@ -2,6 +2,7 @@
 list(APPEND mirune_ui_sources
   common/control_array.h
   common/dialogs.h
+  common/hide_on_close.h
   common/month_row.cpp
   common/month_row.h
   common/qt_dialogs.cpp

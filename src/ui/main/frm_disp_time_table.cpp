@@ -4,6 +4,7 @@
 #include "model/term_rule.h"
 #include "model/units.h"
 #include "ui/common/control_array.h"
+#include "ui/common/hide_on_close.h"
 #include "ui/common/state_events.h"
 
 #include <QBoxLayout>
@@ -232,13 +233,8 @@ void frmDispTimeTable::showEvent(QShowEvent *event) {
 }
 
 void frmDispTimeTable::closeEvent(QCloseEvent *event) {
-    // The title bar's close button only hides the window, as "閉じる" does; closing from the
-    // program (Exit) really closes it.
-    if (event->spontaneous()) {
-        event->ignore();
-        hide();
+    if (hideOnUserClose(this, event))
         return;
-    }
     QWidget::closeEvent(event);
 }
 

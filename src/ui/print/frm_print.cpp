@@ -7,6 +7,7 @@
 #include "sheet_output.h"
 #include "ui/common/control_array.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/hide_on_close.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -195,13 +196,8 @@ void frmPrint::changeEvent(QEvent *event) {
 }
 
 void frmPrint::closeEvent(QCloseEvent *event) {
-    // The title bar's close button hides the window as "閉じる" does, so the chosen sheet stays
-    // chosen; closing from the program (Exit) really closes it.
-    if (event->spontaneous()) {
-        event->ignore();
-        hide();
+    if (hideOnUserClose(this, event))
         return;
-    }
     QWidget::closeEvent(event);
 }
 
