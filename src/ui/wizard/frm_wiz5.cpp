@@ -104,6 +104,29 @@ QGroupBox *frame(QWidget *parent, const QString &name, QWidget *contents) {
     return box;
 }
 
+// The common part of the two grids: a note line above a grid headed by the weekdays across and
+// the periods down, all in `owner`. The cells go in at row 1 + period, column 1 + day.
+QGridLayout *headedGrid(QWidget *owner, QStringView noteText, const QString &noteName,
+                        const QString &dayHeading, const QString &periodHeading) {
+    auto *contents = new QVBoxLayout(owner);
+    contents->setContentsMargins(0, 0, 0, 0);
+    auto *note = new QLabel(noteText.toString());
+    note->setObjectName(noteName);
+    note->setWordWrap(true);
+    contents->addWidget(note);
+
+    auto *grid = new QGridLayout;
+    grid->setSpacing(2);
+    for (int d = 0; d < frmWiz5::kDays; ++d)
+        grid->addWidget(heading(owner, controlName(dayHeading, d), QString(kDayNames[d])), 0,
+                        1 + d);
+    for (int p = 0; p < kPeriodsPerDay; ++p)
+        grid->addWidget(heading(owner, controlName(periodHeading, p), QString(kPeriodNames[p])),
+                        1 + p, 0);
+    contents->addLayout(grid);
+    return grid;
+}
+
 } // namespace
 
 frmWiz5::frmWiz5(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
@@ -162,23 +185,8 @@ void frmWiz5::buildPage() {
 
 QWidget *frmWiz5::buildTimeFrame() {
     m_timeGrid = new QWidget;
-    auto *contents = new QVBoxLayout(m_timeGrid);
-    contents->setContentsMargins(0, 0, 0, 0);
-    auto *note = new QLabel(QString::fromUtf16(kNoteCredit));
-    note->setObjectName(u"lblWiz5NoteCredit"_s);
-    note->setWordWrap(true);
-    contents->addWidget(note);
-
-    auto *grid = new QGridLayout;
-    grid->setSpacing(2);
-    for (int d = 0; d < kDays; ++d)
-        grid->addWidget(
-            heading(m_timeGrid, controlName(u"lblWiz5WeekCredit"_s, d), QString(kDayNames[d])), 0,
-            1 + d);
-    for (int p = 0; p < kPeriodsPerDay; ++p)
-        grid->addWidget(
-            heading(m_timeGrid, controlName(u"lblWiz5TimeCredit"_s, p), QString(kPeriodNames[p])),
-            1 + p, 0);
+    QGridLayout *grid = headedGrid(m_timeGrid, kNoteCredit, u"lblWiz5NoteCredit"_s,
+                                   u"lblWiz5WeekCredit"_s, u"lblWiz5TimeCredit"_s);
     labWiz5WeekCredit = makeControlArray<QToolButton, kCells>(m_timeGrid, u"labWiz5WeekCredit"_s);
     // Wide enough for the longest time text with a little room around it.
     const int cellWidth = fontMetrics().horizontalAdvance(u"６０分"_s) + 20;
@@ -191,7 +199,6 @@ QWidget *frmWiz5::buildTimeFrame() {
         connect(button, &QToolButton::clicked, this, [this, cell] { timeCellClicked(cell); });
         grid->addWidget(button, 1 + periodOf(cell), 1 + dayOf(cell));
     }
-    contents->addLayout(grid);
 
     // The time chooser floats over the cell it edits, outside the grid's layout.
     cboWiz5Time = new QComboBox(m_timeGrid);
@@ -244,22 +251,8 @@ QWidget *frmWiz5::buildPaletteFrame() {
 
 QWidget *frmWiz5::buildPlanFrame() {
     m_planGrid = new QWidget;
-    auto *contents = new QVBoxLayout(m_planGrid);
-    contents->setContentsMargins(0, 0, 0, 0);
-    auto *note = new QLabel(QString::fromUtf16(kNotePlan));
-    note->setObjectName(u"lblWiz5Note"_s);
-    note->setWordWrap(true);
-    contents->addWidget(note);
-
-    auto *grid = new QGridLayout;
-    grid->setSpacing(2);
-    for (int d = 0; d < kDays; ++d)
-        grid->addWidget(
-            heading(m_planGrid, controlName(u"lblWiz5Week"_s, d), QString(kDayNames[d])), 0, 1 + d);
-    for (int p = 0; p < kPeriodsPerDay; ++p)
-        grid->addWidget(
-            heading(m_planGrid, controlName(u"lblWiz5Time"_s, p), QString(kPeriodNames[p])), 1 + p,
-            0);
+    QGridLayout *grid =
+        headedGrid(m_planGrid, kNotePlan, u"lblWiz5Note"_s, u"lblWiz5Week"_s, u"lblWiz5Time"_s);
     cmdWiz5WeekPlan = makeControlArray<SubjectButton, kCells>(m_planGrid, u"cmdWiz5WeekPlan"_s);
     // Square cells, as wide as the longest palette name under its picture.
     const int side = fontMetrics().horizontalAdvance(u"児童会"_s) + 16;
@@ -271,7 +264,6 @@ QWidget *frmWiz5::buildPlanFrame() {
         connect(button, &QToolButton::clicked, this, [this, cell] { subjectCellClicked(cell); });
         grid->addWidget(button, 1 + periodOf(cell), 1 + dayOf(cell));
     }
-    contents->addLayout(grid);
 
     fraWiz5WeekPlan = frame(this, u"fraWiz5WeekPlan"_s, m_planGrid);
     // A click on the frame outside the cells puts the selected subject down.
