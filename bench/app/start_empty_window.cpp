@@ -7,9 +7,10 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    QWidget window;
     QuitAfterFirstPaint quit;
-    window.installEventFilter(&quit);
+    app.installEventFilter(&quit);
+    QWidget window;
+    quit.watch(&window);
     window.resize(900, 633);
     window.show();
     return app.exec();
