@@ -6,13 +6,13 @@
 #include "program.h"
 #include "support/no_dialogs.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/session_printer.h"
 #include "ui/common/state_events.h"
 #include "ui/common/windows.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/week_grid.h"
 
 #include <QApplication>
-#include <QPrinter>
 #include <benchmark/benchmark.h>
 
 using namespace Qt::StringLiterals;
@@ -56,7 +56,7 @@ struct Fixture {
     NoDialogs dialogs;
     StateEvents events;
     Windows windows;
-    QPrinter printer;
+    SessionPrinter printer;
     UiContext ui;
     frmMain *main = nullptr;
 };

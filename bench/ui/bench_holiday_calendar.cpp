@@ -6,13 +6,13 @@
 #include "model/teacher_holidays.h"
 #include "support/no_dialogs.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/session_printer.h"
 #include "ui/common/state_events.h"
 #include "ui/common/ui_context.h"
 #include "ui/common/windows.h"
 #include "ui/wizard/frm_wiz3.h"
 
 #include <QApplication>
-#include <QPrinter>
 #include <benchmark/benchmark.h>
 
 using namespace mirune;
@@ -27,7 +27,7 @@ struct Session {
     NoDialogs dialogs;
     StateEvents events;
     Windows windows;
-    QPrinter printer;
+    SessionPrinter printer;
     UiContext ui{state, dialogs, events, windows, printer, [] { return QDate(2026, 4, 8); }};
 
     Session() {

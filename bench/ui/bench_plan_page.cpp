@@ -4,13 +4,13 @@
 #include "model/app_state.h"
 #include "model/year_plan_entry.h"
 #include "ui/common/qt_dialogs.h"
+#include "ui/common/session_printer.h"
 #include "ui/common/state_events.h"
 #include "ui/common/windows.h"
 #include "ui/wizard/frm_wiz4.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QPrinter>
 #include <benchmark/benchmark.h>
 
 using namespace mirune;
@@ -38,7 +38,7 @@ void BM_PlanPageStoreAndTotal(benchmark::State &bench) {
     QtDialogs dialogs;
     StateEvents events;
     Windows windows;
-    QPrinter printer;
+    SessionPrinter printer;
     UiContext ui{state, dialogs, events, windows, printer};
     windows.attach(ui);
     frmWiz4 *page = windows.open<frmWiz4>();

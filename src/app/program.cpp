@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
 #include <QTranslator>
 
 namespace mirune::app {
@@ -42,7 +43,8 @@ void setUpApplication() {
     QApplication::setApplicationDisplayName(u"ミルネ2002"_s);
     QApplication::setApplicationVersion(u"2.2.4"_s);
     QApplication::setDesktopFileName(u"mirune"_s);
-    QApplication::setWindowIcon(QIcon(u":/app/mirune.png"_s));
+    // The format named: an unnamed one has every image plug-in loaded to guess it.
+    QApplication::setWindowIcon(QIcon(QPixmap(u":/app/mirune-64.png"_s, "PNG")));
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);
     QLocale::setDefault(japanese);
     // Qt's own texts (はい／いいえ, the file and printer dialogs) in Japanese, where installed.

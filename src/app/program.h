@@ -2,11 +2,11 @@
 
 #include "model/app_state.h"
 #include "ui/common/qt_dialogs.h"
+#include "ui/common/session_printer.h"
 #include "ui/common/state_events.h"
 #include "ui/common/ui_context.h"
 #include "ui/common/windows.h"
 
-#include <QPrinter>
 #include <QStringList>
 
 namespace mirune::ui {
@@ -36,7 +36,7 @@ class Program {
     ui::QtDialogs m_dialogs;
     ui::StateEvents m_events;
     ui::Windows m_windows;
-    QPrinter m_printer;
+    ui::SessionPrinter m_printer;
     ui::UiContext m_ui;
 };
 

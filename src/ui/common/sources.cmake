@@ -7,6 +7,8 @@ list(APPEND mirune_ui_sources
   common/month_row.h
   common/qt_dialogs.cpp
   common/qt_dialogs.h
+  common/session_printer.cpp
+  common/session_printer.h
   common/state_events.h
   common/subject_button.cpp
   common/subject_button.h
@@ -15,4 +17,6 @@ list(APPEND mirune_ui_sources
   common/ui_context.h
   common/windows.cpp
   common/windows.h
+  common/wrapped_label.cpp
+  common/wrapped_label.h
 )

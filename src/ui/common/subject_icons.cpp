@@ -2,9 +2,13 @@
 
 #include "model/hour_fields.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <cmath>
 
 namespace mirune::ui {
@@ -46,6 +50,58 @@ QPixmap drawIcon(QChar code, int size) {
     return pixmap;
 }
 
+// Draws a subject's icon at the size a control asks for, when it first asks: a window shows the
+// icons at one or two sizes, and drawing a glyph at every size a control might want would hold up
+// the first paint of the main window. Each size and mode is drawn once; the copies of an icon
+// share the drawings.
+class SubjectIconEngine final : public QIconEngine {
+  public:
+    explicit SubjectIconEngine(QChar code) : m_code(code) {}
+
+    QIconEngine *clone() const override { return new SubjectIconEngine(*this); }
+    QString key() const override { return QStringLiteral(u"mirune-subject"); }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override {
+        const int side = qMin(size.width(), size.height());
+        return {side, side};
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override {
+        const int side = qMin(size.width(), size.height());
+        if (side <= 0)
+            return {};
+        const qint64 key = qint64(side) * 4 + mode;
+        auto it = m_drawn.constFind(key);
+        if (it == m_drawn.cend()) {
+            QPixmap drawn = drawIcon(m_code, side);
+            if (mode == QIcon::Disabled && qobject_cast<QApplication *>(qApp)) {
+                // Greyed as the style greys any other icon of a disabled control.
+                QStyleOption option;
+                option.palette = QApplication::palette();
+                drawn = QApplication::style()->generatedIconPixmap(QIcon::Disabled, drawn, &option);
+            }
+            it = m_drawn.insert(key, drawn);
+        }
+        return *it;
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        const QSize shown = drawn.deviceIndependentSize().toSize();
+        const QRect target(rect.x() + (rect.width() - shown.width()) / 2,
+                           rect.y() + (rect.height() - shown.height()) / 2, shown.width(),
+                           shown.height());
+        painter->drawPixmap(target, drawn);
+    }
+
+  private:
+    QChar m_code;
+    QHash<qint64, QPixmap> m_drawn;
+};
+
 } // namespace
 
 QColor subjectColour(QChar code) {
@@ -64,10 +120,7 @@ QIcon subjectIcon(QChar code) {
         return {};
     auto it = cache.find(code);
     if (it == cache.end()) {
-        QIcon icon;
-        for (int size : {16, 24, 32, 48, 64})
-            icon.addPixmap(drawIcon(code, size));
-        it = cache.insert(code, icon);
+        it = cache.insert(code, QIcon(new SubjectIconEngine(code)));
     }
     return *it;
 }

@@ -9,8 +9,9 @@
 namespace mirune::ui {
 
 // The subjects' icons: a rounded square in the subject's own colour with the subject's first
-// character. Drawn by the program once per subject and size, and shared by every window: the
-// palettes, the lesson cells and the pointer that shows the selected subject.
+// character. Drawn by the program once per subject and size, when a control first shows that
+// size, and shared by every window: the palettes, the lesson cells and the pointer that shows the
+// selected subject.
 
 // The colour of a subject's icon, by its one-letter code. Colours are spread evenly around the
 // colour wheel over the subject table, so a subject added to the table gets one of its own.

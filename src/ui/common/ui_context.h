@@ -3,8 +3,6 @@
 #include <QDate>
 #include <functional>
 
-class QPrinter;
-
 namespace mirune {
 struct AppState;
 }
@@ -12,6 +10,7 @@ struct AppState;
 namespace mirune::ui {
 
 class Dialogs;
+class SessionPrinter;
 class StateEvents;
 class Windows;
 
@@ -23,7 +22,7 @@ struct UiContext {
     Dialogs &dialogs;
     StateEvents &events;
     Windows &windows;
-    QPrinter &printer;
+    SessionPrinter &printer;
     // Today's date; a test fixes it.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
 };

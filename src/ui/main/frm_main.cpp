@@ -7,8 +7,10 @@
 #include "model/week_view.h"
 #include "subject_palette.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/session_printer.h"
 #include "ui/common/state_events.h"
 #include "ui/common/windows.h"
+#include "ui/common/wrapped_label.h"
 #include "ui/main/frm_disp_time_table.h"
 #include "ui/print/frm_print.h"
 #include "ui/wizard/frm_wiz0.h"
@@ -104,7 +106,7 @@ void frmMain::buildMenus() {
     add(file, u"mnuFileSaveAs"_s, u"名前を付けて保存(&A)..."_s, [this] { fileSaveAs(); });
     separator(file, u"mnuFileBar1"_s);
     add(file, u"mnuFilePageSetup"_s, u"ﾍﾟｰｼﾞ設定(&U)..."_s,
-        [this] { m_ui.dialogs.pageSetup(this, m_ui.printer); });
+        [this] { m_ui.dialogs.pageSetup(this, m_ui.printer.get()); });
     add(file, u"mnuFilePrint"_s, u"印刷(&P)..."_s, [this] {
         m_ui.windows.open<frmPrint>();
     })->setShortcut(QKeySequence::Print);
@@ -182,13 +184,12 @@ void frmMain::buildCentre() {
     left->addWidget(m_optionA);
     left->addWidget(m_optionB);
 
-    auto *comment = new QLabel(
+    auto *comment = new WrappedLabel(
         u"実績の入力をします。左のカレンダから登録したい週を選択し、次に中間の教科パレットから教科"
         u"を選んで下の実績表をクリックしてください。入力を取り消すときは同じ教科で実績表をクリック"
         u"してください。マウスを元に戻したいときは教科パレット以外の場所でクリックしてください。"_s,
         centre);
     comment->setObjectName(u"lblMainComment"_s);
-    comment->setWordWrap(true);
     comment->setMaximumWidth(m_calendar->sizeHint().width() + 40);
     left->addWidget(comment);
     left->addStretch(1);

@@ -8,6 +8,7 @@
 #include "ui/common/control_array.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/hide_on_close.h"
+#include "ui/common/session_printer.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -112,12 +113,12 @@ void frmPrint::cmdPrint_Click() {
         return;
     // Cancelling the printer dialog means the teacher does not want the sheet: nothing goes to
     // the printer.
-    if (!m_ui.dialogs.choosePrinter(this, m_ui.printer)) {
+    if (!m_ui.dialogs.choosePrinter(this, m_ui.printer.get())) {
         setStatusText(u"印刷を取りやめました。"_s);
         return;
     }
     const SheetOutputResult result =
-        subPrintSheet(m_ui.state, selectedOption(), m_ui.printer, fncOutputOptions());
+        subPrintSheet(m_ui.state, selectedOption(), m_ui.printer.get(), fncOutputOptions());
     if (!result.ok) {
         showFailure(u"印刷できませんでした。"_s, result.problem);
         return;
@@ -131,9 +132,10 @@ void frmPrint::cmdPrintPreview_Click() {
     const int option = selectedOption();
     const SheetOutputOptions options = fncOutputOptions();
     SheetOutputResult last;
-    m_ui.dialogs.preview(this, m_ui.printer, [this, option, options, &last](QPrinter *target) {
-        last = subPrintSheet(m_ui.state, option, *target, options);
-    });
+    m_ui.dialogs.preview(this, m_ui.printer.get(),
+                         [this, option, options, &last](QPrinter *target) {
+                             last = subPrintSheet(m_ui.state, option, *target, options);
+                         });
     if (!last.ok) {
         showFailure(u"プレビューを作れませんでした。"_s, last.problem);
         return;
@@ -149,7 +151,7 @@ void frmPrint::cmdPrintPdf_Click() {
     if (path.isEmpty())
         return;
     const SheetOutputResult result =
-        subSaveSheetPdf(m_ui.state, selectedOption(), path, m_ui.printer, fncOutputOptions());
+        subSaveSheetPdf(m_ui.state, selectedOption(), path, m_ui.printer.get(), fncOutputOptions());
     if (!result.ok) {
         showFailure(u"PDF に保存できませんでした。"_s, result.problem);
         return;

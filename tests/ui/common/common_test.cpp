@@ -6,6 +6,7 @@
 #include "ui/common/month_row.h"
 #include "ui/common/subject_button.h"
 #include "ui/common/subject_icons.h"
+#include "ui/common/wrapped_label.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
@@ -87,6 +88,38 @@ class CommonTest : public QObject {
         }
         QCOMPARE(static_cast<int>(colours.size()), subjects);
         QVERIFY(subjectIcon(QChar(0x3000)).isNull());
+    }
+
+    // The icon is drawn at the size a control asks for, in device pixels, so that it stays sharp
+    // at 200 %; a disabled control gets it greyed.
+    void subjectIconIsDrawnAtTheAskedSize() {
+        const QIcon icon = subjectIcon(u'国');
+        QCOMPARE(icon.pixmap(QSize(24, 24)).size(), QSize(24, 24));
+        QCOMPARE(icon.pixmap(QSize(24, 24), 2.0).size(), QSize(48, 48));
+        QCOMPARE(icon.pixmap(QSize(40, 30)).size(), QSize(30, 30));
+        const QImage normal = icon.pixmap(QSize(32, 32)).toImage();
+        const QImage disabled = icon.pixmap(QSize(32, 32), QIcon::Disabled).toImage();
+        // A point on the coloured square, left of the character.
+        const QRgb coloured = normal.pixel(4, 16);
+        const QRgb greyed = disabled.pixel(4, 16);
+        QVERIFY(qRed(coloured) != qGreen(coloured) || qGreen(coloured) != qBlue(coloured));
+        QVERIFY(qAlpha(greyed) > 0);
+        QCOMPARE(qRed(greyed), qGreen(greyed)); // no colour left
+        QCOMPARE(qGreen(greyed), qBlue(greyed));
+    }
+
+    // A wrapped label answers as a plain label would, and again after its text changes.
+    void wrappedLabelHeightFollowsItsText() {
+        const QString shortText = u"実績の入力をします。"_s;
+        const QString longText = shortText.repeated(12);
+        WrappedLabel label(longText);
+        QLabel plain(longText);
+        plain.setWordWrap(true);
+        for (int width : {120, 240, 480, 120})
+            QCOMPARE(label.heightForWidth(width), plain.heightForWidth(width));
+        const int tall = label.heightForWidth(120);
+        label.setText(shortText);
+        QVERIFY(label.heightForWidth(120) < tall);
     }
 
     void subjectButtonKeepsPictureCaptionAndNameTogether() {

@@ -14,7 +14,7 @@
 namespace mirune::ui::test {
 
 UiHarness::UiHarness(const QDate &today)
-    : ui{state, dialogs, events, windows, printer, [today] { return today; }} {
+    : ui{state, dialogs, events, windows, sessionPrinter, [today] { return today; }} {
     subInitApp(state);
     windows.attach(ui);
 }

@@ -2,6 +2,7 @@
 
 #include "model/app_state.h"
 #include "scripted_dialogs.h"
+#include "ui/common/session_printer.h"
 #include "ui/common/state_events.h"
 #include "ui/common/ui_context.h"
 #include "ui/common/windows.h"
@@ -28,7 +29,9 @@ struct UiHarness {
     ScriptedDialogs dialogs;
     StateEvents events;
     Windows windows;
-    QPrinter printer;
+    SessionPrinter sessionPrinter;
+    // The session's printer, made at once so that a test can set it up before a window uses it.
+    QPrinter &printer = sessionPrinter.get();
     UiContext ui;
 };
 
