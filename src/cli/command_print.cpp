@@ -5,7 +5,9 @@
 #include "storage/file_kind.h"
 #include "storage/file_messages.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 namespace mirune::cli {
@@ -35,8 +37,13 @@ QString outputProblem(const QString &input, const QString &output, bool force) {
         return u"出力先「%1」は読み込むデータファイルと同じファイルです。"
                "データファイルを PDF で置き換えることはしません。"_s.arg(output);
     const FileKind kind = fileKind(output);
-    if (kind == FileKind::Missing || kind == FileKind::Directory)
-        return QString(); // a new file, or a failure that the writing names
+    // Said before the sheets are drawn rather than after.
+    if (kind == FileKind::Missing) {
+        const QString folder = QFileInfo(output).absolutePath();
+        if (fileKind(folder) != FileKind::Directory)
+            return file_messages::saveFolderMissing(output, QDir::toNativeSeparators(folder));
+        return QString(); // a new file
+    }
     if (kind != FileKind::Regular)
         return file_messages::saveTargetNotRegular(output, file_messages::kindName(kind));
     if (!force && !startsLikePdf(output))

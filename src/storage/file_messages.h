@@ -100,6 +100,10 @@ inline QString saveTargetNotRegular(const QString &path, const QString &kind) {
     return u"ファイル「%1」に保存できませんでした。保存先が通常のファイルではありません（%2）。"_s
         .arg(path, kind);
 }
+inline QString saveFolderMissing(const QString &path, const QString &folder) {
+    return u"ファイル「%1」に保存できませんでした。保存先のフォルダ「%2」がありません。"_s.arg(
+        path, folder);
+}
 inline QString noFileName() {
     return u"ファイル名が指定されていません。"_s;
 }

@@ -204,6 +204,7 @@ void CliPrintTest::fileErrors() {
     run = runCli({kExample, u"--sheet"_s, u"year"_s, u"-o"_s, out});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.errorText.contains(out), qPrintable(run.errorText));
+    QVERIFY2(run.errorText.contains(u"保存先のフォルダ"_s), qPrintable(run.errorText));
 }
 
 void CliPrintTest::outputProtection_data() {
@@ -228,6 +229,8 @@ void CliPrintTest::outputProtection_data() {
         << u"notes.txt"_s << QByteArray("notes\n") << true << QString();
     QTest::newRow("a previous PDF")
         << u"year.pdf"_s << QByteArray("%PDF-1.4\n%%EOF\n") << false << QString();
+    QTest::newRow("a folder") << u"sub"_s << QByteArray() << false
+                              << u"保存先が通常のファイルではありません（フォルダ）。"_s;
     QTest::newRow("a named pipe") << u"pipe.pdf"_s << QByteArray() << true
                                   << u"保存先が通常のファイルではありません（名前付きパイプ）。"_s;
 }
