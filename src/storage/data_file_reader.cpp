@@ -58,8 +58,11 @@ SplitLines splitLines(const QByteArray &bytes) {
 
 // The device's bytes up to one past the size limit, so that a larger input shows as such
 // without being taken in whole. A file is read in one go; a pipe, which cannot say how much it
-// holds, in chunks.
-QByteArray readUpToLimit(QIODevice &device) {
+// holds, in chunks. `failed` tells a read error (a bad sector, a lost network share) from the
+// end of the input, so that a file cut short by the disk is not taken for one cut short by its
+// writer.
+QByteArray readUpToLimit(QIODevice &device, bool &failed) {
+    failed = false;
     constexpr qint64 kLimit = data_file::kMaxFileBytes + 1;
     constexpr qint64 kChunk = 64 * 1024;
     QByteArray bytes;
@@ -70,6 +73,8 @@ QByteArray readUpToLimit(QIODevice &device) {
         bytes.resize(before + wanted);
         const qint64 got = device.read(bytes.data() + before, wanted);
         bytes.resize(before + qMax<qint64>(got, 0));
+        if (got < 0)
+            failed = true;
         if (got <= 0)
             break;
     }
@@ -245,7 +250,15 @@ LoadResult readDataFile(QIODevice &device, AppState &state) {
     if (!device.peek(headerBytes.size()).startsWith(headerBytes))
         return notADataFile();
 
-    const QByteArray bytes = readUpToLimit(device);
+    bool readError = false;
+    const QByteArray bytes = readUpToLimit(device, readError);
+    if (readError) {
+        resetAfterFailure(state);
+        LoadResult result;
+        result.status = LoadResult::Status::Failed;
+        result.message = file_messages::readError(device.errorString());
+        return result;
+    }
     const SplitLines split = splitLines(bytes);
     const QList<QByteArrayView> &lines = split.lines;
     // Stateless: a lead byte at the end of one line must not pair with the next line's first.

@@ -20,6 +20,9 @@ inline QString notADataFile() {
 inline QString readFailedAt(int line, const QString &reason) {
     return u"データファイルの%1行目を読み込めませんでした。%2"_s.arg(line).arg(reason);
 }
+inline QString readError(const QString &reason) {
+    return u"データファイルを最後まで読み込めませんでした（%1）。"_s.arg(reason);
+}
 inline QString invalidDate(qint64 month, qint64 day) {
     return u"月と日（%1月%2日）が日付になりません。"_s.arg(month).arg(day);
 }

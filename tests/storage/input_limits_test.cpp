@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -36,6 +37,32 @@ class EndlessInput : public QIODevice {
     qint64 m_handedOut = 0;
 };
 
+// The first bytes of a file, then a read error, as a failing disk or a lost share gives them.
+class FailingInput : public QIODevice {
+  public:
+    explicit FailingInput(QByteArray bytes) : m_bytes(std::move(bytes)) {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+
+  protected:
+    qint64 readData(char *data, qint64 maxSize) override {
+        if (m_handedOut >= m_bytes.size()) {
+            setErrorString(u"Input/output error"_s);
+            return -1;
+        }
+        const qint64 n = qMin(maxSize, m_bytes.size() - m_handedOut);
+        std::memcpy(data, m_bytes.constData() + m_handedOut, size_t(n));
+        m_handedOut += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+  private:
+    QByteArray m_bytes;
+    qint64 m_handedOut = 0;
+};
+
 // The lines of a small valid file: class settings, plans and one registered day.
 QStringList smallFileLines() {
     AppState state = sample::classState(2004);
@@ -55,6 +82,7 @@ class InputLimitsTest : public QObject {
     void lineLength();
     void fileSize();
     void inputWithoutEnd();
+    void readErrorPartWay();
     void schoolYear_data();
     void schoolYear();
     void inputThatIsNoRegularFile_data();
@@ -121,6 +149,19 @@ void InputLimitsTest::inputWithoutEnd() {
     // No more than the limit and the device's read-ahead was taken.
     QVERIFY(input.handedOut() > data_file::kMaxFileBytes);
     QVERIFY(input.handedOut() <= data_file::kMaxFileBytes + 64 * 1024);
+}
+
+// A read error half way through is said as such, not as a file that ends too early, and leaves
+// no plan half read.
+void InputLimitsTest::readErrorPartWay() {
+    const QByteArray whole = cp932File(smallFileLines());
+    FailingInput input(whole.left(whole.size() / 2));
+    AppState state = startedState();
+    const LoadResult result = readDataFile(input, state);
+    QCOMPARE(result.status, LoadResult::Status::Failed);
+    QVERIFY2(result.message.contains(u"最後まで読み込めませんでした（Input/output error）"_s),
+             qPrintable(result.message));
+    QCOMPARE(notFreshWeekAndYearData(state), QString());
 }
 
 void InputLimitsTest::schoolYear_data() {
