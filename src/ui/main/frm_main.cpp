@@ -223,7 +223,10 @@ void frmMain::activated() {
         // The wizard's first page opens once per run; it is cleared here as well as by the page,
         // so that this stays true whatever the page does.
         m_ui.state.boolFirstActivate = kFalse;
-        m_ui.windows.open<frmWiz0>();
+        // Queued: the main window is drawn first and the page opens over it, rather than both
+        // appearing only once the page is built.
+        QMetaObject::invokeMethod(
+            this, [this] { m_ui.windows.open<frmWiz0>(); }, Qt::QueuedConnection);
         return;
     }
     refreshFromState();

@@ -44,7 +44,9 @@ class NewPlanTest : public QObject {
         UiHarness &h = f.h;
         QCOMPARE(h.state.boolFirstActivate, kTrue);
         frmMain *main = h.windows.open<frmMain>();
-        main->activated(); // the first activation opens the wizard's first page
+        main->activated(); // the first activation opens the wizard's first page, once drawn
+        QVERIFY(!h.windows.find<frmWiz0>());
+        QTRY_VERIFY(h.windows.find<frmWiz0>());
 
         QPointer<frmWiz0> wiz0 = pageNow<frmWiz0>(h);
         QVERIFY(wiz0);
