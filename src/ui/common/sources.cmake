@@ -5,6 +5,8 @@ list(APPEND mirune_ui_sources
   common/hide_on_close.h
   common/month_row.cpp
   common/month_row.h
+  common/month_view.cpp
+  common/month_view.h
   common/qt_dialogs.cpp
   common/qt_dialogs.h
   common/session_printer.cpp

@@ -14,8 +14,6 @@
 #include "wizard_texts.h"
 #include "year_and_holiday_names.h"
 
-#include <QApplication>
-#include <QCalendarWidget>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,7 +22,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QTextCharFormat>
 #include <QVBoxLayout>
 
 namespace mirune::ui {
@@ -35,35 +32,10 @@ namespace {
 
 constexpr int kYearCount = frmWiz3::kTerms; // the fourth label counts the whole year
 
-// Each calendar keeps a selected day, the keyboard's place in it; drawn on all twelve at once
-// they would look like marks. Only the calendar with the focus shows it.
-void showSelection(QWidget *view, bool show) {
-    QPalette palette = view->palette();
-    const QPalette standard = QApplication::palette(view);
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::Highlight,
-                         show ? standard.color(group, QPalette::Highlight)
-                              : standard.color(group, QPalette::Base));
-        palette.setColor(group, QPalette::HighlightedText,
-                         show ? standard.color(group, QPalette::HighlightedText)
-                              : standard.color(group, QPalette::Text));
-    }
-    view->setPalette(palette);
-}
-
 // A day as the page draws it: a school day bold, any other plain; a day off by the law in red,
 // as a calendar on the wall has it, with its name as the tool tip.
 void drawFormat(MonthRow *row, const QDate &date, bool bold, const QString &holidayName) {
-    QCalendarWidget *calendar = row->calendarFor(date);
-    if (!calendar)
-        return;
-    QTextCharFormat format;
-    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
-    if (!holidayName.isEmpty()) {
-        format.setToolTip(holidayName);
-        format.setForeground(calendar->weekdayTextFormat(Qt::Sunday).foreground());
-    }
-    calendar->setDateTextFormat(date, format);
+    row->setDayFormat(date, MonthView::DayFormat{bold, !holidayName.isEmpty(), holidayName});
 }
 
 QString fullTableMessage() {
@@ -100,14 +72,11 @@ frmWiz3::frmWiz3(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
         frame->addWidget(lblWiz3NumberOfSchoolDays[term], 0, Qt::AlignRight);
         connect(row, &MonthRow::dateClicked, this,
                 [this, term](const QDate &date) { dateClicked(term, date); });
-        for (QCalendarWidget *calendar : row->calendars()) {
-            // Seen before the row's own filter (filters run newest first), so that a day chosen
-            // with Space or Return keeps the focus on the calendar.
-            if (QWidget *view = calendar->findChild<QWidget *>(u"qt_calendar_calendarview"_s)) {
-                view->installEventFilter(this);
-                showSelection(view, false);
-            }
-            connect(calendar, &QCalendarWidget::selectionChanged, this,
+        for (MonthView *calendar : row->calendars()) {
+            // Seen before the sheet's own key handling, so that a day chosen with Space or
+            // Return keeps the focus on the sheet.
+            calendar->installEventFilter(this);
+            connect(calendar, &MonthView::selectionChanged, this,
                     [this, term, calendar] { describeDay(term, calendar->selectedDate()); });
         }
     }
@@ -174,8 +143,6 @@ bool frmWiz3::eventFilter(QObject *watched, QEvent *event) {
         m_keyChoice = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
     } else if (event->type() == QEvent::MouseButtonPress) {
         m_keyChoice = false;
-    } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        showSelection(static_cast<QWidget *>(watched), event->type() == QEvent::FocusIn);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -215,8 +182,8 @@ void frmWiz3::setCountCaption(int index) {
 }
 
 bool frmWiz3::isDrawnBold(int term, const QDate &date) const {
-    const QCalendarWidget *calendar = mvWiz3Calendar[term]->calendarFor(date);
-    return calendar && calendar->dateTextFormat(date).fontWeight() == QFont::Bold;
+    const MonthView *calendar = mvWiz3Calendar[term]->calendarFor(date);
+    return calendar && calendar->isBold(date);
 }
 
 void frmWiz3::drawDay(int term, const QDate &date, bool bold) {
@@ -277,7 +244,7 @@ void frmWiz3::describeDay(int term, const QDate &date) {
     parts << (isDrawnBold(term, date) ? u"授業日"_s : u"休日"_s);
     const QString text = parts.join(u' ');
     mvWiz3Calendar[term]->setNote(text);
-    if (QCalendarWidget *calendar = mvWiz3Calendar[term]->calendarFor(date))
+    if (MonthView *calendar = mvWiz3Calendar[term]->calendarFor(date))
         calendar->setAccessibleDescription(text);
 }
 

@@ -8,11 +8,9 @@
 #include "ui/common/subject_icons.h"
 #include "ui/common/wrapped_label.h"
 
-#include <QCalendarWidget>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextCharFormat>
 #include <set>
 
 using namespace mirune;
@@ -151,13 +149,26 @@ class CommonTest : public QObject {
         QCOMPARE(clicked.at(0).at(0).toDate(), QDate(2026, 5, 20));
         QCOMPARE(row.selectedDate(), QDate(2026, 5, 20));
 
+        // One chosen day in the row: choosing in another month clears the first.
+        QVERIFY(clickDate(row.calendarFor(QDate(2026, 7, 1)), QDate(2026, 7, 1)));
+        QCOMPARE(row.selectedDate(), QDate(2026, 7, 1));
+        QVERIFY(!row.calendars()[1]->selectedDate().isValid());
+
         row.setDayFormat(QDate(2026, 4, 29), false, u"昭和の日"_s);
-        QCOMPARE(row.calendars()[0]->dateTextFormat(QDate(2026, 4, 29)).toolTip(), u"昭和の日"_s);
+        QCOMPARE(row.calendars()[0]->toolTip(QDate(2026, 4, 29)), u"昭和の日"_s);
         row.setDayFormat(QDate(2026, 4, 30), true);
-        QCOMPARE(row.calendars()[0]->dateTextFormat(QDate(2026, 4, 30)).fontWeight(),
-                 int(QFont::Bold));
+        QVERIFY(row.calendars()[0]->isBold(QDate(2026, 4, 30)));
         row.clearDayFormats();
-        QVERIFY(row.calendars()[0]->dateTextFormat().isEmpty());
+        QVERIFY(!row.calendars()[0]->isBold(QDate(2026, 4, 30)));
+        QVERIFY(row.calendars()[0]->toolTip(QDate(2026, 4, 29)).isEmpty());
+
+        // Moved to the next year, the sheets show its months, plain.
+        row.setDayFormat(QDate(2026, 5, 1), true);
+        row.setRange(QDate(2027, 4, 1), QDate(2027, 7, 31));
+        QCOMPARE(row.calendars()[0]->accessibleName(), u"2027年4月"_s);
+        QCOMPARE(row.calendars()[1]->month(), QDate(2027, 5, 1));
+        QVERIFY(!row.calendars()[1]->isBold(QDate(2027, 5, 1)));
+        QCOMPARE(row.findChildren<QLabel *>().first()->text(), u"2027年4月"_s);
     }
 
     void windowsOpenEachKindOnceAndReplace() {

@@ -1,5 +1,7 @@
 #include "ui_test_support.h"
 
+#include "ui/common/month_view.h"
+
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -91,6 +93,16 @@ bool clickDate(QCalendarWidget *calendar, const QDate &date) {
         }
     }
     return false;
+}
+
+bool clickDate(MonthView *calendar, const QDate &date) {
+    if (!calendar)
+        return false;
+    const QRect cell = calendar->dayRect(date);
+    if (cell.isEmpty())
+        return false;
+    QTest::mouseClick(calendar, Qt::LeftButton, {}, cell.center());
+    return calendar->selectedDate() == date;
 }
 
 } // namespace mirune::ui::test

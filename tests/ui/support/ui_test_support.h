@@ -17,6 +17,10 @@
 class QAction;
 class QCalendarWidget;
 
+namespace mirune::ui {
+class MonthView;
+}
+
 namespace mirune::ui::test {
 
 // One window set for one test function: a fresh state after start-up, scripted dialogs, the
@@ -49,6 +53,7 @@ QStringList unnamedControls(const QWidget *root);
 
 // Clicks a day of a calendar as a user would, at the centre of the day's cell.
 bool clickDate(QCalendarWidget *calendar, const QDate &date);
+bool clickDate(MonthView *calendar, const QDate &date);
 
 // Every top-level window that is open, of a type.
 template <class W> W *openWindow() {

@@ -9,12 +9,9 @@
 #include "ui/wizard/frm_wiz3.h"
 #include "ui/wizard/year_and_holiday_names.h"
 
-#include <QCalendarWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTableView>
-#include <QTextCharFormat>
 
 using namespace mirune;
 using namespace mirune::ui;
@@ -34,13 +31,13 @@ int termOf(const QDate &date) {
     return date.month() >= 4 && date.month() <= 7 ? 0 : date.month() >= 8 ? 1 : 2;
 }
 
-QCalendarWidget *calendarOf(QWidget *page, const QDate &date) {
+MonthView *calendarOf(QWidget *page, const QDate &date) {
     MonthRow *row = rowOf(page, termOf(date));
     return row ? row->calendarFor(date) : nullptr;
 }
 
 bool drawnBold(QWidget *page, const QDate &date) {
-    return calendarOf(page, date)->dateTextFormat(date).fontWeight() == QFont::Bold;
+    return calendarOf(page, date)->isBold(date);
 }
 
 QStringList captions(QWidget *page) {
@@ -87,7 +84,7 @@ class HolidayCalendarTest : public QObject {
             MonthRow *row = rowOf(page, term);
             QVERIFY(row && frame->isAncestorOf(row));
             QStringList shown;
-            for (QCalendarWidget *calendar : row->calendars()) {
+            for (MonthView *calendar : row->calendars()) {
                 QVERIFY(calendar->isVisible());
                 shown << calendar->accessibleName();
             }
@@ -117,7 +114,7 @@ class HolidayCalendarTest : public QObject {
         const HolidayNames names(h.state);
         for (QDate d(year, 4, 1); d <= QDate(year + 1, 3, 31); d = d.addDays(1)) {
             QCOMPARE(drawnBold(page, d), fncIsSchoolDay(h.state, d));
-            QCOMPARE(calendarOf(page, d)->dateTextFormat(d).toolTip(), names(d));
+            QCOMPARE(calendarOf(page, d)->toolTip(d), names(d));
         }
         const std::array<int, 4> counts = fncCountSchoolDays(h.state);
         QCOMPARE(counts[3], counts[0] + counts[1] + counts[2]);
@@ -143,8 +140,9 @@ class HolidayCalendarTest : public QObject {
         UiHarness h;
         setUpPlan(h.state, kYear);
         QPointer<frmWiz3> page = openPage<frmWiz3>(h);
-        QCOMPARE(calendarOf(page, date)->dateTextFormat(date).toolTip(), name);
+        QCOMPARE(calendarOf(page, date)->toolTip(date), name);
         QCOMPARE(drawnBold(page, date), name.isEmpty());
+        QCOMPARE(calendarOf(page, date)->dayFormat(date).redLetter, !name.isEmpty());
         // A screen reader hears the name through the calendar's description.
         calendarOf(page, date)->setSelectedDate(date);
         QVERIFY(calendarOf(page, date)
@@ -183,20 +181,18 @@ class HolidayCalendarTest : public QObject {
         setUpPlan(h.state, kYear);
         const int rows = h.state.intSpecialCount;
         QPointer<frmWiz3> page = openPage<frmWiz3>(h);
-        QCalendarWidget *june = calendarOf(page, kWednesdayInJune);
-        auto *view = june->findChild<QTableView *>(u"qt_calendar_calendarview"_s);
-        QVERIFY(view);
+        MonthView *view = calendarOf(page, kWednesdayInJune);
         view->setFocus();
-        june->setSelectedDate(kWednesdayInJune.addDays(-1));
+        view->setSelectedDate(kWednesdayInJune.addDays(-1));
         QTest::keyClick(view, Qt::Key_Right);
-        QCOMPARE(june->selectedDate(), kWednesdayInJune);
+        QCOMPARE(view->selectedDate(), kWednesdayInJune);
         QTest::keyClick(view, Qt::Key_Space);
         QCOMPARE(h.state.intSpecialCount, rows + 1);
         QVERIFY(!drawnBold(page, kWednesdayInJune));
         QCOMPARE(QApplication::focusWidget(), view);
         QTest::keyClick(view, Qt::Key_Return);
         QCOMPARE(h.state.intSpecialCount, rows);
-        QVERIFY(june->accessibleDescription().contains(u"授業日"_s));
+        QVERIFY(view->accessibleDescription().contains(u"授業日"_s));
     }
 
     void daysThatAreNoSchoolDaysStayAsTheyAre_data() {
