@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStaticText>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QToolTip>
@@ -22,6 +23,49 @@ constexpr std::array<char16_t, 7> kWeekdayLetters = {u'日', u'月', u'火', u'�
 
 // A deep red that stays readable on white, for the days off.
 const QColor kRedLetter(0xc0, 0x00, 0x00);
+
+// The day numbers and weekday letters laid out once for a font and shared by every sheet: a
+// page of twelve sheets draws some four hundred of them, and laying out each one as it is drawn
+// was most of the cost of painting a sheet.
+struct LaidOutTexts {
+    QFont font;
+    std::array<QStaticText, 31> plain;
+    std::array<QStaticText, 31> bold;
+    std::array<QStaticText, 7> weekdays;
+};
+
+QStaticText laidOut(const QString &text, const QFont &font) {
+    QStaticText laid(text);
+    laid.setTextFormat(Qt::PlainText);
+    laid.prepare(QTransform(), font);
+    return laid;
+}
+
+const LaidOutTexts &textsFor(const QFont &font) {
+    static LaidOutTexts texts;
+    static bool ready = false;
+    if (ready && texts.font == font)
+        return texts;
+    QFont bold = font;
+    bold.setBold(true);
+    texts.font = font;
+    for (int day = 1; day <= 31; ++day) {
+        texts.plain[day - 1] = laidOut(QString::number(day), font);
+        texts.bold[day - 1] = laidOut(QString::number(day), bold);
+    }
+    for (int column = 0; column < 7; ++column)
+        texts.weekdays[column] = laidOut(QString(kWeekdayLetters[column]), font);
+    ready = true;
+    return texts;
+}
+
+// Draws laid-out text in the middle of a cell.
+void drawCentred(QPainter &painter, const QRect &cell, const QStaticText &text) {
+    const QSizeF size = text.size();
+    painter.drawStaticText(QPointF(cell.left() + (cell.width() - size.width()) / 2,
+                                   cell.top() + (cell.height() - size.height()) / 2),
+                           text);
+}
 
 int columnOf(const QDate &date) {
     return date.dayOfWeek() % 7; // Qt counts Monday 1 .. Sunday 7
@@ -73,7 +117,9 @@ void MonthView::setDayFormat(const QDate &date, const DayFormat &format) {
     if (kept == format)
         return;
     kept = format;
-    update(dayRect(date));
+    // A page redraws a whole year of days at once: one repaint of the sheet is cheaper than
+    // hundreds of small ones gathered into a region.
+    update();
 }
 
 void MonthView::setDayFormat(const QDate &date, bool bold, const QString &toolTip) {
@@ -187,6 +233,7 @@ void MonthView::paintEvent(QPaintEvent *event) {
     const QFont plain = font();
     QFont bold = plain;
     bold.setBold(true);
+    const LaidOutTexts &texts = textsFor(plain);
 
     painter.setFont(plain);
     for (int column = 0; column < kColumns; ++column) {
@@ -195,29 +242,40 @@ void MonthView::paintEvent(QPaintEvent *event) {
             continue;
         const bool weekend = column == 0 || column == kColumns - 1;
         painter.setPen(weekend ? kRedLetter : text);
-        painter.drawText(cell, Qt::AlignCenter, QString(kWeekdayLetters[column]));
+        drawCentred(painter, cell, texts.weekdays[column]);
     }
 
-    const bool showSelection = hasFocus();
-    for (int day = 1; day <= m_month.daysInMonth(); ++day) {
-        const QDate date = m_month.addDays(day - 1);
-        const QPoint at = cellOf(date);
-        const QRect cell = cellRect(at.y(), at.x());
+    const bool showSelection = hasFocus() && m_selected.isValid();
+    const int firstColumn = columnOf(m_month);
+    const int days = m_month.daysInMonth();
+    // The selectable days of this month, as day numbers.
+    const int fromDay = m_minimum.isValid() && m_minimum > m_month
+                            ? (m_minimum <= m_month.addDays(days - 1) ? m_minimum.day() : days + 1)
+                            : 1;
+    const QDate monthEnd = m_month.addDays(days - 1);
+    const int toDay = m_maximum.isValid() && m_maximum < monthEnd
+                          ? (m_maximum >= m_month ? m_maximum.day() : 0)
+                          : days;
+    const int selectedDay = showSelection ? m_selected.day() : 0;
+    for (int day = 1; day <= days; ++day) {
+        const int offset = firstColumn + day - 1;
+        const int column = offset % kColumns;
+        const QRect cell = cellRect(1 + offset / kColumns, column);
         if (!cell.intersects(event->rect()))
             continue;
         const DayFormat &format = m_formats[day - 1];
-        QColor ink = format.redLetter || at.x() == 0 || at.x() == kColumns - 1 ? kRedLetter : text;
-        if (!isSelectable(date)) {
+        QColor ink = format.redLetter || column == 0 || column == kColumns - 1 ? kRedLetter : text;
+        if (day < fromDay || day > toDay) {
             painter.fillRect(cell, pal.brush(QPalette::Window));
             ink = dimmed;
-        } else if (showSelection && date == m_selected) {
+        } else if (day == selectedDay) {
             painter.fillRect(cell, pal.brush(QPalette::Highlight));
             ink = pal.color(QPalette::HighlightedText);
         }
         painter.setFont(format.bold ? bold : plain);
         painter.setPen(ink);
-        painter.drawText(cell, Qt::AlignCenter, QString::number(day));
-        if (showSelection && date == m_selected) {
+        drawCentred(painter, cell, (format.bold ? texts.bold : texts.plain)[day - 1]);
+        if (day == selectedDay) {
             QStyleOptionFocusRect option;
             option.initFrom(this);
             option.rect = cell.adjusted(1, 1, -1, -1);
