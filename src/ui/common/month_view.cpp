@@ -1,5 +1,6 @@
 #include "month_view.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -41,11 +42,22 @@ QStaticText laidOut(const QString &text, const QFont &font) {
     return laid;
 }
 
+// Held while the application lives: the laid-out texts keep fonts, which must go before the
+// application's font database does.
+LaidOutTexts *sharedTexts = nullptr;
+
+void dropSharedTexts() {
+    delete std::exchange(sharedTexts, nullptr);
+}
+
 const LaidOutTexts &textsFor(const QFont &font) {
-    static LaidOutTexts texts;
-    static bool ready = false;
-    if (ready && texts.font == font)
-        return texts;
+    if (sharedTexts && sharedTexts->font == font)
+        return *sharedTexts;
+    if (!sharedTexts) {
+        sharedTexts = new LaidOutTexts;
+        qAddPostRoutine(dropSharedTexts);
+    }
+    LaidOutTexts &texts = *sharedTexts;
     QFont bold = font;
     bold.setBold(true);
     texts.font = font;
@@ -55,7 +67,6 @@ const LaidOutTexts &textsFor(const QFont &font) {
     }
     for (int column = 0; column < 7; ++column)
         texts.weekdays[column] = laidOut(QString(kWeekdayLetters[column]), font);
-    ready = true;
     return texts;
 }
 
