@@ -162,8 +162,10 @@ void MonthView::setSelectedDate(const QDate &date) {
 }
 
 void MonthView::describeSelection() {
-    if (!m_selected.isValid())
+    if (!m_selected.isValid()) {
+        setAccessibleDescription(QString());
         return;
+    }
     QString text = locale().toString(m_selected, u"M月d日(ddd)"_s);
     const QString tip = toolTip(m_selected);
     if (!tip.isEmpty())

@@ -153,6 +153,8 @@ class CommonTest : public QObject {
         QVERIFY(clickDate(row.calendarFor(QDate(2026, 7, 1)), QDate(2026, 7, 1)));
         QCOMPARE(row.selectedDate(), QDate(2026, 7, 1));
         QVERIFY(!row.calendars()[1]->selectedDate().isValid());
+        QVERIFY(row.calendars()[1]->accessibleDescription().isEmpty());
+        QVERIFY(row.calendars()[3]->accessibleDescription().startsWith(u"7月1日"_s));
 
         row.setDayFormat(QDate(2026, 4, 29), false, u"昭和の日"_s);
         QCOMPARE(row.calendars()[0]->toolTip(QDate(2026, 4, 29)), u"昭和の日"_s);
