@@ -161,6 +161,21 @@ void MonthView::setSelectedDate(const QDate &date) {
     emit selectionChanged();
 }
 
+void MonthView::setSelectionAlwaysShown(bool shown) {
+    if (shown == m_selectionAlwaysShown)
+        return;
+    m_selectionAlwaysShown = shown;
+    update();
+}
+
+void MonthView::setMarkedRange(const QDate &first, const QDate &last) {
+    if (first == m_markedFirst && last == m_markedLast)
+        return;
+    m_markedFirst = first;
+    m_markedLast = last.isValid() ? last : first;
+    update();
+}
+
 void MonthView::describeSelection() {
     if (!m_selected.isValid()) {
         setAccessibleDescription(QString());
@@ -258,7 +273,8 @@ void MonthView::paintEvent(QPaintEvent *event) {
         drawCentred(painter, cell, texts.weekdays[column]);
     }
 
-    const bool showSelection = hasFocus() && m_selected.isValid();
+    const bool showSelection = (hasFocus() || m_selectionAlwaysShown) && m_selected.isValid();
+    const QBrush markedBrush(pal.color(QPalette::AlternateBase).darker(110));
     const int firstColumn = columnOf(m_month);
     const int days = m_month.daysInMonth();
     // The selectable days of this month, as day numbers.
@@ -284,6 +300,10 @@ void MonthView::paintEvent(QPaintEvent *event) {
         } else if (day == selectedDay) {
             painter.fillRect(cell, pal.brush(QPalette::Highlight));
             ink = pal.color(QPalette::HighlightedText);
+        } else if (m_markedFirst.isValid()) {
+            const QDate date = m_month.addDays(day - 1);
+            if (date >= m_markedFirst && date <= m_markedLast)
+                painter.fillRect(cell, markedBrush);
         }
         painter.setFont(format.bold ? bold : plain);
         painter.setPen(ink);

@@ -51,6 +51,13 @@ class MonthView : public QWidget {
     // dates are ignored.
     void setSelectedDate(const QDate &date);
     QDate selectedDate() const { return m_selected; }
+    // Whether the chosen day stays highlighted without the keyboard focus, as on a sheet that
+    // stands alone and shows what the rest of the window is about.
+    void setSelectionAlwaysShown(bool shown);
+
+    // A run of days drawn on a light background (the week a window shows); invalid dates for
+    // none.
+    void setMarkedRange(const QDate &first, const QDate &last);
 
     // Where a day of the month is drawn (empty for other dates), and the day under a point.
     QRect dayRect(const QDate &date) const;
@@ -92,6 +99,9 @@ class MonthView : public QWidget {
     QDate m_maximum;
     QDate m_selected;
     QDate m_pressed;
+    QDate m_markedFirst;
+    QDate m_markedLast;
+    bool m_selectionAlwaysShown = false;
     std::array<DayFormat, 31> m_formats{};
 };
 

@@ -12,6 +12,7 @@
 #include "ui/common/windows.h"
 #include "ui/common/wrapped_label.h"
 #include "ui/main/frm_disp_time_table.h"
+#include "ui/main/month_calendar.h"
 #include "ui/print/frm_print.h"
 #include "ui/wizard/frm_wiz0.h"
 #include "ui/wizard/frm_wiz2.h"
@@ -22,15 +23,12 @@
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QCalendarWidget>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QStatusBar>
-#include <QTextCharFormat>
-#include <QToolButton>
 
 namespace mirune::ui {
 
@@ -159,17 +157,9 @@ void frmMain::buildCentre() {
     calendarFrame->setObjectName(u"fraCalenderMain"_s);
     auto *calendarBox = new QVBoxLayout(calendarFrame);
     calendarBox->setContentsMargins(0, 0, 0, 0);
-    m_calendar = new QCalendarWidget(calendarFrame);
+    m_calendar = new MonthCalendar(calendarFrame);
     m_calendar->setObjectName(u"MonthView1"_s);
-    m_calendar->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
-    m_calendar->setFirstDayOfWeek(Qt::Sunday);
-    m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    m_calendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-    m_calendar->setAccessibleName(u"週を選ぶカレンダー"_s);
-    for (const auto &[name, text] :
-         {std::pair{u"qt_calendar_prevmonth", u"前の月"}, {u"qt_calendar_nextmonth", u"次の月"}})
-        if (auto *button = m_calendar->findChild<QToolButton *>(QString::fromUtf16(name)))
-            button->setAccessibleName(QString::fromUtf16(text));
+    m_calendar->setCalendarName(u"週を選ぶカレンダー"_s);
     calendarBox->addWidget(m_calendar);
     m_dayNote = new QLabel(calendarFrame);
     m_dayNote->setObjectName(u"lblDayNote"_s);
@@ -181,8 +171,8 @@ void frmMain::buildCentre() {
     m_optionB = new QRadioButton(u"B 時間割を採用"_s, centre);
     m_optionB->setObjectName(u"Option1_1"_s);
     m_optionA->setChecked(true);
-    left->addWidget(m_optionA);
-    left->addWidget(m_optionB);
+    left->addWidget(m_optionA, 0, Qt::AlignLeft);
+    left->addWidget(m_optionB, 0, Qt::AlignLeft);
 
     auto *comment = new WrappedLabel(
         u"実績の入力をします。左のカレンダから登録したい週を選択し、次に中間の教科パレットから教科"
@@ -204,11 +194,9 @@ void frmMain::buildCentre() {
 
     connect(m_palette, &SubjectPalette::subjectChosen, m_grid, &WeekGrid::selectSubject);
     connect(m_optionB, &QRadioButton::toggled, m_grid, &WeekGrid::setTimetableB);
-    connect(m_calendar, &QCalendarWidget::clicked, this, &frmMain::showWeekOf);
-    connect(m_calendar, &QCalendarWidget::activated, this, &frmMain::showWeekOf);
-    connect(m_calendar, &QCalendarWidget::selectionChanged, this,
-            &frmMain::calendarSelectionChanged);
-    connect(m_calendar, &QCalendarWidget::currentPageChanged, this,
+    connect(m_calendar, &MonthCalendar::clicked, this, &frmMain::showWeekOf);
+    connect(m_calendar, &MonthCalendar::selectionChanged, this, &frmMain::calendarSelectionChanged);
+    connect(m_calendar, &MonthCalendar::monthChanged, this,
             [this] { refreshDayNote(m_calendar->selectedDate()); });
 }
 
@@ -253,15 +241,15 @@ void frmMain::refreshCalendar() {
     m_calendar->setDateRange(QDate(year, 4, 1), QDate(year + 1, 3, 31));
     // School days bold, every other day with what makes it a holiday as its tool tip; the whole
     // year in one pass.
-    m_calendar->setDateTextFormat(QDate(), QTextCharFormat());
+    m_calendar->clearDayFormats();
     const DateRange range = schoolYearRange(year);
     for (QDate d = range.first; d <= range.last; d = d.addDays(1)) {
-        QTextCharFormat format;
+        MonthView::DayFormat format;
         if (fncIsSchoolDay(m_ui.state, d))
-            format.setFontWeight(QFont::Bold);
+            format.bold = true;
         else
-            format.setToolTip(fncDayNote(m_ui.state, d));
-        m_calendar->setDateTextFormat(d, format);
+            format.toolTip = fncDayNote(m_ui.state, d);
+        m_calendar->setDayFormat(d, format);
     }
     m_calendarYear = year;
     m_weekFirst = m_weekLast = QDate();
@@ -301,24 +289,13 @@ void frmMain::calendarSelectionChanged() {
 
 void frmMain::markWeek(const QDate &date) {
     // The shown week gets a light background; the calendar itself selects one day only.
-    const auto paint = [this](const QDate &first, const QDate &last, bool marked) {
-        for (QDate d = first; d.isValid() && d <= last; d = d.addDays(1)) {
-            QTextCharFormat format = m_calendar->dateTextFormat(d);
-            if (marked)
-                format.setBackground(palette().color(QPalette::AlternateBase).darker(110));
-            else
-                format.clearBackground();
-            m_calendar->setDateTextFormat(d, format);
-        }
-    };
-    paint(m_weekFirst, m_weekLast, false);
     m_weekFirst = m_weekLast = QDate();
-    if (!date.isValid() || m_ui.state.intYear == 0)
-        return;
-    const WeekSpan span = fncWeekOfDate(m_ui.state.intYear, date);
-    m_weekFirst = span.first;
-    m_weekLast = span.last;
-    paint(m_weekFirst, m_weekLast, true);
+    if (date.isValid() && m_ui.state.intYear != 0) {
+        const WeekSpan span = fncWeekOfDate(m_ui.state.intYear, date);
+        m_weekFirst = span.first;
+        m_weekLast = span.last;
+    }
+    m_calendar->setMarkedRange(m_weekFirst, m_weekLast);
 }
 
 void frmMain::refreshDayNote(const QDate &date) {

@@ -6,11 +6,12 @@
 #include <QMainWindow>
 
 class QAction;
-class QCalendarWidget;
 class QLabel;
 class QRadioButton;
 
 namespace mirune::ui {
+
+class MonthCalendar;
 
 class SubjectPalette;
 class WeekGrid;
@@ -46,7 +47,7 @@ class frmMain : public QMainWindow {
     bool fileExit();
 
     WeekGrid *weekGrid() const { return m_grid; }
-    QCalendarWidget *calendar() const { return m_calendar; }
+    MonthCalendar *calendar() const { return m_calendar; }
 
   protected:
     void changeEvent(QEvent *event) override;
@@ -72,7 +73,7 @@ class frmMain : public QMainWindow {
     void closeOtherWindows();
 
     UiContext &m_ui;
-    QCalendarWidget *m_calendar = nullptr;
+    MonthCalendar *m_calendar = nullptr;
     QLabel *m_dayNote = nullptr;
     QRadioButton *m_optionA = nullptr;
     QRadioButton *m_optionB = nullptr;

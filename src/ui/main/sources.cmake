@@ -6,6 +6,8 @@ list(APPEND mirune_ui_sources
   main/frm_main_file.cpp
   main/help_window.cpp
   main/help_window.h
+  main/month_calendar.cpp
+  main/month_calendar.h
   main/subject_palette.cpp
   main/subject_palette.h
   main/week_grid.cpp

@@ -6,6 +6,7 @@
 #include "ui/common/subject_button.h"
 #include "ui/main/frm_disp_time_table.h"
 #include "ui/main/help_window.h"
+#include "ui/main/month_calendar.h"
 #include "ui/main/week_grid.h"
 #include "ui/wizard/frm_wiz0.h"
 #include "ui/wizard/frm_wiz2.h"
@@ -14,7 +15,6 @@
 #include "ui/wizard/frm_wiz5.h"
 
 #include <QAction>
-#include <QCalendarWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -82,14 +82,20 @@ class MainWindowTest : public QObject {
         MainFixture f;
         setUpPlan(f.h.state);
         frmMain *main = openMain(f.h);
-        QCalendarWidget *calendar = main->calendar();
+        MonthCalendar *calendar = main->calendar();
         QCOMPARE(calendar->minimumDate(), QDate(2026, 4, 1));
         QCOMPARE(calendar->maximumDate(), QDate(2027, 3, 31));
-        QCOMPARE(calendar->dateTextFormat(QDate(2026, 4, 8)).fontWeight(), int(QFont::Bold));
-        const QTextCharFormat holiday = calendar->dateTextFormat(QDate(2026, 4, 29));
-        QVERIFY(holiday.fontWeight() != QFont::Bold);
-        QCOMPARE(holiday.toolTip(), u"昭和の日"_s);
-        QCOMPARE(calendar->dateTextFormat(QDate(2026, 8, 3)).toolTip(), u"夏休み"_s);
+        QVERIFY(calendar->dayFormat(QDate(2026, 4, 8)).bold);
+        const MonthView::DayFormat holiday = calendar->dayFormat(QDate(2026, 4, 29));
+        QVERIFY(!holiday.bold);
+        QCOMPARE(holiday.toolTip, u"昭和の日"_s);
+        QCOMPARE(calendar->dayFormat(QDate(2026, 8, 3)).toolTip, u"夏休み"_s);
+        // A month turned to shows the year's marks at once.
+        calendar->showMonth(QDate(2026, 8, 1));
+        QVERIFY(!calendar->sheet()->isBold(QDate(2026, 8, 3)));
+        QCOMPARE(calendar->sheet()->toolTip(QDate(2026, 8, 3)), u"夏休み"_s);
+        calendar->showMonth(QDate(2026, 9, 1));
+        QVERIFY(calendar->sheet()->isBold(QDate(2026, 9, 1)));
         // The chosen day is described in words under the calendar.
         main->showWeekOf(QDate(2026, 4, 29));
         MIRUNE_FIND(note, QLabel, main, u"lblDayNote"_s);

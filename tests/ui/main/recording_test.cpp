@@ -7,10 +7,10 @@
 #include "model/week_view.h"
 #include "ui/common/state_events.h"
 #include "ui/common/subject_button.h"
+#include "ui/main/month_calendar.h"
 #include "ui/main/subject_palette.h"
 #include "ui/main/week_grid.h"
 
-#include <QCalendarWidget>
 #include <QComboBox>
 #include <QPushButton>
 #include <QSignalSpy>

@@ -1,17 +1,16 @@
 #include "ui_test_support.h"
 
 #include "ui/common/month_view.h"
+#include "ui/main/month_calendar.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
-#include <QCalendarWidget>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
 #include <QStandardPaths>
-#include <QTableView>
 
 namespace mirune::ui::test {
 
@@ -46,13 +45,9 @@ QStringList unnamedControls(const QWidget *root) {
     for (const QWidget *w : widgets) {
         if (!w->isVisibleTo(const_cast<QWidget *>(root)) || w->focusPolicy() == Qt::NoFocus)
             continue;
-        // Parts of a composite control (a calendar's view, a combo box's line edit) are named
-        // through their owner.
-        if (qobject_cast<const QCalendarWidget *>(w->parentWidget()) ||
-            qobject_cast<const QComboBox *>(w->parentWidget()) ||
+        // Parts of a composite control (a combo box's line edit) are named through their owner.
+        if (qobject_cast<const QComboBox *>(w->parentWidget()) ||
             qobject_cast<const QAbstractSpinBox *>(w->parentWidget()))
-            continue;
-        if (w->parentWidget() && w->parentWidget()->inherits("QCalendarWidget"))
             continue;
         if (w->objectName().startsWith(QLatin1String("qt_")))
             continue;
@@ -68,31 +63,11 @@ QStringList unnamedControls(const QWidget *root) {
     return unnamed;
 }
 
-bool clickDate(QCalendarWidget *calendar, const QDate &date) {
+bool clickDate(MonthCalendar *calendar, const QDate &date) {
     if (!calendar)
         return false;
-    auto *view = calendar->findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
-    if (!view)
-        return false;
-    calendar->setCurrentPage(date.year(), date.month());
-    // The model lays the month out in a 6 × 7 grid after a heading row; find the day's cell.
-    QAbstractItemModel *model = view->model();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        for (int column = 0; column < model->columnCount(); ++column) {
-            const QModelIndex index = model->index(row, column);
-            if (model->data(index, Qt::DisplayRole).toInt() != date.day())
-                continue;
-            // The same day number appears for the neighbouring months too: take the row that
-            // lies inside this month (first row for small numbers, later rows for large ones).
-            const bool early = row <= 2;
-            if ((date.day() > 20 && early) || (date.day() < 8 && row > 3))
-                continue;
-            const QPoint centre = view->visualRect(index).center();
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
-            return calendar->selectedDate() == date;
-        }
-    }
-    return false;
+    calendar->showMonth(date);
+    return clickDate(calendar->sheet(), date);
 }
 
 bool clickDate(MonthView *calendar, const QDate &date) {

@@ -15,11 +15,11 @@
 #include <memory>
 
 class QAction;
-class QCalendarWidget;
 
 namespace mirune::ui {
+class MonthCalendar;
 class MonthView;
-}
+} // namespace mirune::ui
 
 namespace mirune::ui::test {
 
@@ -52,7 +52,7 @@ QObject *findNamed(const QObject *root, const QString &name);
 QStringList unnamedControls(const QWidget *root);
 
 // Clicks a day of a calendar as a user would, at the centre of the day's cell.
-bool clickDate(QCalendarWidget *calendar, const QDate &date);
+bool clickDate(MonthCalendar *calendar, const QDate &date);
 bool clickDate(MonthView *calendar, const QDate &date);
 
 // Every top-level window that is open, of a type.
