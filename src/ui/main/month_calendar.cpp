@@ -50,6 +50,7 @@ MonthCalendar::MonthCalendar(QWidget *parent) : QWidget(parent) {
     m_sheet->installEventFilter(this);
     column->addWidget(m_sheet);
     setFocusProxy(m_sheet);
+    giveSheetRoom();
 
     connect(m_previous, &QToolButton::clicked, this,
             [this] { showMonth(shownMonth().addMonths(-1)); });
@@ -67,6 +68,20 @@ MonthCalendar::MonthCalendar(QWidget *parent) : QWidget(parent) {
         emit selectionChanged();
     });
     refreshNavigation();
+}
+
+void MonthCalendar::giveSheetRoom() {
+    // Alone in its corner of the window the sheet gets more room than a sheet in a row of
+    // months, so that the days of the week read apart.
+    m_sheet->setMinimumSize(QSize());
+    const QSize hint = m_sheet->sizeHint();
+    m_sheet->setMinimumSize(hint.width() * 4 / 3, hint.height() * 6 / 5);
+}
+
+void MonthCalendar::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        giveSheetRoom();
 }
 
 void MonthCalendar::setCalendarName(const QString &name) {

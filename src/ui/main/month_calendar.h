@@ -56,11 +56,13 @@ class MonthCalendar : public QWidget {
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
   private:
     // The sheet shows the month of `dayOfMonth` with its formats, marks and chosen day.
     void turnTo(const QDate &dayOfMonth);
     void refreshNavigation();
+    void giveSheetRoom();
     QDate clamped(const QDate &date) const;
 
     QToolButton *m_previous = nullptr;
