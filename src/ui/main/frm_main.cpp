@@ -19,6 +19,7 @@
 #include "ui/wizard/frm_wiz3.h"
 #include "ui/wizard/frm_wiz4.h"
 #include "ui/wizard/frm_wiz5.h"
+#include "ui/wizard/year_and_holiday_names.h"
 #include "week_grid.h"
 
 #include <QAction>
@@ -239,12 +240,14 @@ void frmMain::refreshCalendar() {
         return;
     const QSignalBlocker blocker(m_calendar);
     m_calendar->setDateRange(QDate(year, 4, 1), QDate(year + 1, 3, 31));
-    // School days bold, every other day with what makes it a holiday as its tool tip; the whole
-    // year in one pass.
+    // School days bold, every other day with what makes it a holiday as its tool tip, the law's
+    // days off in red as on the holiday page; the whole year in one pass.
     m_calendar->clearDayFormats();
+    const HolidayNames lawDaysOff(m_ui.state);
     const DateRange range = schoolYearRange(year);
     for (QDate d = range.first; d <= range.last; d = d.addDays(1)) {
         MonthView::DayFormat format;
+        format.redLetter = lawDaysOff.contains(d);
         if (fncIsSchoolDay(m_ui.state, d))
             format.bold = true;
         else

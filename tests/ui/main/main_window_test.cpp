@@ -88,7 +88,9 @@ class MainWindowTest : public QObject {
         QVERIFY(calendar->dayFormat(QDate(2026, 4, 8)).bold);
         const MonthView::DayFormat holiday = calendar->dayFormat(QDate(2026, 4, 29));
         QVERIFY(!holiday.bold);
+        QVERIFY(holiday.redLetter);
         QCOMPARE(holiday.toolTip, u"昭和の日"_s);
+        QVERIFY(!calendar->dayFormat(QDate(2026, 4, 28)).redLetter);
         QCOMPARE(calendar->dayFormat(QDate(2026, 8, 3)).toolTip, u"夏休み"_s);
         // A month turned to shows the year's marks at once.
         calendar->showMonth(QDate(2026, 8, 1));
