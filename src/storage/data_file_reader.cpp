@@ -224,6 +224,15 @@ void resetAfterFailure(AppState &state) {
     state.strFileName.clear();
 }
 
+// A failure of the file as a whole, at no line of its own; the plan read so far goes.
+LoadResult failedWhole(AppState &state, const QString &message) {
+    resetAfterFailure(state);
+    LoadResult result;
+    result.status = LoadResult::Status::Failed;
+    result.message = message;
+    return result;
+}
+
 LoadResult failed(int line, const QString &reason) {
     LoadResult result;
     result.status = LoadResult::Status::Failed;
@@ -252,13 +261,8 @@ LoadResult readDataFile(QIODevice &device, AppState &state) {
 
     bool readError = false;
     const QByteArray bytes = readUpToLimit(device, readError);
-    if (readError) {
-        resetAfterFailure(state);
-        LoadResult result;
-        result.status = LoadResult::Status::Failed;
-        result.message = file_messages::readError(device.errorString());
-        return result;
-    }
+    if (readError)
+        return failedWhole(state, file_messages::readError(device.errorString()));
     const SplitLines split = splitLines(bytes);
     const QList<QByteArrayView> &lines = split.lines;
     // Stateless: a lead byte at the end of one line must not pair with the next line's first.
@@ -269,13 +273,8 @@ LoadResult readDataFile(QIODevice &device, AppState &state) {
         decoder.hasError())
         return notADataFile();
 
-    if (bytes.size() > data_file::kMaxFileBytes) {
-        resetAfterFailure(state);
-        LoadResult result;
-        result.status = LoadResult::Status::Failed;
-        result.message = file_messages::fileTooLarge(data_file::kMaxFileBytes);
-        return result;
-    }
+    if (bytes.size() > data_file::kMaxFileBytes)
+        return failedWhole(state, file_messages::fileTooLarge(data_file::kMaxFileBytes));
 
     // Read into a copy whose week and year data are fresh, so that a failure part way leaves
     // nothing half replaced; the working state (file name, selections) comes along unchanged.

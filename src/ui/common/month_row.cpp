@@ -12,10 +12,6 @@ int monthsBetween(const QDate &first, const QDate &last) {
     return (last.year() - first.year()) * 12 + last.month() - first.month() + 1;
 }
 
-QDate firstOfMonth(const QDate &date) {
-    return QDate(date.year(), date.month(), 1);
-}
-
 } // namespace
 
 MonthRow::MonthRow(const QDate &first, const QDate &last, QWidget *parent)

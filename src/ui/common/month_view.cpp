@@ -84,6 +84,10 @@ int columnOf(const QDate &date) {
 
 } // namespace
 
+QDate firstOfMonth(const QDate &date) {
+    return QDate(date.year(), date.month(), 1);
+}
+
 QString monthCaption(const QDate &date) {
     return u"%1年%2月"_s.arg(date.year()).arg(date.month());
 }
@@ -95,7 +99,7 @@ MonthView::MonthView(QWidget *parent) : QWidget(parent) {
 }
 
 void MonthView::setMonth(const QDate &dayOfMonth) {
-    const QDate first(dayOfMonth.year(), dayOfMonth.month(), 1);
+    const QDate first = firstOfMonth(dayOfMonth);
     if (first == m_month)
         return;
     m_month = first;
@@ -354,6 +358,10 @@ QDate MonthView::lastSelectable() const {
 void MonthView::moveSelection(const QDate &target) {
     if (isSelectable(target))
         setSelectedDate(target);
+    else if (target.isValid() && cellOf(target).y() == 0 &&
+             (!m_minimum.isValid() || target >= m_minimum) &&
+             (!m_maximum.isValid() || target <= m_maximum))
+        emit dayAskedOnAnotherMonth(target);
 }
 
 void MonthView::keyPressEvent(QKeyEvent *event) {

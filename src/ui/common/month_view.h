@@ -70,6 +70,9 @@ class MonthView : public QWidget {
     // A day was chosen with the mouse, Space or Return.
     void clicked(const QDate &date);
     void selectionChanged();
+    // An arrow key asked for a day of the range that lies on another month. A sheet in a row of
+    // months stays put; a calendar that turns its pages goes there.
+    void dayAskedOnAnotherMonth(const QDate &date);
 
   protected:
     bool event(QEvent *event) override;
@@ -90,7 +93,8 @@ class MonthView : public QWidget {
     QSize cellSize(bool minimum) const;
     QDate firstSelectable() const;
     QDate lastSelectable() const;
-    // Moves the choice by the keyboard; stays put at the month's or the range's end.
+    // Moves the choice by the keyboard; stays put at the month's or the range's end, and says so
+    // when the day asked for is in the range on another month.
     void moveSelection(const QDate &target);
     void describeSelection();
 
@@ -107,5 +111,8 @@ class MonthView : public QWidget {
 
 // "2026年4月"
 QString monthCaption(const QDate &date);
+
+// The first day of a date's month.
+QDate firstOfMonth(const QDate &date);
 
 } // namespace mirune::ui

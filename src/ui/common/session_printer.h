@@ -17,8 +17,6 @@ class SessionPrinter {
     SessionPrinter &operator=(const SessionPrinter &) = delete;
 
     QPrinter &get();
-    // Whether the printer has been made (page set-up chosen or a sheet printed).
-    bool isMade() const { return m_printer != nullptr; }
 
   private:
     std::unique_ptr<QPrinter> m_printer;

@@ -16,6 +16,7 @@ list(APPEND mirune_ui_sources
   common/subject_button.h
   common/subject_icons.cpp
   common/subject_icons.h
+  common/twips.h
   common/ui_context.h
   common/windows.cpp
   common/windows.h

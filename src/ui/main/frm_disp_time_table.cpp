@@ -6,6 +6,7 @@
 #include "ui/common/control_array.h"
 #include "ui/common/hide_on_close.h"
 #include "ui/common/state_events.h"
+#include "ui/common/twips.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -27,7 +28,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kColumnCount = 7;
-constexpr int kTwipsPerInch = 1440;
 // Every column of the grid is at least this wide, and wider where a heading needs it.
 constexpr int kColumnTwips = 1030;
 

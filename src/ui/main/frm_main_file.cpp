@@ -6,6 +6,7 @@
 #include "storage/settings_store.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/state_events.h"
+#include "ui/common/twips.h"
 #include "ui/common/windows.h"
 #include "ui/wizard/frm_wiz2.h"
 #include "week_grid.h"
@@ -20,8 +21,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Positions in the settings store are in twips; a device-independent pixel is 1/96 inch.
-constexpr int kTwipsPerPixel = 15;
 // The window's design size in twips.
 constexpr int kDesignWidth = 13500;
 constexpr int kDesignHeight = 9495;

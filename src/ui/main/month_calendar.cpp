@@ -9,14 +9,6 @@ namespace mirune::ui {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QDate firstOfMonth(const QDate &date) {
-    return QDate(date.year(), date.month(), 1);
-}
-
-} // namespace
-
 MonthCalendar::MonthCalendar(QWidget *parent) : QWidget(parent) {
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -59,6 +51,8 @@ MonthCalendar::MonthCalendar(QWidget *parent) : QWidget(parent) {
         m_selected = date;
         emit clicked(date);
     });
+    // Arrow keys across a month's edge turn the page.
+    connect(m_sheet, &MonthView::dayAskedOnAnotherMonth, this, &MonthCalendar::setSelectedDate);
     connect(m_sheet, &MonthView::selectionChanged, this, [this] {
         // Turning the page clears the sheet's choice; only a day chosen on it counts.
         const QDate date = m_sheet->selectedDate();
@@ -124,9 +118,7 @@ void MonthCalendar::clearDayFormats() {
 }
 
 void MonthCalendar::setMarkedRange(const QDate &first, const QDate &last) {
-    m_markedFirst = first;
-    m_markedLast = last;
-    m_sheet->setMarkedRange(first, last);
+    m_sheet->setMarkedRange(first, last); // by date: it stays through the pages
 }
 
 void MonthCalendar::setSelectedDate(const QDate &date) {
@@ -171,7 +163,6 @@ void MonthCalendar::turnTo(const QDate &dayOfMonth) {
         for (QDate d = month; d.month() == month.month(); d = d.addDays(1))
             if (const auto it = m_formats.constFind(d); it != m_formats.cend())
                 m_sheet->setDayFormat(d, *it);
-        m_sheet->setMarkedRange(m_markedFirst, m_markedLast);
         if (m_selected.isValid() && firstOfMonth(m_selected) == month)
             m_sheet->setSelectedDate(m_selected);
     }
@@ -192,37 +183,15 @@ void MonthCalendar::refreshNavigation() {
 }
 
 bool MonthCalendar::eventFilter(QObject *watched, QEvent *event) {
-    if (watched != m_sheet || event->type() != QEvent::KeyPress || !m_selected.isValid())
-        return QWidget::eventFilter(watched, event);
-    // Within the month the sheet moves the day itself; across a month's edge the page turns.
-    QDate target;
-    switch (static_cast<QKeyEvent *>(event)->key()) {
-    case Qt::Key_Left:
-        target = m_selected.addDays(-1);
-        break;
-    case Qt::Key_Right:
-        target = m_selected.addDays(1);
-        break;
-    case Qt::Key_Up:
-        target = m_selected.addDays(-7);
-        break;
-    case Qt::Key_Down:
-        target = m_selected.addDays(7);
-        break;
-    case Qt::Key_PageUp:
-        setSelectedDate(m_selected.addMonths(-1));
-        return true;
-    case Qt::Key_PageDown:
-        setSelectedDate(m_selected.addMonths(1));
-        return true;
-    default:
-        return QWidget::eventFilter(watched, event);
+    // Page Up and Page Down turn to the month before or after, keeping the day where it can.
+    if (watched == m_sheet && event->type() == QEvent::KeyPress && m_selected.isValid()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+            setSelectedDate(m_selected.addMonths(key == Qt::Key_PageUp ? -1 : 1));
+            return true;
+        }
     }
-    if (firstOfMonth(target) == shownMonth())
-        return QWidget::eventFilter(watched, event);
-    if (target == clamped(target))
-        setSelectedDate(target);
-    return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace mirune::ui

@@ -73,8 +73,6 @@ class MonthCalendar : public QWidget {
     QDate m_minimum;
     QDate m_maximum;
     QDate m_selected;
-    QDate m_markedFirst;
-    QDate m_markedLast;
     QHash<QDate, MonthView::DayFormat> m_formats;
 };
 
