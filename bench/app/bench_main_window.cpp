@@ -5,6 +5,7 @@
 #include "model/day_record.h"
 #include "program.h"
 #include "support/no_dialogs.h"
+#include "support/window_bench_main.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/session_printer.h"
 #include "ui/common/state_events.h"
@@ -82,12 +83,5 @@ BENCHMARK(BM_DrawWeek)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    app::setUpApplication();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return mirune::bench::runWindowBenchmarks(argc, argv, [] { app::setUpApplication(); });
 }

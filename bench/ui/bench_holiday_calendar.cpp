@@ -5,6 +5,7 @@
 #include "model/class_settings.h"
 #include "model/teacher_holidays.h"
 #include "support/no_dialogs.h"
+#include "support/window_bench_main.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/session_printer.h"
 #include "ui/common/state_events.h"
@@ -99,12 +100,6 @@ BENCHMARK(BM_BuildHolidayCalendar)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return mirune::bench::runWindowBenchmarks(
+        argc, argv, [] { QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan)); });
 }

@@ -3,6 +3,7 @@
 // Run under the offscreen platform.
 #include "model/app_state.h"
 #include "model/year_plan_entry.h"
+#include "support/window_bench_main.h"
 #include "ui/common/qt_dialogs.h"
 #include "ui/common/session_printer.h"
 #include "ui/common/state_events.h"
@@ -69,11 +70,5 @@ BENCHMARK(BM_PlanStoreAndTotalModel)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char **argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return mirune::bench::runWindowBenchmarks(argc, argv, [] {});
 }

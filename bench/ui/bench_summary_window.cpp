@@ -4,6 +4,7 @@
 
 #include "print_test_support.h"
 #include "support/ui_test_support.h"
+#include "support/window_bench_main.h"
 #include "ui/main/frm_disp_time_table.h"
 
 #include <QApplication>
@@ -51,14 +52,5 @@ BENCHMARK(BM_OpenSummaryWindow)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ui::test::initUiTestCase();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return mirune::bench::runWindowBenchmarks(argc, argv, [] { ui::test::initUiTestCase(); });
 }
