@@ -1,5 +1,6 @@
 #include "cli_support.h"
 #include "commands.h"
+#include "model/curriculum_rows.h"
 #include "model/hours_summary.h"
 #include "model/units.h"
 
@@ -39,7 +40,17 @@ std::array<QString, 7> rowTexts(const HoursSummaryRow &row) {
             fncUnitsToText(row.yearDifference)};
 }
 
-void writeText(const HoursSummary &summary) {
+// The rows a plan shows: 外国語 and 外国語活動 only where the year's curriculum or the plan has
+// them, as the summary window shows them.
+QList<HoursSummaryRow> shownRows(const AppState &state, const HoursSummary &summary) {
+    QList<HoursSummaryRow> rows;
+    for (const HoursSummaryRow &row : summary.rows)
+        if (fncIsFieldShown(state, row.field))
+            rows.append(row);
+    return rows;
+}
+
+void writeText(const AppState &state, const HoursSummary &summary) {
     const auto &headings = hoursSummaryHeadings();
     constexpr int nameWidth = 12;
     constexpr int valueWidth = 11;
@@ -47,7 +58,7 @@ void writeText(const HoursSummary &summary) {
     for (int c = 1; c < 7; ++c)
         line += padLeft(headings[c], valueWidth);
     out() << line << u'\n';
-    for (const HoursSummaryRow &row : summary.rows) {
+    for (const HoursSummaryRow &row : shownRows(state, summary)) {
         const auto texts = rowTexts(row);
         line = padRight(texts[0], nameWidth);
         for (int c = 1; c < 7; ++c)
@@ -56,12 +67,12 @@ void writeText(const HoursSummary &summary) {
     }
 }
 
-void writeCsv(const HoursSummary &summary) {
+void writeCsv(const AppState &state, const HoursSummary &summary) {
     QStringList headings;
     for (const QString &h : hoursSummaryHeadings())
         headings += h;
     out() << headings.join(u',') << u'\n';
-    for (const HoursSummaryRow &row : summary.rows) {
+    for (const HoursSummaryRow &row : shownRows(state, summary)) {
         const auto texts = rowTexts(row);
         out() << QStringList(texts.begin(), texts.end()).join(u',') << u'\n';
     }
@@ -96,7 +107,8 @@ QString jsonString(const QString &text) {
     return quoted + u'"';
 }
 
-// Unit counts keyed by the 21 field names, in display order.
+// Unit counts keyed by every field name, in display order: a script finds the same keys for
+// every plan, 外国語 and 外国語活動 included.
 QString jsonCounts(const HourCounts &counts) {
     QStringList members;
     for (HourField f : displayOrder())
@@ -113,8 +125,9 @@ void writeJson(const AppState &state, const HoursSummary &summary) {
     out() << u"{\"year\":"_s << state.intYear << u",\"grade\":"_s << state.intGrade
           << u",\"class\":"_s << jsonString(state.strClass) << u",\"teacher\":"_s
           << jsonString(state.strTeacher) << u",\"terms\":["_s << terms.join(u',') << u"]"_s
-          << u",\"plan\":"_s << jsonCounts(summary.yearPlan) << u",\"actual\":"_s
-          << jsonCounts(summary.yearActual) << u"}\n"_s;
+          << u",\"base\":"_s << jsonCounts(state.objYearPlan->hours) << u",\"plan\":"_s
+          << jsonCounts(summary.yearPlan) << u",\"actual\":"_s << jsonCounts(summary.yearActual)
+          << u"}\n"_s;
 }
 
 } // namespace
@@ -141,9 +154,9 @@ int runSummary(const QStringList &args) {
     if (format == u"json"_s)
         writeJson(state, summary);
     else if (format == u"csv"_s)
-        writeCsv(summary);
+        writeCsv(state, summary);
     else
-        writeText(summary);
+        writeText(state, summary);
     return kExitOk;
 }
 
