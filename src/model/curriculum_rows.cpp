@@ -3,6 +3,8 @@
 #include "app_state.h"
 #include "standard_hours.h"
 
+#include <array>
+
 namespace mirune {
 
 namespace {
@@ -18,11 +20,26 @@ bool planHasFigure(const ZuriYearTotal *plan, HourField field) {
     return false;
 }
 
-bool chainHasCode(const ZuriDayTime *first, QChar code) {
+// Which fields a check of the days looks for.
+using FieldSet = std::array<bool, kHourFieldCount>;
+
+// Whether a subject text of the chain from `first` holds a code of the fields in `wanted`. Looks
+// each character up in the totals' code table: the writer asks this of every day at every save.
+bool chainHasField(const ZuriDayTime *first, const FieldSet &wanted) {
+    const auto &byCode = fieldByCodeUnit();
     for (const ZuriDayTime *d = first; d; d = d->objNextDay.get())
-        if (d->strSubject.contains(code))
-            return true;
+        for (QChar c : d->strSubject)
+            if (const qint8 f = byCode[c.unicode()]; f >= 0 && wanted[f])
+                return true;
     return false;
+}
+
+// Whether the timetables or the days hold a code of the fields in `wanted`.
+bool anyFieldUsed(const AppState &state, const FieldSet &wanted) {
+    for (const WeekTotalRef &week : {state.objWeekPlanA, state.objWeekPlanB})
+        if (week && chainHasField(week->objFirstDay.get(), wanted))
+            return true;
+    return state.objFirstDay && chainHasField(state.objFirstDay->objNextDay.get(), wanted);
 }
 
 } // namespace
@@ -31,20 +48,21 @@ bool fncPlanUsesField(const AppState &state, HourField field) {
     if (planHasFigure(state.objYearPlan.get(), field) ||
         planHasFigure(state.objSeasonPlan.get(), field))
         return true;
-    const QChar code = subjectInfo(field).code;
-    if (code.isNull())
-        return false;
-    for (const WeekTotalRef &week : {state.objWeekPlanA, state.objWeekPlanB})
-        if (week && chainHasCode(week->objFirstDay.get(), code))
-            return true;
-    return state.objFirstDay && chainHasCode(state.objFirstDay->objNextDay.get(), code);
+    FieldSet wanted{};
+    wanted[static_cast<int>(field)] = true;
+    return anyFieldUsed(state, wanted);
 }
 
 bool fncPlanUsesLaterCurriculum(const AppState &state) {
-    for (HourField f : laterCurriculumFields())
-        if (fncPlanUsesField(state, f))
+    // One walk of the days for both codes: the writer asks this at every save.
+    FieldSet wanted{};
+    for (HourField f : laterCurriculumFields()) {
+        if (planHasFigure(state.objYearPlan.get(), f) ||
+            planHasFigure(state.objSeasonPlan.get(), f))
             return true;
-    return false;
+        wanted[static_cast<int>(f)] = true;
+    }
+    return anyFieldUsed(state, wanted);
 }
 
 bool fncIsFieldShown(const AppState &state, HourField field) {
