@@ -1,5 +1,6 @@
 #include "frm_disp_time_table.h"
 
+#include "model/curriculum_rows.h"
 #include "model/hours_summary.h"
 #include "model/term_rule.h"
 #include "model/units.h"
@@ -175,6 +176,10 @@ void frmDispTimeTable::subFillTimeTable() {
     const int rowCount = std::min(m_gridTimeTable->rowCount(), int(summary.rows.size()));
     for (int row = 0; row < rowCount; ++row) {
         const HoursSummaryRow &figures = summary.rows[row];
+        // 外国語 and 外国語活動 stand only where the plan shows them; every other row always.
+        const bool shown = fncIsFieldShown(m_ui.state, figures.field);
+        if (m_gridTimeTable->isRowHidden(row) == shown)
+            m_gridTimeTable->setRowHidden(row, !shown);
         const std::array<int, kColumnCount> values = {
             0,
             figures.termPlan,
