@@ -370,9 +370,8 @@ void frmWiz4::showRows() {
         m_rowHeadings[row]->setText(paddedHeading(planRowHeading(row), columnWidth));
         // 打切 and 予備 are no lessons: the table has nothing to say of them.
         const bool lesson = subjectInfo(planRowField(row)).kind != SubjectKind::Other;
-        lblWiz4Standard[row]->setText(standard && lesson
-                                          ? fncUnitsToText(standardUnits[planRowField(row)])
-                                          : QString());
+        lblWiz4Standard[row]->setText(
+            standard && lesson ? fncUnitsToText(standardUnits[planRowField(row)]) : QString());
         QWidget *const cells[] = {m_rowHeadings[row],
                                   lblWiz4Standard[row],
                                   txtWiz4YearBase[row],
@@ -450,9 +449,9 @@ void frmWiz4::showTotals(const PlanTotals &totals) {
         if (row < kPlanRows) {
             const QString standard = lblWiz4Standard[row]->text();
             txtWiz4YearBase[row]->setAccessibleDescription(
-                (standard.isEmpty() ? QString()
-                                    : QString::fromUtf16(kStandardHeading) + u' ' + standard +
-                                          u"　"_s) +
+                (standard.isEmpty()
+                     ? QString()
+                     : QString::fromUtf16(kStandardHeading) + u' ' + standard + u"　"_s) +
                 kGridHeadings[0].toString() + u' ' + year->text() + u"　"_s +
                 kGridHeadings[1].toString() + u' ' + difference->text());
         }

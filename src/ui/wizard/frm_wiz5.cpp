@@ -88,10 +88,7 @@ QString subjectName(QChar code) {
 // The weekly hours label's prefix: the subject's name filled to four characters. A name too
 // long for them ("外国語活動") gives its short name ("外活"), so the hours still stand in line.
 QString weekTimePrefix(QChar code) {
-    QString name = subjectName(code);
-    if (name.size() > 3)
-        if (const SubjectInfo *info = subjectForCode(code); info && !info->shortName.isEmpty())
-            name = info->shortName.toString();
+    const QString name = subjectCaption(subjectName(code));
     return name + QString(qMax(0, 4 - int(name.size())), QChar(0x3000));
 }
 
@@ -270,9 +267,13 @@ QWidget *frmWiz5::buildPlanFrame() {
     QGridLayout *grid =
         headedGrid(m_planGrid, kNotePlan, u"lblWiz5Note"_s, u"lblWiz5Week"_s, u"lblWiz5Time"_s);
     cmdWiz5WeekPlan = makeControlArray<SubjectButton, kCells>(m_planGrid, u"cmdWiz5WeekPlan"_s);
+    // Square cells, as wide as the longest name a cell shows under its picture.
+    const int side = fontMetrics().horizontalAdvance(u"児童会"_s) + 16;
     for (int cell = 0; cell < kCells; ++cell) {
         SubjectButton *button = cmdWiz5WeekPlan[cell];
         button->setAccessiblePrefix(cellPrefix(cell));
+        button->setCompact(true);
+        button->setMinimumSize(side, side);
         button->installEventFilter(this);
         connect(button, &QToolButton::clicked, this, [this, cell] { subjectCellClicked(cell); });
         grid->addWidget(button, 1 + periodOf(cell), 1 + dayOf(cell));
@@ -314,15 +315,6 @@ void frmWiz5::setPaletteCodes(const QString &codes) {
             lblWiz5WeekTime[i]->setVisible(offered);
         }
     }
-    // Square cells, as wide as the longest name offered under its picture, and never narrower
-    // than they have always been.
-    QString longest = u"児童会"_s;
-    for (QChar code : codes)
-        if (subjectName(code).size() > longest.size())
-            longest = subjectName(code);
-    const int side = fontMetrics().horizontalAdvance(longest) + 16;
-    for (SubjectButton *button : cmdWiz5WeekPlan)
-        button->setMinimumSize(side, side);
     // The subject in hand stays in hand where it is still offered.
     selectSubject(selected.isNull() ? -1 : int(codes.indexOf(selected)));
 }
@@ -486,8 +478,7 @@ void frmWiz5::selectSubject(int paletteIndex) {
     if (paletteIndex < 0)
         fraWiz5WeekPlan->unsetCursor();
     else
-        fraWiz5WeekPlan->setCursor(
-            QCursor(subjectPointerPixmap(m_paletteCodes[paletteIndex])));
+        fraWiz5WeekPlan->setCursor(QCursor(subjectPointerPixmap(m_paletteCodes[paletteIndex])));
 }
 
 void frmWiz5::stored() {

@@ -82,7 +82,8 @@ class CommonTest : public QObject {
             QVERIFY(!subjectIcon(info.code).isNull());
             QVERIFY(!subjectIconForName(info.fullName.toString()).isNull());
             QCOMPARE(subjectPointerPixmap(info.code).size(), QSize(32, 32));
-            QVERIFY2(subjectColour(info.code) != QColor(Qt::gray), qPrintable(info.fullName.toString()));
+            QVERIFY2(subjectColour(info.code) != QColor(Qt::gray),
+                     qPrintable(info.fullName.toString()));
             colours.insert(subjectColour(info.code).rgb());
         }
         QCOMPARE(static_cast<int>(colours.size()), subjects);

@@ -152,7 +152,29 @@ class RecordingTest : public QObject {
         // Drawn again from the record, it reads the same.
         main->showWeekOf(QDate(2026, 4, 8));
         QCOMPARE(grid->cell(cellIndex(2, 3))->subject(), u"外国語"_s);
+        QCOMPARE(grid->cell(cellIndex(2, 3))->text(), u"外国語"_s);
         MIRUNE_VERIFY_DIALOGS(f.h.dialogs);
+    }
+
+    // 外国語活動 is too long for a cell: the cell shows "外活" under its picture and is read out
+    // by its full name.
+    void longNamesStandShortInCells() {
+        MainFixture f;
+        setUpPlan(f.h.state); // grade 3 of 2026: 外国語活動 is offered
+        frmMain *main = openMain(f.h);
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        WeekGrid *grid = main->weekGrid();
+        SubjectButton *activity = paletteButton(main, u"外国語活動"_s);
+        QVERIFY(activity);
+        QCOMPARE(activity->text(), u"外国語活動"_s);
+        MIRUNE_CLICK(activity);
+        SubjectButton *cell = grid->cell(cellIndex(2, 3));
+        MIRUNE_CLICK(cell);
+        QCOMPARE(cell->subject(), u"外国語活動"_s);
+        QCOMPARE(cell->text(), u"外活"_s);
+        QCOMPARE(cell->accessibleName(), u"4／8(水) 3時限 外国語活動"_s);
+        MIRUNE_CLICK(grid->registerButton(2));
+        QCOMPARE(recordOn(f.h.state, QDate(2026, 4, 8))->strSubject, u"学国算外図体　　"_s);
     }
 
     void pointerShowsTheSelectedSubject() {

@@ -389,8 +389,7 @@ void SummaryWindowTest::rowsFollowTheCurriculum_data() {
     QTest::newRow("2026 grade 2: neither") << 2026 << 2 << QString() << false << false;
     QTest::newRow("2026 grade 3: 外国語活動") << 2026 << 3 << QString() << false << true;
     QTest::newRow("2026 grade 6: 外国語") << 2026 << 6 << QString() << true << false;
-    QTest::newRow("2026 grade 6 with a day of 外国語活動")
-        << 2026 << 6 << u"外"_s << true << true;
+    QTest::newRow("2026 grade 6 with a day of 外国語活動") << 2026 << 6 << u"外"_s << true << true;
 }
 
 void SummaryWindowTest::rowsFollowTheCurriculum() {
@@ -415,12 +414,11 @@ void SummaryWindowTest::rowsFollowTheCurriculum() {
     for (int row = 0; row < grid->rowCount(); ++row)
         if (!grid->isRowHidden(row))
             shown << grid->item(row, Name)->text();
-    QStringList expected = {u"国語"_s,     u"社会"_s,     u"算数"_s,   u"理科"_s,
-                            u"生活"_s,     u"音楽"_s,     u"図工"_s,   u"家庭"_s,
-                            u"体育"_s,     u"教科小計"_s, u"総合"_s,   u"道徳"_s,
-                            u"学活"_s,     u"ｸﾗﾌﾞ"_s,     u"児童会"_s, u"学校行事"_s,
-                            u"特活小計"_s, u"総授業時数"_s, u"打切時数"_s, u"予備時数"_s,
-                            u"総時数"_s};
+    QStringList expected = {
+        u"国語"_s,     u"社会"_s,     u"算数"_s,   u"理科"_s,     u"生活"_s,     u"音楽"_s,
+        u"図工"_s,     u"家庭"_s,     u"体育"_s,   u"教科小計"_s, u"総合"_s,     u"道徳"_s,
+        u"学活"_s,     u"ｸﾗﾌﾞ"_s,     u"児童会"_s, u"学校行事"_s, u"特活小計"_s, u"総授業時数"_s,
+        u"打切時数"_s, u"予備時数"_s, u"総時数"_s};
     if (activity)
         expected.insert(expected.indexOf(u"道徳"_s) + 1, u"外国語活動"_s);
     if (foreign)
@@ -452,10 +450,9 @@ void SummaryWindowTest::foreignLanguageCountsInItsSubtotals() {
     QCOMPARE(cellOf(grid, F::KyoukaSyoukei, TermActual)->text(), u"3.0"_s);
     QCOMPARE(cellOf(grid, F::SouJyugyouJisuu, TermActual)->text(), u"4.0"_s);
     QCOMPARE(cellOf(grid, F::SouJisuu, YearActual)->text(), u"4.0"_s);
-    QCOMPARE(cellOf(grid, F::gaikokugokatsudou, TermActual)
-                 ->data(Qt::AccessibleTextRole)
-                 .toString(),
-             u"外国語活動 学期･実績 1.0"_s);
+    QCOMPARE(
+        cellOf(grid, F::gaikokugokatsudou, TermActual)->data(Qt::AccessibleTextRole).toString(),
+        u"外国語活動 学期･実績 1.0"_s);
     MIRUNE_VERIFY_DIALOGS(h.dialogs);
 }
 

@@ -170,11 +170,11 @@ class PlanPageTest : public QObject {
     // or the plan uses them; the standard hours of the year and grade stand beside the base
     // hours, and the row headings make room for the longest heading shown.
     void rowsFollowTheCurriculum_data() {
-        QTest::addColumn<int>("year");   // 0: no class set up
+        QTest::addColumn<int>("year"); // 0: no class set up
         QTest::addColumn<int>("grade");
         QTest::addColumn<QString>("figure"); // a plan field holding 1 hour
-        QTest::addColumn<bool>("foreign");  // 外国語
-        QTest::addColumn<bool>("activity"); // 外国語活動
+        QTest::addColumn<bool>("foreign");   // 外国語
+        QTest::addColumn<bool>("activity");  // 外国語活動
         QTest::addColumn<QString>("kokugo"); // its standard hours, empty for no column
         QTest::addColumn<QString>("total");
         QTest::newRow("no class") << 0 << 0 << QString() << false << false << QString()
@@ -184,8 +184,7 @@ class PlanPageTest : public QObject {
         QTest::newRow("2004 grade 5 with a figure of 外国語")
             << 2004 << 5 << u"gaikokugo"_s << true << false << u"180.0"_s << u"945.0"_s;
         QTest::newRow("2004 grade 3 with a figure of 外国語活動")
-            << 2004 << 3 << u"gaikokugokatsudou"_s << false << true << u"235.0"_s
-            << u"910.0"_s;
+            << 2004 << 3 << u"gaikokugokatsudou"_s << false << true << u"235.0"_s << u"910.0"_s;
         QTest::newRow("2013 grade 5: 外国語活動")
             << 2013 << 5 << QString() << false << true << u"175.0"_s << u"980.0"_s;
         QTest::newRow("2026 grade 1: neither")
@@ -207,8 +206,8 @@ class PlanPageTest : public QObject {
         if (year != 0)
             setUpClass(p.h.state, year, grade);
         if (!figure.isEmpty()) {
-            const int row = figure == u"gaikokugo"_s ? rowOf(F::gaikokugo)
-                                                     : rowOf(F::gaikokugokatsudou);
+            const int row =
+                figure == u"gaikokugo"_s ? rowOf(F::gaikokugo) : rowOf(F::gaikokugokatsudou);
             p.h.state.objYearPlan->hours[planRowField(row)] = 3;
         }
         QVERIFY(p.open());
@@ -218,9 +217,8 @@ class PlanPageTest : public QObject {
                                : field == F::gaikokugokatsudou ? activity
                                                                : true;
             QCOMPARE(p.rowShown(row), shown);
-            for (const QString &name :
-                 {termName(row, 0), termName(row, 2), gridName(row + 1, 0),
-                  u"lblWiz4TableLeft_%1"_s.arg(row + 1)})
+            for (const QString &name : {termName(row, 0), termName(row, 2), gridName(row + 1, 0),
+                                        u"lblWiz4TableLeft_%1"_s.arg(row + 1)})
                 QCOMPARE(p.page->findChild<QWidget *>(name)->isVisible(), shown);
         }
         const bool table = !kokugo.isEmpty();
@@ -242,14 +240,12 @@ class PlanPageTest : public QObject {
                      u"標準時数 %1　年間 0.0　増減 0.0"_s.arg(kokugo));
         }
         if (year == 2026 && grade == 6)
-            QCOMPARE(cellText(p.page, u"lblWiz4Standard_%1"_s.arg(rowOf(F::gaikokugo))),
-                     u"70.0"_s);
+            QCOMPARE(cellText(p.page, u"lblWiz4Standard_%1"_s.arg(rowOf(F::gaikokugo))), u"70.0"_s);
         // The headings stand right-aligned in a column wide enough for the longest shown.
         const int activityRow = rowOf(F::gaikokugokatsudou);
         QCOMPARE(cellText(p.page, u"lblWiz4TableLeft_1"_s),
                  activity ? u"　　　国語"_s : u"　国語"_s);
-        QCOMPARE(cellText(p.page, u"lblWiz4TableLeft_%1"_s.arg(activityRow + 1)),
-                 u"外国語活動"_s);
+        QCOMPARE(cellText(p.page, u"lblWiz4TableLeft_%1"_s.arg(activityRow + 1)), u"外国語活動"_s);
         QCOMPARE(cellText(p.page, u"lblWiz4TableLeft_%1"_s.arg(kPlanRows + 1)),
                  activity ? u"　　　　計"_s : u"　　計"_s);
         if (activity) {
@@ -320,8 +316,7 @@ class PlanPageTest : public QObject {
         QCOMPARE(box(p.page, baseName(0))->text(), kokugo);
         const bool filled = !asked || Dialogs::Answer(answer) == Dialogs::Answer::Yes;
         const int typedUnits = fncTextToUnits(typed).value_or(0);
-        QCOMPARE(box(p.page, baseName(rowOf(F::gaikokugo)))->text(),
-                 filled ? u"70.0"_s : u"0.0"_s);
+        QCOMPARE(box(p.page, baseName(rowOf(F::gaikokugo)))->text(), filled ? u"70.0"_s : u"0.0"_s);
         QCOMPARE(cellText(p.page, u"lblWiz4BaseSum"_s),
                  filled ? u"1015.0"_s : fncUnitsToText(typedUnits));
         QCOMPARE(int(p.h.state.objYearPlan->hours[F::gaikokugo]), filled ? 210 : 0);
@@ -339,8 +334,7 @@ class PlanPageTest : public QObject {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("split");
         QTest::newRow("terms empty: split without a question") << false << 0 << true;
-        QTest::newRow("terms planned, yes: replaced")
-            << true << int(Dialogs::Answer::Yes) << true;
+        QTest::newRow("terms planned, yes: replaced") << true << int(Dialogs::Answer::Yes) << true;
         QTest::newRow("terms planned, no: kept") << true << int(Dialogs::Answer::No) << false;
     }
     void splittingOverTheTerms() {
@@ -511,8 +505,7 @@ class PlanPageTest : public QObject {
         QTest::newRow("grade 3: down from 体育 over 外国語 only")
             << termName(taiiku, 0) << int(Qt::Key_Down) << termName(sougou, 0) << 3;
         QTest::newRow("grade 3: down from 道徳 into 外国語活動")
-            << baseName(doutoku) << int(Qt::Key_Down) << baseName(rowOf(F::gaikokugokatsudou))
-            << 3;
+            << baseName(doutoku) << int(Qt::Key_Down) << baseName(rowOf(F::gaikokugokatsudou)) << 3;
         QTest::newRow("grade 6: down from 体育 into 外国語")
             << baseName(taiiku) << int(Qt::Key_Down) << baseName(rowOf(F::gaikokugo)) << 6;
         QTest::newRow("grade 6: left from 学活 over 外国語活動")
