@@ -50,6 +50,19 @@ struct HeadingStack {
     bool whenOtherShown = true;
 };
 
+// Whether each stack gives a height to every one of its characters; the sheets check their
+// tables with it as they are compiled.
+constexpr bool fncStacksHaveHeights(std::span<const HeadingStack> stacks) {
+    for (const HeadingStack &stack : stacks) {
+        if (stack.chars.size() > qsizetype(stack.ys.size()))
+            return false;
+        for (qsizetype i = 0; i < stack.chars.size(); ++i)
+            if (stack.ys[std::size_t(i)] <= 0)
+                return false;
+    }
+    return true;
+}
+
 // A sheet's scale of the table.
 struct FigureTableLayout {
     int left;        // the table's left rule: the first column starts here

@@ -68,6 +68,8 @@ constexpr std::array<HeadingStack, 25> kHeadings = {{
     {F::SouJisuu, 176, u"総時数", {1406, 2052, 2698}},
 }};
 
+static_assert(fncStacksHaveHeights(kHeadings));
+
 constexpr FigureTableLayout kFigureTable{
     .left = kFiguresLeft,
     .right = kRight,

@@ -76,6 +76,8 @@ constexpr std::array<HeadingStack, 25> kHeadings = {{
     {F::SouJisuu, 140, u"総時数", {540, 880, 1220}},
 }};
 
+static_assert(fncStacksHaveHeights(kHeadings));
+
 constexpr FigureTableLayout kFigureTable{
     .left = kTimetableRight,
     .right = kRight,
