@@ -40,7 +40,8 @@ ui::frmMain *Program::start(const QString &file) {
 void setUpApplication() {
     QApplication::setOrganizationName(u"mirune"_s);
     QApplication::setApplicationName(u"ミルネ2002"_s);
-    QApplication::setApplicationDisplayName(u"ミルネ2002"_s);
+    // No display name: the platform would add it to every window's caption, and the captions
+    // are the windows' own ("ミルネ2002 Ver2.2.4", "時数集計表").
     QApplication::setApplicationVersion(u"2.2.4"_s);
     QApplication::setDesktopFileName(u"mirune"_s);
     // The format named: an unnamed one has every image plug-in loaded to guess it.

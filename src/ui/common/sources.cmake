@@ -18,6 +18,8 @@ list(APPEND mirune_ui_sources
   common/subject_icons.h
   common/twips.h
   common/ui_context.h
+  common/window_placement.cpp
+  common/window_placement.h
   common/windows.cpp
   common/windows.h
   common/wrapped_label.cpp

@@ -31,6 +31,7 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QStatusBar>
+#include <QStringList>
 
 namespace mirune::ui {
 
@@ -63,11 +64,11 @@ frmMain::frmMain(UiContext &ui, QWidget *parent) : QMainWindow(parent), m_ui(ui)
     connect(&events, &StateEvents::holidaysChanged, this, [this] {
         m_calendarYear = 0; // the marks are made again
         refreshCalendar();
-        m_grid->redraw();
+        followSettings();
     });
     connect(&events, &StateEvents::timetablesChanged, this, [this] {
         refreshPalette();
-        m_grid->redraw();
+        followSettings();
     });
     connect(&events, &StateEvents::plansChanged, this, &frmMain::refreshPalette);
     connect(&events, &StateEvents::fileNameChanged, this, &frmMain::refreshFileMenu);
@@ -171,6 +172,12 @@ void frmMain::buildCentre() {
     m_dayNote = new QLabel(calendarFrame);
     m_dayNote->setObjectName(u"lblDayNote"_s);
     calendarBox->addWidget(m_dayNote);
+    // What the window has to tell about the teacher's work: entries kept, steps undone.
+    m_note = new QLabel(calendarFrame);
+    m_note->setObjectName(u"lblMainNote"_s);
+    m_note->setWordWrap(true);
+    m_note->hide();
+    calendarBox->addWidget(m_note);
     left->addWidget(calendarFrame);
 
     m_optionA = new QRadioButton(u"A 時間割を採用"_s, centre);
@@ -214,6 +221,7 @@ void frmMain::changeEvent(QEvent *event) {
 }
 
 void frmMain::activated() {
+    m_grid->closeLengthChooser();
     if (m_ui.state.boolFirstActivate == kTrue) {
         // The wizard's first page opens once per run; it is cleared here as well as by the page,
         // so that this stays true whatever the page does.
@@ -227,12 +235,42 @@ void frmMain::activated() {
     refreshFromState();
 }
 
+void frmMain::followSettings() {
+    // The pages send their notices whether or not anything changed. The days the teacher has
+    // not touched follow the timetables and holidays; lessons entered and not registered stay.
+    const KeptEdits edits = m_grid->redrawKeepingEdits();
+    refreshDayNote(m_calendar->selectedDate());
+    QStringList notes;
+    if (!edits.kept.isEmpty())
+        notes.append(u"%1 は入力中の授業をそのまま残しています（登録前）。時間割や休日の変更は、"
+                     u"日付を選び直すと表示されます。"_s.arg(daysText(edits.kept)));
+    if (!edits.dropped.isEmpty())
+        notes.append(u"%1 は休日になったため、入力中の授業を表示していません。"_s.arg(
+            daysText(edits.dropped)));
+    if (!notes.isEmpty())
+        setNote(notes.join(u'\n'));
+}
+
+QString frmMain::daysText(const QList<QDate> &dates) {
+    QStringList days;
+    for (const QDate &date : dates)
+        days.append(fncColumnHeading(date));
+    return days.join(u'、');
+}
+
+void frmMain::setNote(const QString &text) {
+    m_note->setText(text);
+    m_note->setVisible(!text.isEmpty());
+}
+
 void frmMain::refreshFromState() {
     refreshPalette();
     refreshCalendar();
     selectStartingDate();
     refreshFileMenu();
     refreshStatus();
+    // The note of the chosen day follows the class and holidays as they are now.
+    refreshDayNote(m_calendar->selectedDate());
 }
 
 void frmMain::refreshPalette() {
@@ -280,13 +318,18 @@ void frmMain::selectStartingDate() {
 }
 
 void frmMain::showWeekOf(const QDate &date) {
+    drawWeek(date, true);
+}
+
+void frmMain::drawWeek(const QDate &date, bool focusRegister) {
     if (m_ui.state.intYear == 0 || !date.isValid())
         return;
     {
         const QSignalBlocker blocker(m_calendar);
         m_calendar->setSelectedDate(date);
     }
-    m_grid->showWeek(date);
+    setNote(QString());
+    m_grid->showWeek(date, focusRegister);
     markWeek(date);
     refreshDayNote(date);
 }
@@ -296,7 +339,7 @@ void frmMain::calendarSelectionChanged() {
     // that what is being entered in the shown week is kept while moving inside it.
     const QDate date = m_calendar->selectedDate();
     if (date < m_weekFirst || date > m_weekLast)
-        showWeekOf(date);
+        drawWeek(date, false); // the focus stays on the calendar
     else
         refreshDayNote(date);
 }

@@ -57,6 +57,12 @@ class frmMain : public QMainWindow {
     void buildMenus();
     void buildCentre();
     void refreshFromState();
+    // The shown week after a settings page's notice.
+    void followSettings();
+    void drawWeek(const QDate &date, bool focusRegister);
+    // The line under the calendar that tells about the teacher's work; empty hides it.
+    void setNote(const QString &text);
+    static QString daysText(const QList<QDate> &dates);
     void refreshCalendar();
     void refreshFileMenu();
     void refreshStatus();
@@ -77,6 +83,7 @@ class frmMain : public QMainWindow {
     UiContext &m_ui;
     MonthCalendar *m_calendar = nullptr;
     QLabel *m_dayNote = nullptr;
+    QLabel *m_note = nullptr;
     QRadioButton *m_optionA = nullptr;
     QRadioButton *m_optionB = nullptr;
     SubjectPalette *m_palette = nullptr;

@@ -7,6 +7,7 @@
 #include "ui/common/dialogs.h"
 #include "ui/common/state_events.h"
 #include "ui/common/twips.h"
+#include "ui/common/window_placement.h"
 #include "ui/common/windows.h"
 #include "ui/wizard/frm_wiz2.h"
 #include "week_grid.h"
@@ -143,16 +144,16 @@ void frmMain::restorePlacement() {
     const MainPlacement placement = readMainPlacement(*store);
     const QSize design(kDesignWidth / kTwipsPerPixel, kDesignHeight / kTwipsPerPixel);
     resize(design.expandedTo(sizeHint()));
-    QPoint topLeft(placement.left / kTwipsPerPixel, placement.top / kTwipsPerPixel);
-    // A position stored on a screen that is gone would leave the window out of reach.
-    const QScreen *screen = QGuiApplication::screenAt(topLeft + QPoint(40, 20));
-    if (!screen && QGuiApplication::primaryScreen()) {
-        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        topLeft = available.topLeft() + QPoint(kDefaultPlacementTwips / kTwipsPerPixel,
-                                               kDefaultPlacementTwips / kTwipsPerPixel);
-        if (!available.contains(topLeft))
-            topLeft = available.topLeft();
-    }
+    const QPoint stored(placement.left / kTwipsPerPixel, placement.top / kTwipsPerPixel);
+    // A position stored for a monitor that is gone, or pushed past an edge, would leave the
+    // window out of reach: it is kept on a screen that is there now.
+    QList<QRect> screens;
+    if (const QScreen *primary = QGuiApplication::primaryScreen())
+        screens.append(primary->availableGeometry());
+    for (const QScreen *screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            screens.append(screen->availableGeometry());
+    const QPoint topLeft = fncPlacedTopLeft(QRect(stored, size()), screens);
     move(topLeft);
 }
 

@@ -67,7 +67,8 @@ MonthCalendar::MonthCalendar(QWidget *parent) : QWidget(parent) {
 void MonthCalendar::giveSheetRoom() {
     // Alone in its corner of the window the sheet gets more room than a sheet in a row of
     // months, so that the days of the week read apart.
-    m_sheet->setMinimumSize(QSize());
+    // Zero, not an invalid size: the hint is read without the old minimum in it.
+    m_sheet->setMinimumSize(0, 0);
     const QSize hint = m_sheet->sizeHint();
     m_sheet->setMinimumSize(hint.width() * 4 / 3, hint.height() * 6 / 5);
 }

@@ -124,20 +124,86 @@ void WeekGrid::redraw() {
         showWeek(m_shownDate);
 }
 
-void WeekGrid::showWeek(const QDate &date) {
+KeptEdits WeekGrid::redrawKeepingEdits() {
+    KeptEdits result;
+    if (!m_shownDate.isValid())
+        return result;
+    struct Entry {
+        QDate date;
+        ColumnContent content;
+        std::optional<ColumnContent> basis;
+    };
+    QList<Entry> entered;
+    for (int d = 0; d < kDays; ++d)
+        if (isColumnEdited(d))
+            entered.append({m_columnDay[d], columnContent(d), m_basis[d]});
+    const int chooserIndex = m_ui.state.intMainCreditSel;
+    const bool chooserOpen = m_cboTime->isVisible();
+    showWeek(m_shownDate);
+    for (const Entry &entry : entered) {
+        const int d = columnOf(entry.date);
+        if (d < 0 || !m_basis[d] || isColumnRegistered(d)) {
+            result.dropped.append(entry.date);
+            continue;
+        }
+        if (m_basis[d] != entry.basis)
+            result.kept.append(entry.date);
+        applyContent(d, entry.content, false);
+    }
+    // A length being chosen stays open over its label.
+    if (chooserOpen && chooserIndex >= 0 && m_lengths[chooserIndex]->isVisible())
+        lengthClicked(chooserIndex);
+    return result;
+}
+
+int WeekGrid::columnOf(const QDate &date) const {
+    if (!date.isValid())
+        return -1;
+    for (int d = 0; d < kDays; ++d)
+        if (m_columnDay[d] == date)
+            return d;
+    return -1;
+}
+
+ColumnContent WeekGrid::columnContent(int column) const {
+    ColumnContent content;
+    const int base = column * kPeriods;
+    for (int p = 0; p < kPeriods; ++p) {
+        content.subjects += codeForName(m_cells[base + p]->subject());
+        content.credits += QChar(u'0' + m_timeCode[base + p]);
+    }
+    return content;
+}
+
+bool WeekGrid::isColumnRegistered(int column) const {
+    return m_register[column]->isVisibleTo(this) && m_register[column]->text() == kCancel;
+}
+
+bool WeekGrid::isColumnEdited(int column) const {
+    return m_basis[column] && m_register[column]->isVisibleTo(this) &&
+           !isColumnRegistered(column) && columnContent(column) != *m_basis[column];
+}
+
+void WeekGrid::closeLengthChooser() {
+    m_cboTime->hide();
+    m_cboTime->setCurrentIndex(-1);
+    m_ui.state.intMainCreditSel = -1;
+}
+
+void WeekGrid::showWeek(const QDate &date, bool focusRegister) {
     const AppState &state = m_ui.state;
     if (!date.isValid() || state.intYear == 0)
         return;
     m_shownDate = date;
     m_ui.state.dateSelected = date;
-    m_ui.state.intMainCreditSel = -1;
-    m_cboTime->hide();
+    closeLengthChooser();
     setUpdatesEnabled(false);
     // What is to be shown is gathered first and applied once: hiding everything and showing it
     // again would lay the grid out anew for every control.
     m_wantCell.fill(false);
     m_wantLength.fill(false);
     m_wantRegister.fill(false);
+    m_basis.fill(std::nullopt);
     const WeekSpan span = fncWeekOfDate(state.intYear, date);
     for (int d = 0; d < kDays; ++d) {
         const QDate day = span.first.addDays(d - (span.first.dayOfWeek() - 1));
@@ -163,36 +229,98 @@ void WeekGrid::showWeek(const QDate &date) {
         if (m_register[d]->isVisibleTo(this) != m_wantRegister[d])
             m_register[d]->setVisible(m_wantRegister[d]);
     setUpdatesEnabled(true);
+    if (focusRegister) {
+        for (int d = kDays - 1; d >= 0; --d) {
+            if (m_wantRegister[d]) {
+                m_register[d]->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
+}
+
+std::optional<ColumnContent> WeekGrid::freshContent(const QDate &date, bool *registered) const {
+    const ZuriDayTime *record = subGetDay(m_ui.state, date, m_timetableB);
+    if (!record)
+        return std::nullopt;
+    const QString &credits = record->strCredit;
+    // A day without eight lengths (a timetable not set up yet) cannot be recorded.
+    if (credits.size() < kPeriods)
+        return std::nullopt;
+    ColumnContent content;
+    for (int p = 0; p < kPeriods; ++p) {
+        if (credits[p] < u'0' || credits[p] > u'4')
+            return std::nullopt;
+        content.credits += credits[p];
+        const QChar code = p < record->strSubject.size() ? record->strSubject[p] : kNoSubject;
+        // A period without time shows no subject; a letter no palette has shows none either.
+        content.subjects += credits[p] == u'0' ? kNoSubject : codeForName(fncSubjectFullName(code));
+    }
+    if (registered)
+        *registered = record->boolWorkDay == kTrue && record->boolNowPlanning != kTrue;
+    return content;
 }
 
 void WeekGrid::fillColumn(int column, const QDate &date) {
-    const ZuriDayTime *record = subGetDay(m_ui.state, date, m_timetableB);
-    if (!record)
+    bool registered = false;
+    const std::optional<ColumnContent> content = freshContent(date, &registered);
+    // A day that cannot be recorded stays blank.
+    if (!content)
         return;
-    const QString &credits = record->strCredit;
-    // A day without eight lengths (a timetable not set up yet) cannot be recorded: its column
-    // stays blank.
-    if (credits.size() < kPeriods)
-        return;
-    for (int p = 0; p < kPeriods; ++p)
-        if (credits[p] < u'0' || credits[p] > u'4')
-            return;
-
-    const bool registered = record->boolWorkDay == kTrue && record->boolNowPlanning != kTrue;
-    const int base = column * kPeriods;
-    for (int p = 0; p < kPeriods; ++p) {
-        const int i = base + p;
-        const int t = credits[p].digitValue();
-        setLength(i, t);
-        m_wantLength[i] = true;
-        const QChar code = p < record->strSubject.size() ? record->strSubject[p] : kNoSubject;
-        m_cells[i]->setSubject(t == 0 ? QString() : fncSubjectFullName(code));
-        m_wantCell[i] = t != 0;
-    }
+    m_basis[column] = content;
+    applyContent(column, *content, true);
     setColumnEnabled(column, !registered);
     m_register[column]->setText(registered ? kCancel : kRegister);
     nameColumn(column);
     m_wantRegister[column] = true;
+}
+
+void WeekGrid::applyContent(int column, const ColumnContent &content, bool batch) {
+    const int base = column * kPeriods;
+    for (int p = 0; p < kPeriods; ++p) {
+        const int i = base + p;
+        const int t = content.credits[p].digitValue();
+        setLength(i, t);
+        m_cells[i]->setSubject(t == 0 ? QString() : fncSubjectFullName(content.subjects[p]));
+        if (batch) {
+            m_wantLength[i] = true;
+            m_wantCell[i] = t != 0;
+        } else {
+            m_lengths[i]->setVisible(true);
+            m_cells[i]->setVisible(t != 0);
+        }
+    }
+}
+
+void WeekGrid::setColumnContent(int column, const ColumnContent &content) {
+    if (column < 0 || column >= kDays || !m_basis[column] || isColumnRegistered(column))
+        return;
+    applyContent(column, content, false);
+}
+
+void WeekGrid::redrawColumn(int column) {
+    if (column < 0 || column >= kDays || !m_columnDay[column].isValid())
+        return;
+    m_basis[column].reset();
+    m_wantRegister[column] = false;
+    if (fncIsSchoolDay(m_ui.state, m_columnDay[column])) {
+        bool registered = false;
+        if (const std::optional<ColumnContent> content =
+                freshContent(m_columnDay[column], &registered)) {
+            m_basis[column] = content;
+            applyContent(column, *content, false);
+            setColumnEnabled(column, !registered);
+            m_register[column]->setText(registered ? kCancel : kRegister);
+            nameColumn(column);
+            m_register[column]->setVisible(true);
+            return;
+        }
+    }
+    for (int p = 0; p < kPeriods; ++p) {
+        m_cells[column * kPeriods + p]->hide();
+        m_lengths[column * kPeriods + p]->hide();
+    }
+    m_register[column]->hide();
 }
 
 void WeekGrid::setLength(int index, int timeCode) {
@@ -239,7 +367,12 @@ void WeekGrid::deselectSubject() {
 void WeekGrid::cellClicked(int index) {
     SubjectButton *cell = m_cells[index];
     // The same subject again, or an empty cell with nothing selected, empties the cell.
-    cell->setSubject(cell->subject() != m_selectedSubject ? m_selectedSubject : QString());
+    const QString subject = cell->subject() != m_selectedSubject ? m_selectedSubject : QString();
+    const int column = index / kPeriods;
+    emit columnAboutToChange(column,
+                             subject.isEmpty() ? u"授業を消す"_s : u"%1を入れる"_s.arg(subject));
+    cell->setSubject(subject);
+    emit columnChanged(column);
 }
 
 void WeekGrid::lengthClicked(int index) {
@@ -257,6 +390,9 @@ void WeekGrid::lengthChosen(int timeCode) {
     const int index = m_ui.state.intMainCreditSel;
     if (index < 0 || index >= kCells)
         return;
+    const bool changes = timeCode != m_timeCode[index];
+    if (changes)
+        emit columnAboutToChange(index / kPeriods, u"長さを%1にする"_s.arg(subGetCredit(timeCode)));
     setLength(index, timeCode);
     SubjectButton *cell = m_cells[index];
     if (timeCode != 0) {
@@ -265,6 +401,8 @@ void WeekGrid::lengthChosen(int timeCode) {
         cell->setSubject(QString());
         cell->hide();
     }
+    if (changes)
+        emit columnChanged(index / kPeriods);
     deselectSubject();
     m_ui.state.intMainCreditSel = -1;
     m_cboTime->hide();
@@ -274,12 +412,15 @@ void WeekGrid::lengthChosen(int timeCode) {
 void WeekGrid::registerClicked(int column) {
     if (!m_columnDay[column].isValid())
         return;
-    if (m_register[column]->text() == kRegister)
+    const bool registering = m_register[column]->text() == kRegister;
+    emit columnAboutToChange(column, registering ? u"登録"_s : u"取消"_s);
+    if (registering)
         registerDay(column);
     else
         cancelDay(column);
     deselectSubject();
     nameColumn(column);
+    emit columnChanged(column);
     emit dayChanged(m_columnDay[column]);
 }
 
@@ -296,6 +437,7 @@ void WeekGrid::registerDay(int column) {
     m_ui.state.intMainCreditSel = -1;
     m_ui.state.objFirstDay->appendDay(makeRegisteredDay(m_columnDay[column], subjects, credits));
     m_register[column]->setText(kCancel);
+    m_basis[column] = ColumnContent{subjects, credits};
 }
 
 void WeekGrid::cancelDay(int column) {
@@ -309,6 +451,8 @@ void WeekGrid::cancelDay(int column) {
         }
     }
     m_register[column]->setText(kRegister);
+    // The cells keep the withdrawn lessons: they count as entered, against the timetable.
+    m_basis[column] = freshContent(m_columnDay[column], nullptr);
 }
 
 void WeekGrid::mousePressEvent(QMouseEvent *event) {

@@ -4,7 +4,9 @@
 
 #include <QDate>
 #include <QFrame>
+#include <QList>
 #include <array>
+#include <optional>
 
 class QButtonGroup;
 class QComboBox;
@@ -15,6 +17,20 @@ class QToolButton;
 namespace mirune::ui {
 
 class SubjectButton;
+
+// What one day column holds: the one-letter subject code ("　" for none) and the time code digit
+// of each of the eight periods.
+struct ColumnContent {
+    QString subjects;
+    QString credits;
+    bool operator==(const ColumnContent &) const = default;
+};
+
+// What a redraw kept of the lessons being entered.
+struct KeptEdits {
+    QList<QDate> kept;    // entered lessons kept over a timetable or holiday that changed
+    QList<QDate> dropped; // entered lessons of a day that is no longer a school day
+};
 
 // The week grid of the main window (the frame fraSubject): for each day column Monday to Friday a
 // heading, eight lesson cells with their length labels beside them, and the register button;
@@ -31,10 +47,31 @@ class WeekGrid : public QFrame {
     explicit WeekGrid(UiContext &ui, QWidget *parent = nullptr);
 
     // Draws the week of a date: headings, cells and register buttons from the registered days
-    // and the chosen timetable, holidays left blank.
-    void showWeek(const QDate &date);
+    // and the chosen timetable, holidays left blank. With `focusRegister` the last school day's
+    // register button takes the keyboard focus, so that Space registers it.
+    void showWeek(const QDate &date, bool focusRegister = false);
     // Draws the shown week again from the state.
     void redraw();
+    // Draws the shown week again from the state, but a day whose lessons are being entered and
+    // not yet registered keeps them: only the days the teacher has not touched follow the
+    // timetables and holidays.
+    KeptEdits redrawKeepingEdits();
+    // The date a week was last drawn for (invalid before any).
+    QDate shownDate() const { return m_shownDate; }
+    // The column showing a date, or -1.
+    int columnOf(const QDate &date) const;
+    // What a column's cells hold now.
+    ColumnContent columnContent(int column) const;
+    // Puts lessons into an unregistered column's cells, as the teacher would.
+    void setColumnContent(int column, const ColumnContent &content);
+    // Draws one column again from the state (its register state, cells and lengths).
+    void redrawColumn(int column);
+    // Whether a column is unregistered and holds lessons other than those drawn for it.
+    bool isColumnEdited(int column) const;
+    // Whether the column shows a registered day.
+    bool isColumnRegistered(int column) const;
+    // Hides the length chooser and forgets which length it was choosing.
+    void closeLengthChooser();
     // Hides every cell, length label and register button.
     void subUnvisibleButton();
     // Timetable B (true) or A fills the days that are not registered.
@@ -58,6 +95,12 @@ class WeekGrid : public QFrame {
   signals:
     // A day was registered or cancelled through this grid.
     void dayChanged(const QDate &date);
+    // The teacher is about to change a column: a cell's subject or a period's length
+    // (`registering` false), or the day's registration (`registering` true). Announced before
+    // the change, so that it can be taken back.
+    void columnAboutToChange(int column, const QString &what);
+    // The change announced last is done.
+    void columnChanged(int column);
 
   protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -66,6 +109,10 @@ class WeekGrid : public QFrame {
   private:
     void buildControls();
     void fillColumn(int column, const QDate &date);
+    // What drawing a date's column from the state shows, or nothing for a day that cannot be
+    // recorded (no timetable day, lengths not set up).
+    std::optional<ColumnContent> freshContent(const QDate &date, bool *registered) const;
+    void applyContent(int column, const ColumnContent &content, bool batch);
     void cellClicked(int index);
     void lengthClicked(int index);
     void lengthChosen(int timeCode);
@@ -85,6 +132,8 @@ class WeekGrid : public QFrame {
     std::array<QPushButton *, kDays> m_register{};
     std::array<int, kCells> m_timeCode{}; // the length labels' time codes
     std::array<QDate, kDays> m_columnDay{};
+    // What a fresh draw shows in each column, to tell the teacher's entries from it.
+    std::array<std::optional<ColumnContent>, kDays> m_basis{};
     // What the week being drawn shows, applied once it is all known.
     std::array<bool, kCells> m_wantCell{};
     std::array<bool, kCells> m_wantLength{};

@@ -479,8 +479,35 @@ bool frmWiz4::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::FocusIn:
         subGetYearPlan();
         box->selectAll();
+        // A click gives the focus before the box sees the press, which would place the cursor
+        // and drop the selection: the press that brought the focus selects the whole text, as
+        // in a spreadsheet, so that typing replaces the value.
+        m_clickSelects =
+            static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason ? box : nullptr;
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (m_clickSelects == box) {
+            m_swallowDrag = box;
+            m_clickSelects = nullptr;
+            box->selectAll();
+            return true;
+        }
+        break;
+    case QEvent::MouseMove:
+        // The press was taken: a drag with it would pick part of the text again.
+        if (m_swallowDrag == box)
+            return true;
+        break;
+    case QEvent::MouseButtonRelease:
+        if (m_swallowDrag == box) {
+            m_swallowDrag = nullptr;
+            return true;
+        }
         break;
     case QEvent::FocusOut:
+        m_clickSelects = nullptr;
+        m_swallowDrag = nullptr;
         // A value typed and then left by a button, another window or the keyboard is stored
         // at once rather than waiting for the next box.
         subGetYearPlan();

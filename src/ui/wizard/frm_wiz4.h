@@ -70,6 +70,10 @@ class frmWiz4 : public QWidget {
     QPushButton *cmdWiz4Before = nullptr;
     QPushButton *cmdWiz4Cancel = nullptr;
     bool m_storing = false; // guards against the page's own change notice
+    // The box a click has just given the focus to, whose press selects its whole text, and the
+    // box whose press was taken until the button is let go.
+    QLineEdit *m_clickSelects = nullptr;
+    QLineEdit *m_swallowDrag = nullptr;
 };
 
 } // namespace mirune::ui

@@ -6,6 +6,7 @@
 #include "ui/common/month_row.h"
 #include "ui/common/subject_button.h"
 #include "ui/common/subject_icons.h"
+#include "ui/common/window_placement.h"
 #include "ui/common/wrapped_label.h"
 
 #include <QLabel>
@@ -194,6 +195,41 @@ class CommonTest : public QObject {
         QCOMPARE(row.calendars()[1]->month(), QDate(2027, 5, 1));
         QVERIFY(!row.calendars()[1]->isBold(QDate(2027, 5, 1)));
         QCOMPARE(row.findChildren<QLabel *>().first()->text(), u"2027年4月"_s);
+    }
+
+    void storedPlaceIsKeptOnAScreen_data() {
+        QTest::addColumn<QRect>("wanted");
+        QTest::addColumn<QList<QRect>>("screens");
+        QTest::addColumn<QPoint>("placed");
+        const QRect laptop(0, 0, 1366, 768);
+        const QRect right(1366, 0, 1920, 1080);
+        const QList<QRect> one{laptop};
+        const QList<QRect> two{laptop, right};
+        const QSize window(900, 633);
+        QTest::newRow("on the screen") << QRect(QPoint(66, 66), window) << one << QPoint(66, 66);
+        QTest::newRow("on the second screen")
+            << QRect(QPoint(2000, 100), window) << two << QPoint(2000, 100);
+        QTest::newRow("wider than the screen, title bar on it")
+            << QRect(QPoint(66, 66), QSize(1500, 633)) << one << QPoint(66, 66);
+        QTest::newRow("second screen gone")
+            << QRect(QPoint(2000, 100), window) << one << QPoint(466, 100);
+        QTest::newRow("monitor on the left gone")
+            << QRect(QPoint(-1500, 200), window) << one << QPoint(0, 135);
+        QTest::newRow("past the right edge")
+            << QRect(QPoint(1300, 50), window) << one << QPoint(466, 50);
+        QTest::newRow("title bar above the screen")
+            << QRect(QPoint(100, -20), window) << one << QPoint(100, 0);
+        QTest::newRow("below the bottom")
+            << QRect(QPoint(100, 760), window) << one << QPoint(100, 135);
+        QTest::newRow("straddling two screens goes to the larger share")
+            << QRect(QPoint(1300, -40), window) << two << QPoint(1366, 0);
+    }
+
+    void storedPlaceIsKeptOnAScreen() {
+        QFETCH(QRect, wanted);
+        QFETCH(QList<QRect>, screens);
+        QFETCH(QPoint, placed);
+        QCOMPARE(fncPlacedTopLeft(wanted, screens), placed);
     }
 
     void windowsOpenEachKindOnceAndReplace() {

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -278,6 +279,29 @@ class FileMenuTest : public QObject {
             QTRY_VERIFY(main.isNull());
         }
         QCOMPARE(readMainPlacement(*store).left, 120 * 15);
+    }
+
+    // The captions are the windows' own: the program sets no display name that the platform
+    // would add to them, and the main window starts without a warning from its calendar.
+    void captionsAreTheWindowsOwn() {
+        QTest::failOnWarning(QRegularExpression(u"Negative sizes"_s));
+        const QString name = QCoreApplication::applicationName();
+        const QString organization = QCoreApplication::organizationName();
+        app::setUpApplication();
+        QCoreApplication::setApplicationName(u"probe"_s);
+        QCOMPARE(QGuiApplication::applicationDisplayName(), u"probe"_s);
+        QCoreApplication::setApplicationName(name);
+        QCoreApplication::setOrganizationName(organization);
+
+        MainFixture f;
+        setUpPlan(f.h.state);
+        frmMain *main = openMain(f.h);
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        QCOMPARE(main->windowTitle(), u"ミルネ2002 Ver2.2.4"_s);
+        MIRUNE_TRIGGER(main, u"mnuViewShowTimeTable"_s);
+        QCOMPARE(f.h.windows.openWindows().back()->windowTitle(), u"時数集計表"_s);
+        MIRUNE_TRIGGER(main, u"mnuFilePrint"_s);
+        QCOMPARE(f.h.windows.openWindows().back()->windowTitle(), u"印刷する表を選んでください"_s);
     }
 
     void programStartsOnAFile() {

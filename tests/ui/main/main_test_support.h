@@ -5,6 +5,7 @@
 #include "model/app_state.h"
 #include "model/class_settings.h"
 #include "support/ui_test_support.h"
+#include "ui/common/subject_button.h"
 #include "ui/main/frm_main.h"
 
 #include <QPointer>
@@ -59,6 +60,14 @@ inline frmMain *openMain(UiHarness &h) {
     frmMain *main = h.windows.open<frmMain>();
     main->activated();
     return main;
+}
+
+// The palette button of a subject.
+inline SubjectButton *paletteButton(QWidget *main, const QString &subject) {
+    for (auto *b : main->findChildren<SubjectButton *>())
+        if (b->objectName().startsWith(u"cmdSubject_"_s) && b->subject() == subject)
+            return b;
+    return nullptr;
 }
 
 // The cell index of a weekday column (0 Monday) and period.

@@ -22,14 +22,6 @@ using namespace mirune::ui::test;
 
 namespace {
 
-// The palette button of a subject.
-SubjectButton *paletteButton(QWidget *main, const QString &subject) {
-    for (auto *b : main->findChildren<SubjectButton *>())
-        if (b->objectName().startsWith(u"cmdSubject_"_s) && b->subject() == subject)
-            return b;
-    return nullptr;
-}
-
 // The record of a date in the chain, withdrawn or not.
 const ZuriDayTime *recordOn(const AppState &state, const QDate &date) {
     for (const ZuriDayTime *d = state.objFirstDay->objNextDay.get(); d; d = d->objNextDay.get())

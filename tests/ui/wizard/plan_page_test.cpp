@@ -628,6 +628,40 @@ class PlanPageTest : public QObject {
         QCOMPARE(cellText(p.page, gridName(4, 1)), u"31.1"_s);
     }
 
+    // A click into a box that has not the focus selects its whole text, wherever it lands, so
+    // that the typing replaces the value; a second click into the same box places the cursor.
+    void clickIntoABoxSelectsItsText_data() {
+        QTest::addColumn<int>("where"); // -1 left end, 0 middle, 1 right of the text
+        QTest::newRow("on the left") << -1;
+        QTest::newRow("in the middle") << 0;
+        QTest::newRow("right of the text") << 1;
+    }
+    void clickIntoABoxSelectsItsText() {
+        QFETCH(int, where);
+        PlanPage p;
+        QVERIFY(p.open());
+        QLineEdit *target = box(p.page, termName(0, 0));
+        QCOMPARE(target->text(), u"0.0"_s);
+        box(p.page, baseName(0))->setFocus(Qt::TabFocusReason);
+        QVERIFY(!target->hasFocus());
+        const QRect r = target->rect();
+        const QPoint at = where < 0    ? QPoint(r.left() + 3, r.center().y())
+                          : where == 0 ? r.center()
+                                       : QPoint(r.right() - 3, r.center().y());
+        QTest::mouseClick(target, Qt::LeftButton, {}, at);
+        QVERIFY(target->hasFocus());
+        QCOMPARE(target->selectedText(), u"0.0"_s);
+        QTest::keyClicks(target, u"100"_s);
+        pressEnter();
+        QCOMPARE(target->text(), u"100"_s);
+        QCOMPARE(int(p.h.state.objSeasonPlan->terms()[0]->hours[F::kokugo]), 300);
+        // In the box with the focus a click places the cursor as usual.
+        target->setFocus(Qt::TabFocusReason);
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(r.right() - 3, r.center().y()));
+        QVERIFY(!target->hasSelectedText());
+        MIRUNE_VERIFY_DIALOGS(p.h.dialogs);
+    }
+
     // What was typed last is kept however the page is left, also without moving to a box.
     void typedValueIsKeptOnLeaving() {
         PlanPage p;
