@@ -14,7 +14,8 @@ namespace mirune::app {
 
 using namespace Qt::StringLiterals;
 
-Program::Program() : m_ui{m_state, m_dialogs, m_events, m_windows, m_printer} {
+Program::Program(ui::Dialogs *dialogs)
+    : m_ui{m_state, dialogs ? *dialogs : m_dialogs, m_events, m_windows, m_printer} {
     m_windows.attach(m_ui);
 }
 
@@ -26,10 +27,19 @@ Program::~Program() {
 
 ui::frmMain *Program::start(const QString &file) {
     subInitApp(m_state);
-    if (!file.isEmpty())
-        m_state.boolFirstActivate = kFalse; // the file takes the wizard's place
+    const QString path = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
+    // The file, or the question about the recovery copy, takes the wizard's place for now.
+    const Flag wizard = file.isEmpty() ? kTrue : kFalse;
+    m_state.boolFirstActivate = kFalse;
     ui::frmMain *main = m_windows.open<ui::frmMain>();
-    if (!file.isEmpty() && !main->openPath(QFileInfo(file).absoluteFilePath())) {
+    if (main->offerRecovery(path) == ui::frmMain::Recovery::Restored)
+        return main;
+    m_state.boolFirstActivate = wizard;
+    if (file.isEmpty()) {
+        main->activated();
+        return main;
+    }
+    if (!main->openPath(path)) {
         // The file could not be read (its message was shown): start as without one.
         m_state.boolFirstActivate = kTrue;
         main->activated();

@@ -19,7 +19,8 @@ namespace mirune::app {
 // the windows and the printer, built in the order start-up needs them.
 class Program {
   public:
-    Program();
+    // The Qt dialogs, or `dialogs` when given (a test answers from a script).
+    explicit Program(ui::Dialogs *dialogs = nullptr);
     // Closes whatever window is still open, without the save question: the windows point at the
     // state and must go before it.
     ~Program();
@@ -29,7 +30,11 @@ class Program {
     // Start-up: the state is initialised, the main window is made and shown without waiting; its
     // first activation opens the wizard. With a file, the file is opened as Open does instead of
     // starting the wizard (the wizard still opens when the file cannot be read).
+    // Before that, a recovery copy left by a run that did not end normally (of the same file,
+    // or of a new plan without one) is offered; restored, it takes the file's place.
     ui::frmMain *start(const QString &file = {});
+
+    AppState &state() { return m_state; }
 
   private:
     AppState m_state;

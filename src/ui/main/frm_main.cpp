@@ -28,10 +28,12 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QStringList>
+#include <QUndoStack>
 
 namespace mirune::ui {
 
@@ -45,6 +47,7 @@ frmMain::frmMain(UiContext &ui, QWidget *parent) : QMainWindow(parent), m_ui(ui)
     setObjectName(u"frmMain"_s);
     setWindowTitle(caption());
     buildMenus();
+    buildRecordMenu();
     buildCentre();
 
     auto *status = new QStatusBar(this);
@@ -57,20 +60,31 @@ frmMain::frmMain(UiContext &ui, QWidget *parent) : QMainWindow(parent), m_ui(ui)
     StateEvents &events = m_ui.events;
     connect(&events, &StateEvents::stateReplaced, this, [this] {
         m_calendarYear = 0; // another plan: the marks are made again
+        m_undo->clear();
+        setNote(QString());
         refreshFromState();
         m_grid->redraw();
+        // A plan opened or begun is the one its file holds; one with days dropped on the class
+        // page is written to the recovery copy with the page's next notice.
+        takeStateAsSaved();
     });
-    connect(&events, &StateEvents::classChanged, this, &frmMain::refreshFromState);
+    connect(&events, &StateEvents::classChanged, this, [this] {
+        refreshFromState();
+        settingsNotice();
+    });
     connect(&events, &StateEvents::holidaysChanged, this, [this] {
         m_calendarYear = 0; // the marks are made again
         refreshCalendar();
-        followSettings();
+        settingsNotice();
     });
     connect(&events, &StateEvents::timetablesChanged, this, [this] {
         refreshPalette();
-        followSettings();
+        settingsNotice();
     });
-    connect(&events, &StateEvents::plansChanged, this, &frmMain::refreshPalette);
+    connect(&events, &StateEvents::plansChanged, this, [this] {
+        refreshPalette();
+        settingsNotice();
+    });
     connect(&events, &StateEvents::fileNameChanged, this, &frmMain::refreshFileMenu);
     connect(&events, &StateEvents::daysChanged, this, [this](const QDate &date) {
         // Days changed elsewhere show at once; this window's own changes are already shown.
@@ -78,6 +92,8 @@ frmMain::frmMain(UiContext &ui, QWidget *parent) : QMainWindow(parent), m_ui(ui)
             m_grid->redraw();
         refreshPalette();
     });
+    connect(m_grid, &WeekGrid::columnAboutToChange, this, &frmMain::columnAboutToChange);
+    connect(m_grid, &WeekGrid::columnChanged, this, &frmMain::columnChanged);
     connect(m_grid, &WeekGrid::dayChanged, this, [this](const QDate &date) {
         const QScopedValueRollback<bool> guard(m_announcingOwnChange, true);
         emit m_ui.events.daysChanged(date);
@@ -85,6 +101,7 @@ frmMain::frmMain(UiContext &ui, QWidget *parent) : QMainWindow(parent), m_ui(ui)
 
     restorePlacement();
     refreshFromState();
+    takeStateAsSaved();
 }
 
 void frmMain::buildMenus() {
@@ -187,6 +204,11 @@ void frmMain::buildCentre() {
     m_optionA->setChecked(true);
     left->addWidget(m_optionA, 0, Qt::AlignLeft);
     left->addWidget(m_optionB, 0, Qt::AlignLeft);
+    m_rangeButton = new QPushButton(u"まとめて登録..."_s, centre);
+    m_rangeButton->setObjectName(u"cmdRegisterRange"_s);
+    m_rangeButton->setToolTip(u"期間の授業日を時間割のとおりにまとめて登録します"_s);
+    connect(m_rangeButton, &QPushButton::clicked, this, &frmMain::registerRange);
+    left->addWidget(m_rangeButton, 0, Qt::AlignLeft);
 
     auto *comment = new WrappedLabel(
         u"実績の入力をします。左のカレンダから登録したい週を選択し、次に中間の教科パレットから教科"
@@ -281,6 +303,8 @@ void frmMain::refreshCalendar() {
     const int year = m_ui.state.intYear;
     m_calendar->setEnabled(year != 0);
     m_grid->setEnabled(year != 0);
+    m_rangeButton->setEnabled(year != 0);
+    m_rangeAction->setEnabled(year != 0);
     if (year == 0) {
         m_grid->subUnvisibleButton();
         return;

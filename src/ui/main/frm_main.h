@@ -1,13 +1,18 @@
 #pragma once
 
+#include "model/range_registration.h"
+#include "record_commands.h"
 #include "ui/common/ui_context.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QMainWindow>
 
 class QAction;
 class QLabel;
+class QPushButton;
 class QRadioButton;
+class QUndoStack;
 
 namespace mirune::ui {
 
@@ -46,6 +51,14 @@ class frmMain : public QMainWindow {
     // teacher's answer keeps the program running.
     bool fileExit();
 
+    // The recording work that can be taken back: cells, lengths, 登録, 取消, まとめて登録.
+    QUndoStack *undoStack() const { return m_undo; }
+
+    // At start, with the data file about to be opened (or none): a recovery copy left by a run
+    // that did not end normally is offered. Restored means the plan now holds it.
+    enum class Recovery { None, Declined, Restored, SetAside };
+    Recovery offerRecovery(const QString &dataFile);
+
     WeekGrid *weekGrid() const { return m_grid; }
     MonthCalendar *calendar() const { return m_calendar; }
 
@@ -55,6 +68,29 @@ class frmMain : public QMainWindow {
 
   private:
     void buildMenus();
+    // The 編集 menu: 元に戻す, やり直し and まとめて登録.
+    void buildRecordMenu();
+    void columnAboutToChange(int column, const QString &what);
+    void columnChanged(int column);
+    // Puts a day column back to a step of the recording work.
+    void applyColumnStep(const QDate &date, const ColumnStep &step, bool dayChanged);
+    // Puts the records of days back, as a step of まとめて登録 left them.
+    void applyDays(const QList<QDate> &dates, const QList<DayRef> &records);
+    // Days of the chain changed by this window: the others hear of it, the shown week follows.
+    void announceOwnDays(const QDate &date);
+    // A settings page's notice: the week follows, and a real change ends what can be undone.
+    void settingsNotice();
+    // Whether the plan differs from when this was last asked; a change the save question
+    // protects is written to the recovery copy.
+    bool noteStateChange();
+    // The plan as it is now is the one in its file (opened or saved) or a new one.
+    void takeStateAsSaved();
+    // まとめて登録: the dialog, and the days it chose registered as one step.
+    void registerRange();
+    void registerDays(const QList<QDate> &days, TimetableChoice timetable);
+    // The recovery copy of the plan as it is now, or none when it equals its file.
+    void writeRecoveryCopy();
+    void removeRecoveryCopy();
     void buildCentre();
     void refreshFromState();
     // The shown week after a settings page's notice.
@@ -84,6 +120,8 @@ class frmMain : public QMainWindow {
     MonthCalendar *m_calendar = nullptr;
     QLabel *m_dayNote = nullptr;
     QLabel *m_note = nullptr;
+    QPushButton *m_rangeButton = nullptr;
+    QAction *m_rangeAction = nullptr;
     QRadioButton *m_optionA = nullptr;
     QRadioButton *m_optionB = nullptr;
     SubjectPalette *m_palette = nullptr;
@@ -96,6 +134,16 @@ class frmMain : public QMainWindow {
     int m_calendarYear = 0; // the school year the calendar's marks were made for
     bool m_exitConfirmed = false;
     bool m_announcingOwnChange = false; // the grid's own day change needs no redraw
+    QUndoStack *m_undo = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
+    // The column about to change, as it was.
+    QDate m_pendingDate;
+    ColumnStep m_pendingStep;
+    QString m_pendingWhat;
+    QByteArray m_fingerprint; // the plan as the data file would hold it, last time looked at
+    QByteArray m_savedBytes;  // the plan as its file holds it (empty: not saved)
+    QString m_recoveryName;   // the data file the recovery copy was last written for
 };
 
 } // namespace mirune::ui

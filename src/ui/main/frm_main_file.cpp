@@ -33,8 +33,11 @@ bool frmMain::askToSave(const QString &question) {
         return true;
     const Dialogs::Answer answer =
         m_ui.dialogs.message(this, MessageKind::YesNo, caption(), question);
-    if (answer == Dialogs::Answer::No)
+    if (answer == Dialogs::Answer::No) {
+        // The teacher lets the changes go: nothing is left to recover.
+        removeRecoveryCopy();
         return true;
+    }
     if (answer != Dialogs::Answer::Yes)
         return false;
     // A cancelled save dialog or a failed save keeps the plan and the program: a year of
@@ -94,7 +97,11 @@ bool frmMain::fileSave() {
         m_ui.dialogs.message(this, MessageKind::Information, caption(), result.message);
         return false;
     }
-    return showSaveResult(result.ok(), result.message);
+    if (!showSaveResult(result.ok(), result.message))
+        return false;
+    takeStateAsSaved();
+    removeRecoveryCopy();
+    return true;
 }
 
 bool frmMain::fileSaveAs() {
@@ -109,6 +116,8 @@ bool frmMain::fileSaveAs() {
     }
     if (!showSaveResult(result.ok(), result.message))
         return false;
+    takeStateAsSaved();
+    removeRecoveryCopy(); // the copy kept under the old name as well
     emit m_ui.events.fileNameChanged();
     return true;
 }

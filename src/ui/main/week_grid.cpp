@@ -369,8 +369,9 @@ void WeekGrid::cellClicked(int index) {
     // The same subject again, or an empty cell with nothing selected, empties the cell.
     const QString subject = cell->subject() != m_selectedSubject ? m_selectedSubject : QString();
     const int column = index / kPeriods;
-    emit columnAboutToChange(column,
-                             subject.isEmpty() ? u"授業を消す"_s : u"%1を入れる"_s.arg(subject));
+    const QString period = QString::number(index % kPeriods) + u"時限 "_s;
+    emit columnAboutToChange(
+        column, period + (subject.isEmpty() ? u"授業を消す"_s : u"%1を入れる"_s.arg(subject)));
     cell->setSubject(subject);
     emit columnChanged(column);
 }
@@ -392,7 +393,9 @@ void WeekGrid::lengthChosen(int timeCode) {
         return;
     const bool changes = timeCode != m_timeCode[index];
     if (changes)
-        emit columnAboutToChange(index / kPeriods, u"長さを%1にする"_s.arg(subGetCredit(timeCode)));
+        emit columnAboutToChange(
+            index / kPeriods,
+            u"%1時限 長さを%2にする"_s.arg(index % kPeriods).arg(subGetCredit(timeCode)));
     setLength(index, timeCode);
     SubjectButton *cell = m_cells[index];
     if (timeCode != 0) {
