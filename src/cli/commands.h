@@ -11,6 +11,7 @@ int runInfo(const QStringList &args);
 int runSchooldays(const QStringList &args);
 int runSummary(const QStringList &args);
 int runResave(const QStringList &args);
+int runRegister(const QStringList &args);
 int runStandardHours(const QStringList &args);
 int runPrint(const QStringList &args); // in the print program only: needs a QGuiApplication
 

@@ -65,6 +65,13 @@ const QList<Command> &commandTable() {
         {u"resave"_s, runResave,
          u"mirune-cli resave IN OUT\n"
          "  データファイル IN を読み込み、「上書き保存」と同じように OUT に保存します。"_s},
+        {u"register"_s, runRegister,
+         u"mirune-cli register FILE --from YYYY-MM-DD --to YYYY-MM-DD [--timetable A|B]\n"
+         "  メインウィンドウの「まとめて登録」と同じように、--from から --to までの授業日\n"
+         "  （月～金）のうち、まだ記録のない日を、週間時間割 A（省略時）または B の教科と\n"
+         "  授業の長さで登録し、「上書き保存」と同じように FILE に保存します。登録した日と\n"
+         "  取り消した日はそのままです。登録した日数を出力します。年度の外の日付、逆の期間、\n"
+         "  正しくない日付、読み込めないファイルは断り、FILE はそのままです。"_s},
         {u"print"_s, runPrintProgram,
          u"mirune-cli print FILE --sheet SHEET -o OUT.pdf [--paper A4|B4|A3] [--fit] [--force]\n"
          "  データファイルの印刷用紙を、印刷のウィンドウが印刷するとおりに PDF ファイルに\n"
