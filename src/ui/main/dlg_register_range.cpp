@@ -38,6 +38,8 @@ const QString kDateFormat = u"yyyy年M月d日(ddd)"_s;
 dlgRegisterRange::dlgRegisterRange(UiContext &ui, QWidget *parent) : QDialog(parent), m_ui(ui) {
     setObjectName(u"dlgRegisterRange"_s);
     setWindowTitle(kCaption);
+    // Wide enough for the explanation to read in a few lines.
+    setMinimumWidth(fontMetrics().horizontalAdvance(kFrom) * 12);
 
     auto *column = new QVBoxLayout(this);
     auto *explanation = new QLabel(kExplanation, this);
@@ -67,6 +69,8 @@ dlgRegisterRange::dlgRegisterRange(UiContext &ui, QWidget *parent) : QDialog(par
     m_optionB = new QRadioButton(kTimetableB, this);
     m_optionB->setObjectName(u"optRangeTimetable_1"_s);
     m_optionA->setChecked(true);
+    // The timetables may differ in the weekdays they can register.
+    connect(m_optionB, &QRadioButton::toggled, this, &dlgRegisterRange::refreshCount);
     choice->addWidget(m_optionA);
     choice->addWidget(m_optionB);
     choice->addStretch(1);
@@ -132,7 +136,7 @@ TimetableChoice dlgRegisterRange::timetable() const {
 QList<QDate> dlgRegisterRange::daysToRegister() const {
     if (m_from->date() > m_to->date())
         return {};
-    QList<QDate> days = fncDaysToRegister(m_ui.state, m_from->date(), m_to->date());
+    QList<QDate> days = fncDaysToRegister(m_ui.state, m_from->date(), m_to->date(), timetable());
     // A day whose lessons are being entered in the main window is registered from there.
     days.removeIf([this](const QDate &d) { return m_entered.contains(d); });
     return days;

@@ -193,6 +193,9 @@ void frmMain::buildCentre() {
     m_note = new QLabel(calendarFrame);
     m_note->setObjectName(u"lblMainNote"_s);
     m_note->setWordWrap(true);
+    QPalette notePalette = m_note->palette();
+    notePalette.setColor(QPalette::WindowText, QColor(0, 70, 150)); // set apart from the day
+    m_note->setPalette(notePalette);
     m_note->hide();
     calendarBox->addWidget(m_note);
     left->addWidget(calendarFrame);

@@ -28,6 +28,8 @@ const QString kUndo = u"元に戻す(&U)"_s;
 const QString kRedo = u"やり直し(&R)"_s;
 const QString kRegistered =
     u"%1 日を登録しました。元に戻すときは［編集］の［元に戻す］を選んでください。"_s;
+const QString kUndone = u"元に戻しました：%1"_s;
+const QString kRedone = u"やり直しました：%1"_s;
 const QString kStepsCleared = u"設定が変わったため、それまでの入力は元に戻せなくなりました。"_s;
 
 } // namespace
@@ -47,13 +49,21 @@ void frmMain::buildRecordMenu() {
     m_undoAction->setObjectName(u"mnuRecordUndo"_s);
     m_undoAction->setShortcut(QKeySequence::Undo);
     m_undoAction->setEnabled(false);
-    connect(m_undoAction, &QAction::triggered, m_undo, &QUndoStack::undo);
+    connect(m_undoAction, &QAction::triggered, this, [this] {
+        const QString step = m_undo->undoText();
+        m_undo->undo();
+        setNote(kUndone.arg(step));
+    });
     m_redoAction = record->addAction(kRedo);
     m_redoAction->setObjectName(u"mnuRecordRedo"_s);
     m_redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     m_redoAction->setEnabled(false);
-    connect(m_redoAction, &QAction::triggered, m_undo, &QUndoStack::redo);
+    connect(m_redoAction, &QAction::triggered, this, [this] {
+        const QString step = m_undo->redoText();
+        m_undo->redo();
+        setNote(kRedone.arg(step));
+    });
     // The step each would take back or do again, named after the menu item.
     const auto name = [](QAction *action, const QString &item, const QString &step) {
         action->setText(step.isEmpty() ? item : item + u'：' + step);

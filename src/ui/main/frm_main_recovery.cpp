@@ -24,6 +24,9 @@ const QString kRestored =
 const QString kSetAside = u"前回の保存されなかった内容を読むことができませんでした。"
                           u"消さずに次の場所へ移しました。\n%1\n%2"_s;
 
+const QString kNotMoved = u"前回の保存されなかった内容を読むことができませんでした。"
+                          u"次の場所にそのまま残っています。\n%1\n%2"_s;
+
 } // namespace
 
 void frmMain::writeRecoveryCopy() {
@@ -48,7 +51,7 @@ void frmMain::removeRecoveryCopy() {
 }
 
 frmMain::Recovery frmMain::offerRecovery(const QString &dataFile) {
-    if (!fncRecoveryCopyPending(dataFile))
+    if (!fncHasPendingRecoveryCopy(dataFile))
         return Recovery::None;
     const Dialogs::Answer answer =
         m_ui.dialogs.message(this, MessageKind::YesNo, caption(), kOfferRestore);
@@ -58,10 +61,12 @@ frmMain::Recovery frmMain::offerRecovery(const QString &dataFile) {
             subRemoveRecoveryCopy(dataFile);
         return Recovery::Declined;
     }
-    const RecoveryLoadResult loaded = subLoadRecoveryCopy(m_ui.state, dataFile);
+    const RecoveryLoadResult loaded = subLoadRecoveryCopy(dataFile, m_ui.state);
     if (!loaded.ok()) {
         m_ui.dialogs.message(this, MessageKind::Warning, caption(),
-                             kSetAside.arg(loaded.setAsidePath, loaded.message));
+                             loaded.keptAside.isEmpty()
+                                 ? kNotMoved.arg(fncRecoveryCopyPath(dataFile), loaded.load.message)
+                                 : kSetAside.arg(loaded.keptAside, loaded.load.message));
         return Recovery::SetAside;
     }
     m_ui.state.strFileName = dataFile;

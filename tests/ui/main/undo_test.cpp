@@ -110,6 +110,8 @@ class UndoTest : public QObject {
 
         MIRUNE_TRIGGER(main, u"mnuRecordUndo"_s);
         QCOMPARE(lookAt(main, kWednesday, f.h.state), before);
+        MIRUNE_FIND(note, QLabel, main, u"lblMainNote"_s);
+        QVERIFY2(note->text().startsWith(u"元に戻しました：4／8(水)"_s), qPrintable(note->text()));
         QVERIFY(redo->isEnabled());
         MIRUNE_TRIGGER(main, u"mnuRecordRedo"_s);
         QCOMPARE(lookAt(main, kWednesday, f.h.state), after);
