@@ -28,19 +28,16 @@ Program::~Program() {
 ui::frmMain *Program::start(const QString &file) {
     subInitApp(m_state);
     const QString path = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
-    // The file, or the question about the recovery copy, takes the wizard's place for now.
-    const Flag wizard = file.isEmpty() ? kTrue : kFalse;
     m_state.boolFirstActivate = kFalse;
     ui::frmMain *main = m_windows.open<ui::frmMain>();
+    // The file is opened first, so that the question about a recovery copy comes over the plan
+    // it would replace; a file that cannot be read still lets its copy be offered.
+    const bool opened = !path.isEmpty() && main->openPath(path);
     if (main->offerRecovery(path) == ui::frmMain::Recovery::Restored)
         return main;
-    m_state.boolFirstActivate = wizard;
-    if (file.isEmpty()) {
-        main->activated();
-        return main;
-    }
-    if (!main->openPath(path)) {
-        // The file could not be read (its message was shown): start as without one.
+    if (!opened) {
+        // Without a file, or with one that could not be read (its message was shown): the
+        // wizard's first page opens.
         m_state.boolFirstActivate = kTrue;
         main->activated();
     }

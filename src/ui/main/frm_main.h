@@ -91,6 +91,8 @@ class frmMain : public QMainWindow {
     // The recovery copy of the plan as it is now, or none when it equals its file.
     void writeRecoveryCopy();
     void removeRecoveryCopy();
+    // Moves a recovery copy the teacher keeps to a name of its own; its new path, or empty.
+    static QString keepRecoveryCopyAside(const QString &dataFile);
     void buildCentre();
     void refreshFromState();
     // The shown week after a settings page's notice.

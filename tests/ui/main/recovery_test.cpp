@@ -93,7 +93,8 @@ class RecoveryTest : public QObject {
         MIRUNE_VERIFY_DIALOGS(dialogs);
     }
 
-    // いいえ keeps the file; the copy goes only after a second yes, else it is offered again.
+    // いいえ keeps the file; the copy goes only after a second yes, else it is kept beside the
+    // file under a name of its own, where the open dialog finds it.
     void declinedCopyIsDeletedOnlyAfterASecondYes_data() {
         QTest::addColumn<bool>("confirm");
         QTest::newRow("deleted") << true;
@@ -108,6 +109,8 @@ class RecoveryTest : public QObject {
         ScriptedDialogs dialogs;
         dialogs.expectMessage(kOffer, Dialogs::Answer::No)
             .expectMessage(kConfirmDiscard, confirm ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+        if (!confirm)
+            dialogs.expectMessage(u"次のファイルに残しました"_s);
         {
             app::Program program(&dialogs);
             program.start(path);
@@ -115,7 +118,17 @@ class RecoveryTest : public QObject {
             QCOMPARE(program.state().intYear, qint16(2026));
             QVERIFY(!program.state().objFirstDay->searchDay(kMonday));
         }
-        QCOMPARE(fncHasPendingRecoveryCopy(path), !confirm);
+        QVERIFY(!fncHasPendingRecoveryCopy(path));
+        const QStringList kept = QDir(dir.path()).entryList({u"class-前回の内容-*.zr2"_s});
+        QCOMPARE(kept.size(), confirm ? 0 : 1);
+        if (!confirm) {
+            QVERIFY(dialogs.messagesShown().last().contains(dir.filePath(kept.front())));
+            AppState restored;
+            subInitApp(restored);
+            restored.strFileName = dir.filePath(kept.front());
+            QVERIFY(subLoadFile(restored).ok());
+            QVERIFY(restored.objFirstDay->searchDay(kMonday));
+        }
         MIRUNE_VERIFY_DIALOGS(dialogs);
     }
 
