@@ -39,7 +39,7 @@ dlgRegisterRange::dlgRegisterRange(UiContext &ui, QWidget *parent) : QDialog(par
     setObjectName(u"dlgRegisterRange"_s);
     setWindowTitle(kCaption);
     // Wide enough for the explanation to read in a few lines.
-    setMinimumWidth(fontMetrics().horizontalAdvance(kFrom) * 12);
+    setMinimumWidth(fontMetrics().horizontalAdvance(kFrom) * 9);
 
     auto *column = new QVBoxLayout(this);
     auto *explanation = new QLabel(kExplanation, this);
