@@ -189,10 +189,14 @@ void CliTest::summaryFormatsAgree() {
     const Run csv = cli({u"summary"_s, examplePath(), u"--format"_s, u"csv"_s});
     QCOMPARE(text.exitCode, 0);
     QCOMPARE(csv.exitCode, 0);
-    const QStringList csvLines = csv.out.split(u'\n', Qt::SkipEmptyParts);
+    // CSV for Excel: a byte-order mark, CR LF line ends.
+    QVERIFY(csv.out.startsWith(QChar(0xFEFF)));
+    const QStringList csvLines = csv.out.mid(1).split(u"\r\n"_s, Qt::SkipEmptyParts);
     QCOMPARE(csvLines.size(), 22);
-    QCOMPARE(csvLines[0], u"教科,学期･計画,学期･実績,学期･増減,年間･計画,年間･実績,年間･増減"_s);
-    QCOMPARE(csvLines[14], u"ｸﾗﾌﾞ,1.0,1.0,0.0,3.0,1.0,-2.0"_s);
+    QCOMPARE(csvLines[0], u"教科,学期･計画,学期･実績,学期･増減,年間･計画,年間･実績,年間･増減,"
+                          "学期･実施率,年間･実施率"_s);
+    QCOMPARE(csvLines[14], u"ｸﾗﾌﾞ,1.0,1.0,0.0,3.0,1.0,-2.0,100.0%,33.3%"_s);
+    QCOMPARE(csvLines[5], u"生活,0.0,0.0,0.0,0.0,0.0,0.0,—,—"_s);
     const QStringList textLines = text.out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(textLines.size(), 22);
     for (int i = 0; i < 22; ++i)
