@@ -82,6 +82,16 @@ int main(int argc, char **argv) {
     ok &= write(dir, u"valid_two_days.zr2"_s, smallFile);
     ok &= write(dir, u"valid_third_term_leap.zr2"_s, encodeDataFile(term).bytes);
     ok &= write(dir, u"valid_largest.zr2"_s, encodeDataFile(sample::largestState()).bytes);
+    // The extended form: a grade 5 of today's curriculum with 外国語 planned and taught and
+    // 外国語活動 in timetable B.
+    AppState extended = sample::classState(2026, 5);
+    sample::fillPlans(extended);
+    (*extended.objYearPlan)[HourField::gaikokugo] = 210;
+    (*extended.objSeasonPlan->terms()[0])[HourField::gaikokugo] = 70;
+    extended.objWeekPlanB->objFirstDay->strSubject = u"　英外社体学　　"_s;
+    extended.objFirstDay->appendDay(
+        makeRegisteredDay(QDate(2026, 4, 13), u"　英国算体学　　"_s, u"13333200"_s));
+    ok &= write(dir, u"valid_extended.zr2"_s, encodeDataFile(extended).bytes);
 
     // Files the reader takes although the program would write them otherwise.
     QByteArray lfOnly = smallFile;

@@ -1,6 +1,7 @@
 #include "cli_support.h"
 #include "commands.h"
 #include "model/class_settings.h"
+#include "model/standard_hours.h"
 #include "storage/data_file.h"
 
 #include <QFileInfo>
@@ -37,7 +38,7 @@ int runNew(const QStringList &args) {
     const ParsedArgs parsed = parseArgs(
         args,
         {u"year"_s, u"grade"_s, u"class"_s, u"teacher"_s, u"autumn-equinox"_s, u"spring-equinox"_s},
-        {u"force"_s});
+        {u"force"_s, u"standard-hours"_s});
     if (!parsed.error.isEmpty())
         return usageError(command, parsed.error);
     if (parsed.positional.size() != 1)
@@ -74,6 +75,10 @@ int runNew(const QStringList &args) {
     subInitApp(state);
     subGetClass(state, ClassChoice{year, gradeText, classText, teacher}, nullptr);
     subGetHoliday(state, days);
+    if (parsed.flags.contains(u"standard-hours"_s) && !subFillBasePlanFromStandard(state))
+        return usageError(command,
+                          u"%1年度には標準授業時数の表がありません（%2年度から）。"_s.arg(year).arg(
+                              kFirstStandardHoursYear));
     state.strFileName = path;
     const SaveResult saved = subSaveFile(state);
     if (!saved.ok())

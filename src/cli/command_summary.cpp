@@ -18,8 +18,9 @@ QString summaryJson(const AppState &state, const HoursSummary &summary) {
     QTextStream(&json) << u"{\"year\":"_s << state.intYear << u",\"grade\":"_s << state.intGrade
                        << u",\"class\":"_s << jsonString(state.strClass) << u",\"teacher\":"_s
                        << jsonString(state.strTeacher) << u",\"terms\":["_s << terms.join(u',')
-                       << u"]"_s << u",\"plan\":"_s << jsonCounts(summary.yearPlan)
-                       << u",\"actual\":"_s << jsonCounts(summary.yearActual) << u"}\n"_s;
+                       << u"]"_s << u",\"base\":"_s << jsonCounts(state.objYearPlan->hours)
+                       << u",\"plan\":"_s << jsonCounts(summary.yearPlan) << u",\"actual\":"_s
+                       << jsonCounts(summary.yearActual) << u"}\n"_s;
     return json;
 }
 

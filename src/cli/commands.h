@@ -12,6 +12,7 @@ int runSchooldays(const QStringList &args);
 int runSummary(const QStringList &args);
 int runSchool(const QStringList &args);
 int runResave(const QStringList &args);
+int runStandardHours(const QStringList &args);
 int runPrint(const QStringList &args); // in the print program only: needs a QGuiApplication
 
 // The print program's file name, in the folder of mirune-cli.

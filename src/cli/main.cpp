@@ -21,15 +21,16 @@ const QList<Command> &commandTable() {
     static const QList<Command> table = {
         {u"new"_s, runNew,
          u"mirune-cli new FILE --year Y [--grade G] [--class C] [--teacher NAME]\n"
-         "                [--autumn-equinox D] [--spring-equinox D] [--force]\n"
+         "                [--autumn-equinox D] [--spring-equinox D] [--standard-hours] [--force]\n"
          "  Y年度（Y年4月1日～Y+1年3月31日）の新しい計画を、学級の設定のページが最初の日付の\n"
          "  まま保存するとおりに書き出します。休みは春休みが4月4日まで、夏休みが7月20日～\n"
          "  8月31日、冬休みが12月25日～1月7日、春休みが3月19日から。秋分と春分の日は\n"
          "  その年度の本当の日（1980～2098年度の外では9月23日と3月20日）で、\n"
          "  --autumn-equinox D と --spring-equinox D で日を指定できます。国民の祝日・休日を\n"
          "  法律どおりに入れ、計画時数と時間割は空、登録した日はありません。\n"
-         "  G は 1～6（省略すると 1）。FILE がすでにあるときは --force がなければ\n"
-         "  置き換えません。"_s},
+         "  G は 1～6（省略すると 1）。--standard-hours を付けると、年間計画の基本時数を\n"
+         "  その年度と学年の標準授業時数で埋めます（年間計画のページの「標準時数を入れる」\n"
+         "  と同じ）。FILE がすでにあるときは --force がなければ置き換えません。"_s},
         {u"holidays"_s, runHolidays,
          u"mirune-cli holidays --year Y\n"
          "  Y年度（Y年4月1日～Y+1年3月31日）の国民の祝日・休日を、法律どおりに日付順で\n"
@@ -48,16 +49,17 @@ const QList<Command> &commandTable() {
          "  'holiday'（休日）。"_s},
         {u"summary"_s, runSummary,
          u"mirune-cli summary FILE [--term 1|2|3] [--format text|csv|json|xlsx] [-o OUT]\n"
-         "  時数集計のウィンドウと同じ集計を表示します。教科ごとの行それぞれについて、学期（省略\n"
+         "  時数集計のウィンドウと同じ集計を表示します。ウィンドウの行（外国語と外国語活動は\n"
+         "  その年度と学年の標準時数にあるか、計画で使うときだけ）それぞれについて、学期（省略\n"
          "  すると1学期）と年間の計画・実績・増減と、実施率（実績が計画の何％か。計画が0の\n"
          "  行は「—」）。text、csv と xlsx は時数を H.R（45分の授業の時数、小数点、15分単位\n"
          "  0～2）で表します。csv は日本語の Windows の Excel がそのまま開けるように、\n"
          "  BOM 付きの UTF-8 で、行末は CR LF です。xlsx（-o OUT.xlsx が必要）は Excel の\n"
          "  ブックで、H.R の表の右に、合計できる数として時間（15分単位の数 ÷ 3）を並べます。\n"
-         "  json は項目名ごとの15分単位の数を返します：\n"
+         "  json はすべての項目名ごとの15分単位の数を返します：\n"
          "  {\"year\",\"grade\",\"class\",\"teacher\",\"terms\":[{\"plan\",\"actual\"} x3],\n"
-         "   \"plan\",\"actual\"}。-o OUT を付けると標準出力の代わりに OUT に書き、OUT は\n"
-         "  全部を書き終えたときにだけ置き換えます。"_s},
+         "   \"base\"（年間計画の基本時数）,\"plan\",\"actual\"}。-o OUT を付けると標準出力の\n"
+         "  代わりに OUT に書き、OUT は全部を書き終えたときにだけ置き換えます。"_s},
         {u"school"_s, runSchool,
          u"mirune-cli school PATH... [--term 1|2|3] [--format text|csv|json|xlsx] [-o OUT]\n"
          "  学校の学級のデータファイルをまとめて集計します。PATH は .zr2 ファイルか、\n"
@@ -69,6 +71,12 @@ const QList<Command> &commandTable() {
          "  summary と同じで、json は\n"
          "  {\"classes\":[{\"file\",\"year\",\"grade\",\"class\",\"teacher\",\"duplicate\",\n"
          "   \"plan\",\"actual\"}],\"failed\":[{\"file\",\"error\"}]}。"_s},
+        {u"standard-hours"_s, runStandardHours,
+         u"mirune-cli standard-hours --year Y --grade G [--format text|json]\n"
+         "  Y年度の G 年の標準授業時数（学校教育法施行規則 別表第一）を、時数のある行と\n"
+         "  総授業時数で表示します。特別活動の時数は学活の行です。Y は 2002 から。\n"
+         "  json：{\"year\",\"grade\",\"curriculum\"（学習指導要領の告示の年）,\"transition\",\n"
+         "  \"hours\":{項目名: 時数},\"total\"}。"_s},
         {u"resave"_s, runResave,
          u"mirune-cli resave IN OUT\n"
          "  データファイル IN を読み込み、「上書き保存」と同じように OUT に保存します。"_s},

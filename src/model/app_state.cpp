@@ -74,6 +74,7 @@ void subInitWeekData(AppState &state) {
 void subInitYearData(AppState &state) {
     state.objYearPlan = std::make_shared<ZuriYearTotal>();
     state.objSeasonPlan = makeYearWithTerms();
+    state.boolExtendedForm = kFalse;
 }
 
 void subInitApp(AppState &state) {

@@ -47,6 +47,9 @@ struct AppState {
     WeekCredits strWeekCreditA;
     WeekCredits strWeekCreditB;
     std::array<std::array<QString, 7>, 7> strStdCredit; // [grade-1][weekday] default time codes
+    // The plan came from a data file of the extended form (the one that carries 外国語 and
+    // 外国語活動): it is written in that form again, so that a file reads back byte for byte.
+    Flag boolExtendedForm = kFalse;
 
     // Record and totals
     DayRef objFirstDay;        // head of the day chain; never a day itself
@@ -70,7 +73,7 @@ void subInitApp(AppState &state);
 // Empty timetables, default time codes, an empty day chain, empty actual totals, and 14
 // special holidays counted.
 void subInitWeekData(AppState &state);
-// Empty base plan and term plans.
+// Empty base plan and term plans, of no file form yet.
 void subInitYearData(AppState &state);
 
 // A weekly timetable: six new day records Monday..Saturday, the Saturday one marked as week end.

@@ -9,33 +9,59 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using F = HourField;
+using K = SubjectKind;
+
 constexpr QChar none{};
 
-const std::array<SubjectInfo, kHourFieldCount> kTable = {{
-    {HourField::kokugo, "kokugo", SubjectKind::Subject, u"国語", u"国語", QChar(u'国')},
-    {HourField::syakai, "syakai", SubjectKind::Subject, u"社会", u"社会", QChar(u'社')},
-    {HourField::sannsuu, "sannsuu", SubjectKind::Subject, u"算数", u"算数", QChar(u'算')},
-    {HourField::rika, "rika", SubjectKind::Subject, u"理科", u"理科", QChar(u'理')},
-    {HourField::seikatsu, "seikatsu", SubjectKind::Subject, u"生活", u"生活", QChar(u'生')},
-    {HourField::onngaku, "onngaku", SubjectKind::Subject, u"音楽", u"音楽", QChar(u'音')},
-    {HourField::zukou, "zukou", SubjectKind::Subject, u"図工", u"図工", QChar(u'図')},
-    {HourField::katei, "katei", SubjectKind::Subject, u"家庭", u"家庭", QChar(u'家')},
-    {HourField::taiiku, "taiiku", SubjectKind::Subject, u"体育", u"体育", QChar(u'体')},
-    {HourField::KyoukaSyoukei, "KyoukaSyoukei", SubjectKind::Derived, u"", u"教科小計", none},
-    {HourField::sougou, "sougou", SubjectKind::Integrated, u"総合", u"総合", QChar(u'総')},
-    {HourField::doutoku, "doutoku", SubjectKind::Moral, u"道徳", u"道徳", QChar(u'道')},
-    {HourField::gakkyuukatsudou, "gakkyuukatsudou", SubjectKind::Activity, u"学活", u"学活",
+// One row per field in display order: field, field name, kind, full name (palette), name in
+// the hours summary window, plan page heading, short name, code, later curriculum.
+constexpr std::array<SubjectInfo, kHourFieldCount> kTable = {{
+    {F::kokugo, "kokugo", K::Subject, u"国語", u"国語", u"国語", u"国語", QChar(u'国')},
+    {F::syakai, "syakai", K::Subject, u"社会", u"社会", u"社会", u"社会", QChar(u'社')},
+    {F::sannsuu, "sannsuu", K::Subject, u"算数", u"算数", u"算数", u"算数", QChar(u'算')},
+    {F::rika, "rika", K::Subject, u"理科", u"理科", u"理科", u"理科", QChar(u'理')},
+    {F::seikatsu, "seikatsu", K::Subject, u"生活", u"生活", u"生活", u"生活", QChar(u'生')},
+    {F::onngaku, "onngaku", K::Subject, u"音楽", u"音楽", u"音楽", u"音楽", QChar(u'音')},
+    {F::zukou, "zukou", K::Subject, u"図工", u"図工", u"図工", u"図工", QChar(u'図')},
+    {F::katei, "katei", K::Subject, u"家庭", u"家庭", u"家庭", u"家庭", QChar(u'家')},
+    {F::taiiku, "taiiku", K::Subject, u"体育", u"体育", u"体育", u"体育", QChar(u'体')},
+    // Taught as English: the weekly sheet's two characters say so, as the code does.
+    {F::gaikokugo, "gaikokugo", K::Subject, u"外国語", u"外国語", u"外国語", u"英語", QChar(u'英'),
+     true},
+    {F::KyoukaSyoukei, "KyoukaSyoukei", K::Derived, u"", u"教科小計", u"", u"", none},
+    {F::sougou, "sougou", K::Integrated, u"総合", u"総合", u"総合", u"総合", QChar(u'総')},
+    {F::doutoku, "doutoku", K::Moral, u"道徳", u"道徳", u"道徳", u"道徳", QChar(u'道')},
+    {F::gaikokugokatsudou, "gaikokugokatsudou", K::ForeignLanguageActivity, u"外国語活動",
+     u"外国語活動", u"外国語活動", u"外活", QChar(u'外'), true},
+    {F::gakkyuukatsudou, "gakkyuukatsudou", K::Activity, u"学活", u"学活", u"学活", u"学活",
      QChar(u'学')},
-    {HourField::kurabu, "kurabu", SubjectKind::Activity, u"クラブ", u"ｸﾗﾌﾞ", QChar(u'ク')},
-    {HourField::jidoukai, "jidoukai", SubjectKind::Activity, u"児童会", u"児童会", QChar(u'児')},
-    {HourField::gakkougyouji, "gakkougyouji", SubjectKind::Activity, u"行事", u"学校行事",
+    {F::kurabu, "kurabu", K::Activity, u"クラブ", u"ｸﾗﾌﾞ", u"ｸﾗﾌﾞ", u"ｸﾗﾌﾞ", QChar(u'ク')},
+    {F::jidoukai, "jidoukai", K::Activity, u"児童会", u"児童会", u"児童会", u"", QChar(u'児')},
+    {F::gakkougyouji, "gakkougyouji", K::Activity, u"行事", u"学校行事", u"行事", u"",
      QChar(u'行')},
-    {HourField::TokkatsuSyoukei, "TokkatsuSyoukei", SubjectKind::Derived, u"", u"特活小計", none},
-    {HourField::SouJyugyouJisuu, "SouJyugyouJisuu", SubjectKind::Derived, u"", u"総授業時数", none},
-    {HourField::uchikiri, "uchikiri", SubjectKind::Other, u"打切り", u"打切時数", QChar(u'切')},
-    {HourField::yobi, "yobi", SubjectKind::Other, u"予備", u"予備時数", QChar(u'予')},
-    {HourField::SouJisuu, "SouJisuu", SubjectKind::Derived, u"", u"総時数", none},
+    {F::TokkatsuSyoukei, "TokkatsuSyoukei", K::Derived, u"", u"特活小計", u"", u"", none},
+    {F::SouJyugyouJisuu, "SouJyugyouJisuu", K::Derived, u"", u"総授業時数", u"", u"", none},
+    {F::uchikiri, "uchikiri", K::Other, u"打切り", u"打切時数", u"打切", u"", QChar(u'切')},
+    {F::yobi, "yobi", K::Other, u"予備", u"予備時数", u"予備", u"", QChar(u'予')},
+    {F::SouJisuu, "SouJisuu", K::Derived, u"", u"総時数", u"", u"", none},
 }};
+
+constexpr int countBaseRows() {
+    int n = 0;
+    for (const SubjectInfo &info : kTable)
+        n += info.kind != K::Derived ? 1 : 0;
+    return n;
+}
+static_assert(countBaseRows() == kBaseFieldCount, "kBaseFieldCount must match the table");
+
+constexpr bool inDisplayOrder() {
+    for (int i = 0; i < kHourFieldCount; ++i)
+        if (static_cast<int>(kTable[i].field) != i)
+            return false;
+    return true;
+}
+static_assert(inDisplayOrder(), "the table's rows stand in the enum's order");
 
 std::array<HourField, kHourFieldCount> makeDisplayOrder() {
     std::array<HourField, kHourFieldCount> order{};
@@ -44,17 +70,17 @@ std::array<HourField, kHourFieldCount> makeDisplayOrder() {
     return order;
 }
 
-std::array<HourField, kHourFieldCount> makeDataFileOrder() {
-    auto order = makeDisplayOrder();
-    std::sort(order.begin(), order.end(), [](HourField a, HourField b) {
-        return QString::fromLatin1(subjectInfo(a).fieldName)
-                   .compare(QString::fromLatin1(subjectInfo(b).fieldName), Qt::CaseInsensitive) < 0;
-    });
-    return order;
-}
+// The 21 fields of the 2002 curriculum sorted alphabetically ignoring case, written out: this
+// order is the layout of files teachers already have and must not follow the table.
+constexpr std::array<HourField, kClassicFieldCount> kClassicDataFileOrder = {
+    F::doutoku,  F::gakkougyouji,  F::gakkyuukatsudou, F::jidoukai, F::katei,   F::kokugo,
+    F::kurabu,   F::KyoukaSyoukei, F::onngaku,         F::rika,     F::sannsuu, F::seikatsu,
+    F::sougou,   F::SouJisuu,      F::SouJyugyouJisuu, F::syakai,   F::taiiku,  F::TokkatsuSyoukei,
+    F::uchikiri, F::yobi,          F::zukou,
+};
 
-std::array<HourField, 17> makeBaseFields() {
-    std::array<HourField, 17> fields{};
+std::array<HourField, kBaseFieldCount> makeBaseFields() {
+    std::array<HourField, kBaseFieldCount> fields{};
     int n = 0;
     for (const SubjectInfo &info : kTable)
         if (info.kind != SubjectKind::Derived)
@@ -77,12 +103,34 @@ const std::array<HourField, kHourFieldCount> &displayOrder() {
     return order;
 }
 
-const std::array<HourField, kHourFieldCount> &dataFileOrder() {
-    static const auto order = makeDataFileOrder();
+const std::array<HourField, kClassicFieldCount> &classicDataFileOrder() {
+    return kClassicDataFileOrder;
+}
+
+const std::array<HourField, kHourFieldCount> &extendedDataFileOrder() {
+    static const auto order = [] {
+        std::array<HourField, kHourFieldCount> fields{};
+        std::copy(kClassicDataFileOrder.begin(), kClassicDataFileOrder.end(), fields.begin());
+        std::copy(laterCurriculumFields().begin(), laterCurriculumFields().end(),
+                  fields.begin() + kClassicFieldCount);
+        return fields;
+    }();
     return order;
 }
 
-const std::array<HourField, 17> &baseFields() {
+const std::array<HourField, kHourFieldCount - kClassicFieldCount> &laterCurriculumFields() {
+    static const auto fields = [] {
+        std::array<HourField, kHourFieldCount - kClassicFieldCount> later{};
+        std::size_t n = 0;
+        for (const SubjectInfo &info : kTable)
+            if (info.laterCurriculum)
+                later.at(n++) = info.field;
+        return later;
+    }();
+    return fields;
+}
+
+const std::array<HourField, kBaseFieldCount> &baseFields() {
     static const auto fields = makeBaseFields();
     return fields;
 }
@@ -105,14 +153,20 @@ const std::array<qint8, 0x10000> &fieldByCodeUnit() {
     return *table;
 }
 
+// 外国語 stands after 体育 and 外国語活動 after 道徳, where the other orders have them.
 QStringView paletteOrder() {
-    return u"総国社算理生音図家体道学ク児行切";
+    return u"総国社算理生音図家体英道外学ク児行切";
 }
 QStringView timetablePaletteOrder() {
-    return u"総国社算理生音図家体道学ク";
+    return u"総国社算理生音図家体英道外学ク";
 }
 QStringView weeklySheetOrder() {
-    return u"国社算理音図家体総道学ク生";
+    return u"国社算理音図家体英総道外学ク生";
+}
+
+const SubjectInfo *subjectForCode(QChar code) {
+    const auto field = fieldForCode(code);
+    return field ? &subjectInfo(*field) : nullptr;
 }
 
 int codeIndex(QStringView order, QChar code) {

@@ -1,6 +1,7 @@
 #include "hour_totals.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace mirune {
 
@@ -10,25 +11,68 @@ qint16 saturate16(int v) {
     return qint16(std::clamp(v, -32768, 32767));
 }
 
-// The 21 fields in a wider integer, so that sums are brought into the 16-bit range once, at
-// the end, and not after every addition.
+// The fields in a wider integer, so that sums are brought into the 16-bit range once, at the
+// end, and not after every addition.
 using WideCounts = std::array<int, kHourFieldCount>;
 
 int &at(WideCounts &w, HourField f) {
     return w[static_cast<int>(f)];
 }
 
+// Which base fields each sum takes, read off the kinds of the subject table once: 教科小計 the
+// subjects, 特活小計 the activities, 総授業時数 every lesson (the two subtotals, 総合, 道徳 and
+// 外国語活動), 総時数 the lessons and the hours that are no lesson (打切り, 予備).
+struct SumMembers {
+    std::vector<HourField> subjects;
+    std::vector<HourField> activities;
+    std::vector<HourField> otherLessons;
+    std::vector<HourField> notLessons;
+};
+
+const SumMembers &sumMembers() {
+    static const SumMembers members = [] {
+        SumMembers m;
+        for (const SubjectInfo &info : subjectTable()) {
+            switch (info.kind) {
+            case SubjectKind::Subject:
+                m.subjects.push_back(info.field);
+                break;
+            case SubjectKind::Activity:
+                m.activities.push_back(info.field);
+                break;
+            case SubjectKind::Integrated:
+            case SubjectKind::Moral:
+            case SubjectKind::ForeignLanguageActivity:
+                m.otherLessons.push_back(info.field);
+                break;
+            case SubjectKind::Other:
+                m.notLessons.push_back(info.field);
+                break;
+            case SubjectKind::Derived:
+                break;
+            }
+        }
+        return m;
+    }();
+    return members;
+}
+
+int sumOf(WideCounts &w, const std::vector<HourField> &fields) {
+    int sum = 0;
+    for (HourField f : fields)
+        sum += at(w, f);
+    return sum;
+}
+
 // The four subtotal and total fields from the base fields.
 void deriveWide(WideCounts &w) {
     using F = HourField;
-    at(w, F::KyoukaSyoukei) = at(w, F::kokugo) + at(w, F::syakai) + at(w, F::sannsuu) +
-                              at(w, F::rika) + at(w, F::seikatsu) + at(w, F::onngaku) +
-                              at(w, F::zukou) + at(w, F::katei) + at(w, F::taiiku);
-    at(w, F::TokkatsuSyoukei) =
-        at(w, F::gakkyuukatsudou) + at(w, F::kurabu) + at(w, F::jidoukai) + at(w, F::gakkougyouji);
+    const SumMembers &m = sumMembers();
+    at(w, F::KyoukaSyoukei) = sumOf(w, m.subjects);
+    at(w, F::TokkatsuSyoukei) = sumOf(w, m.activities);
     at(w, F::SouJyugyouJisuu) =
-        at(w, F::KyoukaSyoukei) + at(w, F::sougou) + at(w, F::doutoku) + at(w, F::TokkatsuSyoukei);
-    at(w, F::SouJisuu) = at(w, F::SouJyugyouJisuu) + at(w, F::uchikiri) + at(w, F::yobi);
+        at(w, F::KyoukaSyoukei) + sumOf(w, m.otherLessons) + at(w, F::TokkatsuSyoukei);
+    at(w, F::SouJisuu) = at(w, F::SouJyugyouJisuu) + sumOf(w, m.notLessons);
 }
 
 bool fits16(int v) {
@@ -91,7 +135,7 @@ std::array<SeasonTotalRef, 3> ZuriYearTotal::terms() const {
 
 namespace {
 
-// The year's 21 fields from its terms as they stand, without any limit.
+// The year's fields from its terms as they stand, without any limit.
 WideCounts wideYearSums(const std::array<SeasonTotalRef, 3> &terms) {
     WideCounts wide{};
     // Exactly three terms are read; a missing one (never in the system's own year records)

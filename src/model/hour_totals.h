@@ -9,7 +9,7 @@
 
 namespace mirune {
 
-// The 21 hour fields of a totals record: 16-bit counts of 15-minute units in display order.
+// The hour fields of a totals record: 16-bit counts of 15-minute units in display order.
 class HourCounts {
   public:
     qint16 &operator[](HourField f) { return units[static_cast<int>(f)]; }
@@ -52,7 +52,7 @@ class ZuriStretchTotal : public HourTotalsRecord {
     DayRef objFirstDay;
     DayRef objLastDay;
 
-    // Sets all 21 fields from the valid records of the stretch. objLastDay ends the walk even
+    // Sets every field from the valid records of the stretch. objLastDay ends the walk even
     // when withdrawn; when it is none or never met, the walk runs to the end of the chain.
     void calculate();
 };

@@ -1,5 +1,7 @@
 #include "units.h"
 
+#include "hour_fields.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -58,27 +60,10 @@ std::optional<qint16> fncTextToUnits(QStringView text) {
 }
 
 QString fncSubjectToCode(QStringView name) {
-    static const std::array<std::pair<QStringView, QStringView>, 16> names = {{
-        {u"総合", u"総"},
-        {u"国語", u"国"},
-        {u"社会", u"社"},
-        {u"算数", u"算"},
-        {u"理科", u"理"},
-        {u"生活", u"生"},
-        {u"音楽", u"音"},
-        {u"図工", u"図"},
-        {u"家庭", u"家"},
-        {u"体育", u"体"},
-        {u"道徳", u"道"},
-        {u"学活", u"学"},
-        {u"クラブ", u"ク"},
-        {u"児童会", u"児"},
-        {u"行事", u"行"},
-        {u"打切り", u"切"},
-    }};
-    for (const auto &[full, code] : names)
-        if (name == full)
-            return code.toString();
+    // The names the palettes show: a subject of the palette order, by its full name.
+    for (QChar code : paletteOrder())
+        if (const SubjectInfo *info = subjectForCode(code); info && info->fullName == name)
+            return QString(code);
     if (name.isEmpty())
         return u"　"_s;
     return QString();

@@ -63,14 +63,7 @@ void storeRow(HourCounts &counts, int row, const QString &text) {
 } // namespace
 
 QStringView planRowHeading(int row) {
-    switch (planRowField(row)) {
-    case HourField::kurabu:
-        return u"ｸﾗﾌﾞ";
-    case HourField::uchikiri:
-        return u"打切";
-    default:
-        return subjectInfo(planRowField(row)).fullName;
-    }
+    return subjectInfo(planRowField(row)).planName;
 }
 
 bool isValidPlanText(QStringView text) {

@@ -20,6 +20,7 @@ constexpr qreal kTwipsPerInch = 1440.0;
 constexpr int kTextUnitsPerPoint = 100;
 constexpr qreal kTextUnitsPerInch = 72.0 * kTextUnitsPerPoint;
 constexpr qreal kTwipsPerTextUnit = kTwipsPerInch / kTextUnitsPerInch;
+constexpr qreal kTextUnitsPerTwip = kTextUnitsPerInch / kTwipsPerInch; // 5, exactly
 // A text's box reaches as far right and down as it needs; nothing is clipped or wrapped.
 constexpr qreal kUnbounded = 1e9;
 
@@ -89,8 +90,10 @@ bool PainterSurface::beginDrawing() {
 void PainterSurface::startPage() {
     // One uniform scale for the whole sheet: positions, text sizes and line widths alike.
     const SheetPlacement &p = m_placement;
-    m_painter.setWorldTransform(
-        QTransform(p.scale, 0, 0, p.scale, p.offsetX * m_scaleX, p.offsetY * m_scaleY));
+    m_sheetTransform =
+        QTransform(p.scale, 0, 0, p.scale, p.offsetX * m_scaleX, p.offsetY * m_scaleY);
+    m_painter.setWorldTransform(m_sheetTransform);
+    m_textTransformSet = false;
 }
 
 void PainterSurface::setOrientation(PageOrientation orientation) {
@@ -113,6 +116,8 @@ void PainterSurface::setFontName(const QString &name) {
     m_font = QFont(family);
     m_fontDirty = true;
     m_metricsBySize.clear();
+    m_layoutsBySize.clear();
+    m_widthsBySize.clear();
 }
 
 void PainterSurface::setFontSize(int points) {
@@ -134,10 +139,33 @@ const QFontMetricsF &PainterSurface::metrics() {
     return *found;
 }
 
+const QTextLayout &PainterSurface::laidOut(const QString &run) {
+    QHash<QString, std::shared_ptr<QTextLayout>> &layouts = m_layoutsBySize[m_fontSize];
+    auto found = layouts.constFind(run);
+    if (found == layouts.cend()) {
+        // One line, laid out as drawing a text into an unbounded box lays it out.
+        auto layout = std::make_shared<QTextLayout>(run, sizedFont(m_font, m_fontSize), &m_device);
+        layout->setTextOption(m_textOption);
+        layout->setCacheEnabled(true);
+        layout->beginLayout();
+        QTextLine line = layout->createLine();
+        line.setLineWidth(kUnbounded);
+        line.setPosition(QPointF(0, 0));
+        layout->endLayout();
+        found = layouts.insert(run, std::move(layout));
+    }
+    return **found;
+}
+
 int PainterSurface::textWidth(const QString &text) {
     if (!m_fontUsable)
         return fncFixedPitchTextWidth(text, m_fontSize);
-    return qRound(metrics().horizontalAdvance(text, m_textOption) * kTwipsPerTextUnit);
+    QHash<QString, int> &widths = m_widthsBySize[m_fontSize];
+    auto found = widths.constFind(text);
+    if (found == widths.cend())
+        found = widths.insert(
+            text, qRound(metrics().horizontalAdvance(text, m_textOption) * kTwipsPerTextUnit));
+    return *found;
 }
 
 void PainterSurface::applyFont() {
@@ -154,14 +182,20 @@ void PainterSurface::printText(const QString &text) {
         return;
     if (m_fontDirty)
         applyFont();
-    m_painter.setPen(m_textPen);
-    // Laid out in text units from its top-left corner, its first baseline one ascent lower.
-    m_painter.save();
-    m_painter.translate(toDeviceX(m_x), toDeviceY(m_y));
-    m_painter.scale(m_device.logicalDpiX() / kTextUnitsPerInch,
-                    m_device.logicalDpiY() / kTextUnitsPerInch);
+    if (m_painter.pen() != m_textPen)
+        m_painter.setPen(m_textPen);
+    // Laid out in text units from its top-left corner, its first baseline one ascent lower. All
+    // texts share one transform, set when a text follows a line: every change of it makes the
+    // PDF writer write out the graphics state again.
+    const qreal unitsX = m_device.logicalDpiX() / kTextUnitsPerInch;
+    const qreal unitsY = m_device.logicalDpiY() / kTextUnitsPerInch;
+    if (!m_textTransformSet) {
+        m_painter.setWorldTransform(QTransform::fromScale(unitsX, unitsY) * m_sheetTransform);
+        m_textTransformSet = true;
+    }
+    const QPointF origin(m_x * kTextUnitsPerTwip, m_y * kTextUnitsPerTwip);
     const auto drawRun = [&](qreal dx, const QString &run) {
-        m_painter.drawText(QRectF(dx, 0, kUnbounded, kUnbounded), run, m_textOption);
+        laidOut(run).draw(&m_painter, origin + QPointF(dx, 0));
     };
     if (!text.contains(u' ')) {
         drawRun(0, text);
@@ -183,7 +217,6 @@ void PainterSurface::printText(const QString &text) {
             start = end;
         }
     }
-    m_painter.restore();
 }
 
 void PainterSurface::setLineWidth(int dots) {
@@ -193,7 +226,12 @@ void PainterSurface::setLineWidth(int dots) {
 void PainterSurface::drawLine(int x1, int y1, int x2, int y2) {
     if (!beginDrawing())
         return;
-    m_painter.setPen(m_linePen);
+    if (m_textTransformSet) {
+        m_painter.setWorldTransform(m_sheetTransform);
+        m_textTransformSet = false;
+    }
+    if (m_painter.pen() != m_linePen)
+        m_painter.setPen(m_linePen);
     m_painter.drawLine(QPointF(toDeviceX(x1), toDeviceY(y1)),
                        QPointF(toDeviceX(x2), toDeviceY(y2)));
 }

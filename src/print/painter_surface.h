@@ -9,7 +9,10 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QTextLayout>
 #include <QTextOption>
+#include <QTransform>
+#include <memory>
 
 namespace mirune {
 
@@ -64,6 +67,7 @@ class PainterSurface final : public PageSurface {
     void applyFont();
     void startPage();
     const QFontMetricsF &metrics();
+    const QTextLayout &laidOut(const QString &run);
     qreal toDeviceX(int twips) const { return twips * m_scaleX; }
     qreal toDeviceY(int twips) const { return twips * m_scaleY; }
 
@@ -85,7 +89,14 @@ class PainterSurface final : public PageSurface {
     QFont m_font;
     bool m_fontDirty = true;
     QHash<int, QFontMetricsF> m_metricsBySize; // of the current family on the device
+    // Texts of the current family already shaped and laid out, by size: the sheets draw the
+    // same figures and names again and again, and shaping each anew took most of the time of
+    // a document. Widths the same.
+    QHash<int, QHash<QString, std::shared_ptr<QTextLayout>>> m_layoutsBySize;
+    QHash<int, QHash<QString, int>> m_widthsBySize;
     SheetPlacement m_placement;
+    QTransform m_sheetTransform;     // the placement's, on which lines are drawn
+    bool m_textTransformSet = false; // the painter holds a text's transform instead
     QPen m_linePen;
     QPen m_textPen;
     QTextOption m_textOption;

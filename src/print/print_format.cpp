@@ -11,12 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Names by position in the weekly sheet order "国社算理音図家体総道学ク生".
-constexpr std::array<QStringView, 13> kSheetSubjectNames = {
-    u"国語", u"社会", u"算数", u"理科", u"音楽", u"図工", u"家庭",
-    u"体育", u"総合", u"道徳", u"学活", u"ｸﾗﾌﾞ", u"生活",
-};
-
 constexpr QStringView kGradeDigits = u"１２３４５６";
 constexpr QStringView kClassDigits = u"１２３４５６７８９";
 
@@ -31,10 +25,11 @@ QString fncCtoS(int units, int width) {
 }
 
 QString fncSubjectName(QChar code) {
-    const int index = codeIndex(weeklySheetOrder(), code);
-    if (index < 0 || index >= int(kSheetSubjectNames.size()))
+    // The subjects of the weekly sheet's order, by the short name the table gives each.
+    if (codeIndex(weeklySheetOrder(), code) < 0)
         return QString();
-    return kSheetSubjectNames[index].toString();
+    const SubjectInfo *info = subjectForCode(code);
+    return info ? info->shortName.toString() : QString();
 }
 
 QString fncGradeText(int grade) {

@@ -170,64 +170,6 @@ HourCounts fncWeekTotals(const ZuriDayTime &head, const TermSpan &term, const QD
     return week.hours;
 }
 
-void printHeadingColumns(PageSurface &surface, std::span<const HeadingColumn> columns) {
-    for (const HeadingColumn &column : columns)
-        for (qsizetype i = 0; i < column.chars.size(); ++i)
-            surface.printAt(column.x, column.ys[i], column.chars.mid(i, 1).toString());
-}
-
-CellSpan FigureGrid::cell(int index) const {
-    // Columns 18 and 21 (indexes 17 and 20) are two slots wide.
-    const int first = index + (index > 17 ? 1 : 0);
-    const int slotCount = (index == 17 || index == 20) ? 2 : 1;
-    return {left + slot * first, left + slot * (first + slotCount)};
-}
-
-void printWeekFigures(PageSurface &surface, const FigureGrid &grid, const HourCounts &hours, int y,
-                      int size) {
-    surface.setFontSize(size);
-    for (int i = 0; i < kHourFieldCount; ++i) {
-        const FigureColumn &c = grid.columns[i];
-        printFigureInCell(surface, c.rowX, y, fncCtoS(hours[c.field], c.rowWidth), size,
-                          grid.cell(i), grid.inset);
-    }
-}
-
-void printBlockFigures(PageSurface &surface, const FigureGrid &grid, const HourCounts &plan,
-                       const HourCounts &actual, int yPlan, int yActual, int yDifference,
-                       int size) {
-    surface.setFontSize(size);
-    for (int i = 0; i < kHourFieldCount; ++i) {
-        const FigureColumn &c = grid.columns[i];
-        const CellSpan cell = grid.cell(i);
-        const int p = plan[c.field];
-        const int a = actual[c.field];
-        const int d = a - p;
-        printFigureInCell(surface, c.blockX, yPlan, fncCtoS(p, c.blockWidth), size, cell,
-                          grid.inset);
-        printFigureInCell(surface, c.blockX, yActual, fncCtoS(a, c.blockWidth), size, cell,
-                          grid.inset);
-        if (d < 0)
-            surface.setTextColour(textRed());
-        else if (d > 0)
-            surface.setTextColour(textBlue());
-        printFigureInCell(surface, c.blockX, yDifference, fncCtoS(d, c.blockWidth), size, cell,
-                          grid.inset);
-        surface.setTextColour(textBlack());
-    }
-}
-
-void drawFigureColumnLines(PageSurface &surface, int left, int slot, int top, int bottom) {
-    int counter = 0;
-    for (int k = 1; k <= 20; ++k) {
-        counter += k == 18 ? 2 : 1;
-        const bool groupBorder = (k >= 9 && k <= 12) || (k >= 16 && k <= 18) || k == 20;
-        surface.setLineWidth(groupBorder ? 2 : 1);
-        const int x = left + slot * counter;
-        surface.drawLine(x, top, x, bottom);
-    }
-}
-
 QString fncSchoolDaysText(int count) {
     return u"授業日数　"_s + fncNumberText(count) + u"日"_s;
 }

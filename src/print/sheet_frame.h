@@ -1,7 +1,8 @@
 #pragma once
 
 // What the year and term sheets share: the start and end of a sheet, a term's span of weeks,
-// the month column, the day cells of a timetable row, the week totals and the figure columns.
+// the month column, the day cells of a timetable row and the week totals. The figure columns
+// are the figure table's (figure_table.h).
 // The sheets differ only in their constants, which each passes in.
 
 #include "fitted_text.h"
@@ -13,7 +14,6 @@
 #include <QHash>
 #include <QString>
 #include <array>
-#include <span>
 
 namespace mirune {
 
@@ -136,51 +136,6 @@ int countSchoolDays(const AppState &state, const TermSpan &term, const QDate &mo
 // The actual hours of one week row, Monday to Saturday, Saturday included though the sheets
 // show no Saturday column.
 HourCounts fncWeekTotals(const ZuriDayTime &head, const TermSpan &term, const QDate &monday);
-
-// Where one hour field is printed: in the week rows, and in the plan, actual and difference
-// rows of a block.
-struct FigureColumn {
-    HourField field;
-    int rowX;
-    int rowWidth;
-    int blockX;
-    int blockWidth;
-};
-using FigureColumns = std::array<FigureColumn, kHourFieldCount>;
-
-// One stack of heading characters, each printed on its own at (x, ys[i]).
-struct HeadingColumn {
-    int x;
-    QStringView chars;
-    std::array<int, 5> ys;
-};
-
-void printHeadingColumns(PageSurface &surface, std::span<const HeadingColumn> columns);
-
-// The 21 figure columns stand on slots of `slot` from `left`; the two total columns take two
-// slots each. A figure keeps `inset` from the rules of its cell (printFigureInCell).
-struct FigureGrid {
-    FigureColumns columns;
-    int left;
-    int slot;
-    int inset;
-
-    // The rules left and right of column `index` (0..20).
-    CellSpan cell(int index) const;
-};
-
-// The week's figures in `size` points.
-void printWeekFigures(PageSurface &surface, const FigureGrid &grid, const HourCounts &hours, int y,
-                      int size);
-// Plan, actual and their difference for every column in `size` points; a difference below zero
-// in red, above zero in blue.
-void printBlockFigures(PageSurface &surface, const FigureGrid &grid, const HourCounts &plan,
-                       const HourCounts &actual, int yPlan, int yActual, int yDifference, int size);
-
-// The vertical lines between the 21 figure columns, from `top` to `bottom`, on slots of
-// `slot` starting at `left`; the total-lesson-hours column takes two slots. Group borders are
-// drawn in width 2, the others in width 1.
-void drawFigureColumnLines(PageSurface &surface, int left, int slot, int top, int bottom);
 
 // The school-day count under a term or the year: "授業日数　", the count with a leading blank,
 // "日".

@@ -1,6 +1,7 @@
 #include "report_table.h"
 
 #include "model/class_line.h"
+#include "model/curriculum_rows.h"
 #include "model/units.h"
 
 namespace mirune {
@@ -40,6 +41,9 @@ ReportTable fncSummaryReport(const AppState &state, const HoursSummary &summary)
 
     using Shade = ReportCell::Shade;
     for (const HoursSummaryRow &row : summary.rows) {
+        // 外国語 and 外国語活動 only where the plan shows them, as in the window.
+        if (!fncIsFieldShown(state, row.field))
+            continue;
         QList<ReportCell> cells;
         cells += ReportCell{ReportCell::Kind::Label, subjectInfo(row.field).summaryName.toString(),
                             std::nullopt, 0, Shade::Heading};

@@ -1,5 +1,6 @@
 #include "school_summary.h"
 
+#include "model/curriculum_rows.h"
 #include "storage/data_file.h"
 
 #include <QDir>
@@ -63,6 +64,7 @@ SchoolSummary fncSchoolSummary(const QStringList &paths, int term) {
         one.teacher = state.strTeacher;
         one.plan = summary.term == 0 ? hours.yearPlan : hours.termPlans[summary.term - 1];
         one.actual = summary.term == 0 ? hours.yearActual : hours.termActuals[summary.term - 1];
+        one.shownFields = fncShownFields(state);
         summary.classes += std::move(one);
     }
 
@@ -91,7 +93,7 @@ ReportTable fncSchoolReport(const SchoolSummary &summary) {
     using Shade = ReportCell::Shade;
     const Shade shade = summary.term == 0 ? Shade::Year : Shade::Term;
     for (const SchoolClass &one : summary.classes) {
-        for (HourField f : displayOrder()) {
+        for (HourField f : one.shownFields) {
             const int plan = one.plan[f];
             const int actual = one.actual[f];
             QList<ReportCell> cells = {

@@ -17,7 +17,8 @@ struct SchoolClass {
     QString teacher;
     HourCounts plan;
     HourCounts actual;
-    bool duplicate = false; // another file holds the same year, grade and class
+    QList<HourField> shownFields; // the rows its own summary window shows, in display order
+    bool duplicate = false;       // another file holds the same year, grade and class
 };
 
 // A file that was named or found but could not be read, with the reader's reason.

@@ -7,9 +7,16 @@ namespace mirune::data_file {
 
 using namespace Qt::StringLiterals;
 
-// Line 1 of every data file; there is no other header and no version field.
+// Line 1 of a data file of today's form; there is no other header and no version field.
 inline QString headerLine() {
     return u"トワラ"_s;
+}
+
+// Line 1 of the extended form, the form of a plan that uses 外国語 or 外国語活動. It starts with
+// today's header but is not it, so a program that knows only today's form refuses the file as
+// not its own instead of reading it without those hours.
+inline QString extendedHeaderLine() {
+    return u"トワラ2"_s;
 }
 
 // The reader's line table holds lines 1 to 3001; a file the program writes stays far below it

@@ -125,9 +125,11 @@ class LineReader {
         return date;
     }
 
-    void plan(HourTotalsRecord &record) {
-        for (HourField f : dataFileOrder())
-            record.hours[f] = number();
+    void plan(HourTotalsRecord &record, bool extended) {
+        if (extended)
+            plan(record, extendedDataFileOrder());
+        else
+            plan(record, classicDataFileOrder());
     }
 
     WeekTotalRef timetable() {
@@ -138,14 +140,20 @@ class LineReader {
     }
 
   private:
+    template <typename Order> void plan(HourTotalsRecord &record, const Order &order) {
+        for (HourField f : order)
+            record.hours[f] = number();
+    }
+
     const QList<QByteArrayView> &m_lines;
     QStringDecoder &m_decoder;
     int m_next = 0;
     QString m_part;
 };
 
-// Everything after the header, into `loaded`, whose week and year data are fresh.
-void readBody(LineReader &in, AppState &loaded) {
+// Everything after the header, into `loaded`, whose week and year data are fresh. The extended
+// form differs only in its plan records, which carry 外国語 and 外国語活動 after today's lines.
+void readBody(LineReader &in, AppState &loaded, bool extended) {
     in.setPart(file_messages::partHeader());
     const QString yearText = in.text(); // dates are rebuilt from the year as it is written
     const std::optional<qint16> year = fncNumericValue16(yearText);
@@ -176,7 +184,7 @@ void readBody(LineReader &in, AppState &loaded) {
         setSpecialDate(loaded, k, in.date(yearText));
 
     in.setPart(file_messages::partBasePlan());
-    in.plan(*loaded.objYearPlan);
+    in.plan(*loaded.objYearPlan, extended);
 
     in.setPart(file_messages::partTimetables());
     loaded.objWeekPlanA = in.timetable();
@@ -192,7 +200,7 @@ void readBody(LineReader &in, AppState &loaded) {
     in.setPart(file_messages::partTermPlans());
     loaded.objSeasonPlan = makeYearWithTerms();
     for (const SeasonTotalRef &term : loaded.objSeasonPlan->terms())
-        in.plan(*term);
+        in.plan(*term, extended);
     loaded.objSeasonPlan->calculate();
 
     in.setPart(file_messages::partDay());
@@ -252,8 +260,8 @@ LoadResult readDataFile(QIODevice &device, AppState &state) {
         return result;
     };
 
-    // A file that does not even begin with the header's bytes is refused before it is read: it
-    // may be any file of any size.
+    // A file that does not even begin with the header's bytes (which the extended header starts
+    // with too) is refused before it is read: it may be any file of any size.
     static const QByteArray headerBytes =
         QStringEncoder(data_file::kCodec).encode(data_file::headerLine());
     if (!device.peek(headerBytes.size()).startsWith(headerBytes))
@@ -268,10 +276,12 @@ LoadResult readDataFile(QIODevice &device, AppState &state) {
     // Stateless: a lead byte at the end of one line must not pair with the next line's first.
     QStringDecoder decoder(data_file::kCodec, QStringConverter::Flag::Stateless);
 
-    // Line 1 must be the header exactly; an empty file has none.
-    if (lines.isEmpty() || decoder.decode(lines.first()) != data_file::headerLine() ||
-        decoder.hasError())
+    // Line 1 must be the header of one of the two forms exactly; an empty file has none.
+    const QString header = lines.isEmpty() ? QString() : decoder.decode(lines.first());
+    if (decoder.hasError() ||
+        (header != data_file::headerLine() && header != data_file::extendedHeaderLine()))
         return notADataFile();
+    const bool extended = header == data_file::extendedHeaderLine();
 
     if (bytes.size() > data_file::kMaxFileBytes)
         return failedWhole(state, file_messages::fileTooLarge(data_file::kMaxFileBytes));
@@ -291,7 +301,8 @@ LoadResult readDataFile(QIODevice &device, AppState &state) {
                               file_messages::tooManyLines(data_file::kMaxLines)};
         LineReader in(lines, decoder);
         (void)in.text(); // the header, checked above
-        readBody(in, loaded);
+        readBody(in, loaded, extended);
+        loaded.boolExtendedForm = extended ? kTrue : kFalse;
     } catch (const ReadFailure &failure) {
         resetAfterFailure(state);
         return failed(failure.line, failure.reason);

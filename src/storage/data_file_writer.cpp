@@ -1,6 +1,32 @@
+// The data file: one value per line, CP932, CR LF, no version field. Today's form, as files
+// teachers already have are laid out (S is the number of special holidays in use):
+//
+//   1                 "トワラ"
+//   2, 3              school year, grade (numbers as " 2026": a blank in the sign's place)
+//   4, 5              class, teacher
+//   6 .. 29           the twelve vacation and movable-holiday dates, a month line and a day line
+//   30, 31            "True"/"False": 2nd and 4th Saturdays off, every Saturday off
+//   32                S
+//   33 ..             special holidays in slots 0 to S (one spare slot), two lines each
+//   then 21 lines     the base plan: the hour fields of the 2002 curriculum in alphabetical order
+//                     (classicDataFileOrder), each as " 816 " with a blank after it
+//   then 6 + 6 lines  the subjects of timetables A and B, Monday to Saturday
+//   then 5 + 5 lines  the time codes of timetables A and B, Monday to Friday
+//   then 3 x 21 lines the plans of terms 1, 2 and 3, as the base plan
+//   then 6 lines      per registered day in date order: month, day, subjects, time codes,
+//                     comment, withdrawn flag ("True" for a withdrawn day), to the end
+//
+// The extended form, written for a plan that uses 外国語 or 外国語活動 (a figure in a plan, or
+// "英" or "外" in a timetable or a day) and for a plan read from such a file, is the same line
+// for line but for two things: line 1 is "トワラ2", which a program that knows only today's form
+// refuses as not its own, and each of the four plan records has 23 lines, today's 21 followed by
+// gaikokugo (外国語) and gaikokugokatsudou (外国語活動) (extendedDataFileOrder). Days and
+// timetables carry the codes "英" and "外" as they carry any other.
+
 #include "data_file.h"
 #include "data_file_layout.h"
 #include "file_messages.h"
+#include "model/curriculum_rows.h"
 #include "model/hour_fields.h"
 #include "model/term_rule.h"
 #include "model/units.h"
@@ -44,9 +70,15 @@ class LineWriter {
         number(month);
         number(day);
     }
-    void plan(const HourTotalsRecord &record) {
-        for (HourField f : dataFileOrder())
+    template <typename Order> void plan(const HourTotalsRecord &record, const Order &order) {
+        for (HourField f : order)
             padded(record.hours[f]);
+    }
+    void plan(const HourTotalsRecord &record, bool extended) {
+        if (extended)
+            plan(record, extendedDataFileOrder());
+        else
+            plan(record, classicDataFileOrder());
     }
     // The six subject lines of a timetable, Monday to Saturday.
     void timetable(const ZuriWeekTotal *week) {
@@ -114,9 +146,12 @@ EncodeResult encodeDataFile(const AppState &state) {
         return result;
     }
 
+    // A plan that uses neither 外国語 nor 外国語活動 is written exactly as it always was; one that
+    // does, or that came from an extended file, in the extended form.
+    const bool extended = isTrue(state.boolExtendedForm) || fncPlanUsesLaterCurriculum(state);
     LineWriter w;
     w.out.reserve(64 * 1024);
-    w.text(data_file::headerLine());
+    w.text(extended ? data_file::extendedHeaderLine() : data_file::headerLine());
     w.number(state.intYear);
     w.number(state.intGrade);
     w.text(state.strClass);
@@ -129,7 +164,7 @@ EncodeResult encodeDataFile(const AppState &state) {
     // Slots 0 to N: the file carries one spare slot after the holidays in use.
     for (int k = 0; k <= state.intSpecialCount; ++k)
         w.date(state.dateSpecial[k]);
-    w.plan(state.objYearPlan ? *state.objYearPlan : ZuriYearTotal());
+    w.plan(state.objYearPlan ? *state.objYearPlan : ZuriYearTotal(), extended);
     w.timetable(state.objWeekPlanA.get());
     w.timetable(state.objWeekPlanB.get());
     for (int i = 0; i < kStoredWeekCredits; ++i)
@@ -137,7 +172,7 @@ EncodeResult encodeDataFile(const AppState &state) {
     for (int i = 0; i < kStoredWeekCredits; ++i)
         w.text(state.strWeekCreditB[i]);
     for (const SeasonTotalRef &term : fncPlanTerms(state))
-        w.plan(*term);
+        w.plan(*term, extended);
     for (const ZuriDayTime *d = state.objFirstDay ? state.objFirstDay->objNextDay.get() : nullptr;
          d; d = d->objNextDay.get()) {
         w.date(d->dateThisDay);

@@ -25,7 +25,7 @@ Run cliWithStdout(const QString &redirection, const QStringList &args) {
                                     args);
     if (!process.waitForFinished(60000))
         return {};
-    return {process.exitCode(), QString(), QString::fromUtf8(process.readAllStandardError())};
+    return {process.exitCode(), QString(), QString::fromUtf8(process.readAllStandardError()), {}};
 }
 
 bool hasJapanese(const QString &text) {
@@ -190,16 +190,20 @@ void CliTest::summaryFormatsAgree() {
     QCOMPARE(text.exitCode, 0);
     QCOMPARE(csv.exitCode, 0);
     // CSV for Excel: a byte-order mark, CR LF line ends.
-    QVERIFY(csv.out.startsWith(QChar(0xFEFF)));
-    const QStringList csvLines = csv.out.mid(1).split(u"\r\n"_s, Qt::SkipEmptyParts);
-    QCOMPARE(csvLines.size(), 22);
+    QVERIFY(csv.rawOut.startsWith("\xEF\xBB\xBF"));
+    const QStringList csvLines =
+        QString::fromUtf8(csv.rawOut.mid(3)).split(u"\r\n"_s, Qt::SkipEmptyParts);
+    // A grade 3 of 2026 has standard hours of 外国語活動, not of 外国語: 22 rows and a heading.
+    QCOMPARE(csvLines.size(), 23);
     QCOMPARE(csvLines[0], u"教科,学期･計画,学期･実績,学期･増減,年間･計画,年間･実績,年間･増減,"
                           "学期･実施率,年間･実施率"_s);
-    QCOMPARE(csvLines[14], u"ｸﾗﾌﾞ,1.0,1.0,0.0,3.0,1.0,-2.0,100.0%,33.3%"_s);
     QCOMPARE(csvLines[5], u"生活,0.0,0.0,0.0,0.0,0.0,0.0,—,—"_s);
+    QCOMPARE(csvLines[13], u"外国語活動,0.0,0.0,0.0,0.0,0.0,0.0,—,—"_s);
+    QCOMPARE(csvLines[15], u"ｸﾗﾌﾞ,1.0,1.0,0.0,3.0,1.0,-2.0,100.0%,33.3%"_s);
+    QVERIFY(!csv.out.contains(u"\n外国語,"_s));
     const QStringList textLines = text.out.split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(textLines.size(), 22);
-    for (int i = 0; i < 22; ++i)
+    QCOMPARE(textLines.size(), 23);
+    for (int i = 0; i < 23; ++i)
         QCOMPARE(textLines[i].split(u' ', Qt::SkipEmptyParts), csvLines[i].split(u','));
 }
 
@@ -225,6 +229,11 @@ void CliTest::summaryJsonHasEveryField() {
         QCOMPARE(yearPlan[key].toInt(), termSum);
     }
     QCOMPARE(yearPlan[u"kokugo"_s].toInt(), 245 * 3);
+    // The base plan beside it, every field keyed as well.
+    const QJsonObject base = root[u"base"_s].toObject();
+    QCOMPARE(base.size(), kHourFieldCount);
+    QCOMPARE(base[u"kokugo"_s].toInt(), 245 * 3);
+    QCOMPARE(base[u"gaikokugokatsudou"_s].toInt(), 0);
     // Only the first term is registered: the year's actual hours are the first term's.
     QCOMPARE(root[u"actual"_s].toObject(), terms[0].toObject()[u"actual"_s].toObject());
     QVERIFY(root[u"actual"_s].toObject()[u"SouJisuu"_s].toInt() > 0);

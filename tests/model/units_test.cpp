@@ -38,8 +38,9 @@ class UnitsTest : public QObject {
     void subjectRows_data();
     void subjectRows();
     void displayOrderIsTheEnumOrder();
-    void dataFileOrder();
-    void baseFieldsAreTheSeventeenCodedFields();
+    void dataFileOrders();
+    void baseFieldsAreTheCodedFields();
+    void laterCurriculumRows();
     void codesOutsideTheTableCountNowhere();
     void codeOrders_data();
     void codeOrders();
@@ -127,11 +128,11 @@ void UnitsTest::textToUnitsRoundTrip() {
 void UnitsTest::subjectToCode_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("code");
-    const QStringList names = {u"総合"_s,   u"国語"_s,   u"社会"_s, u"算数"_s,
-                               u"理科"_s,   u"生活"_s,   u"音楽"_s, u"図工"_s,
-                               u"家庭"_s,   u"体育"_s,   u"道徳"_s, u"学活"_s,
-                               u"クラブ"_s, u"児童会"_s, u"行事"_s, u"打切り"_s};
-    const QString codes = u"総国社算理生音図家体道学ク児行切"_s;
+    const QStringList names = {u"総合"_s,   u"国語"_s,   u"社会"_s,      u"算数"_s,   u"理科"_s,
+                               u"生活"_s,   u"音楽"_s,   u"図工"_s,      u"家庭"_s,   u"体育"_s,
+                               u"道徳"_s,   u"学活"_s,   u"クラブ"_s,    u"児童会"_s, u"行事"_s,
+                               u"打切り"_s, u"外国語"_s, u"外国語活動"_s};
+    const QString codes = u"総国社算理生音図家体道学ク児行切英外"_s;
     for (qsizetype i = 0; i < names.size(); ++i)
         QTest::newRow(qPrintable(names[i])) << names[i] << QString(codes[i]);
     QTest::newRow("empty name") << QString() << u"　"_s;
@@ -257,9 +258,12 @@ void UnitsTest::subjectRows_data() {
     row(F::zukou, "zukou", K::Subject, u"図工"_s, u"図工"_s, u"図"_s);
     row(F::katei, "katei", K::Subject, u"家庭"_s, u"家庭"_s, u"家"_s);
     row(F::taiiku, "taiiku", K::Subject, u"体育"_s, u"体育"_s, u"体"_s);
+    row(F::gaikokugo, "gaikokugo", K::Subject, u"外国語"_s, u"外国語"_s, u"英"_s);
     row(F::KyoukaSyoukei, "KyoukaSyoukei", K::Derived, QString(), u"教科小計"_s, QString());
     row(F::sougou, "sougou", K::Integrated, u"総合"_s, u"総合"_s, u"総"_s);
     row(F::doutoku, "doutoku", K::Moral, u"道徳"_s, u"道徳"_s, u"道"_s);
+    row(F::gaikokugokatsudou, "gaikokugokatsudou", K::ForeignLanguageActivity, u"外国語活動"_s,
+        u"外国語活動"_s, u"外"_s);
     row(F::gakkyuukatsudou, "gakkyuukatsudou", K::Activity, u"学活"_s, u"学活"_s, u"学"_s);
     // The summary window names the club in half-width katakana.
     row(F::kurabu, "kurabu", K::Activity, u"クラブ"_s, u"\uFF78\uFF97\uFF8C\uFF9E"_s, u"ク"_s);
@@ -311,21 +315,27 @@ void UnitsTest::displayOrderIsTheEnumOrder() {
     }
 }
 
-void UnitsTest::dataFileOrder() {
-    // The plan records are written in the field names' alphabetical order, case ignored.
-    const QStringList expected = {
+void UnitsTest::dataFileOrders() {
+    // Today's plan records are the 2002 fields in their names' alphabetical order, case ignored;
+    // the extended form appends the two later rows, so the old lines keep their places.
+    const QStringList classic = {
         u"doutoku"_s, u"gakkougyouji"_s, u"gakkyuukatsudou"_s, u"jidoukai"_s, u"katei"_s,
         u"kokugo"_s,  u"kurabu"_s,       u"KyoukaSyoukei"_s,   u"onngaku"_s,  u"rika"_s,
         u"sannsuu"_s, u"seikatsu"_s,     u"sougou"_s,          u"SouJisuu"_s, u"SouJyugyouJisuu"_s,
         u"syakai"_s,  u"taiiku"_s,       u"TokkatsuSyoukei"_s, u"uchikiri"_s, u"yobi"_s,
         u"zukou"_s};
-    QStringList actual;
-    for (HourField f : mirune::dataFileOrder())
-        actual.append(QString::fromLatin1(subjectInfo(f).fieldName));
-    QCOMPARE(actual, expected);
+    auto names = [](const auto &order) {
+        QStringList list;
+        for (HourField f : order)
+            list.append(QString::fromLatin1(subjectInfo(f).fieldName));
+        return list;
+    };
+    QCOMPARE(names(classicDataFileOrder()), classic);
+    const QStringList later = {u"gaikokugo"_s, u"gaikokugokatsudou"_s};
+    QCOMPARE(names(extendedDataFileOrder()), classic + later);
 }
 
-void UnitsTest::baseFieldsAreTheSeventeenCodedFields() {
+void UnitsTest::baseFieldsAreTheCodedFields() {
     std::set<HourField> seen;
     int previous = -1;
     for (HourField f : baseFields()) {
@@ -335,7 +345,24 @@ void UnitsTest::baseFieldsAreTheSeventeenCodedFields() {
         previous = static_cast<int>(f);
         seen.insert(f);
     }
-    QCOMPARE(int(seen.size()), 17);
+    QCOMPARE(int(seen.size()), kBaseFieldCount);
+    QCOMPARE(kBaseFieldCount + 4, kHourFieldCount);
+}
+
+void UnitsTest::laterCurriculumRows() {
+    QStringList later;
+    for (HourField f : laterCurriculumFields()) {
+        QVERIFY(subjectInfo(f).laterCurriculum);
+        later.append(QString::fromLatin1(subjectInfo(f).fieldName));
+    }
+    QCOMPARE(later, (QStringList{u"gaikokugo"_s, u"gaikokugokatsudou"_s}));
+    int others = 0;
+    for (const SubjectInfo &info : subjectTable())
+        others += info.laterCurriculum ? 0 : 1;
+    QCOMPARE(others, kClassicFieldCount);
+    // Narrow places take the short names: the weekly sheet's two characters, "外活".
+    QCOMPARE(subjectInfo(HourField::gaikokugo).shortName.toString(), u"英語"_s);
+    QCOMPARE(subjectInfo(HourField::gaikokugokatsudou).shortName.toString(), u"外活"_s);
 }
 
 void UnitsTest::codesOutsideTheTableCountNowhere() {
@@ -351,12 +378,13 @@ void UnitsTest::codesOutsideTheTableCountNowhere() {
 void UnitsTest::codeOrders_data() {
     QTest::addColumn<QString>("order");
     QTest::addColumn<QString>("expected");
+    // 英 (外国語) after 体育 and 外 (外国語活動) after 道徳; a plan without them leaves them out.
     QTest::newRow("main palette") << paletteOrder().toString()
-                                  << u"総国社算理生音図家体道学ク児行切"_s;
+                                  << u"総国社算理生音図家体英道外学ク児行切"_s;
     QTest::newRow("timetable palette")
-        << timetablePaletteOrder().toString() << u"総国社算理生音図家体道学ク"_s;
+        << timetablePaletteOrder().toString() << u"総国社算理生音図家体英道外学ク"_s;
     QTest::newRow("weekly sheet") << weeklySheetOrder().toString()
-                                  << u"国社算理音図家体総道学ク生"_s;
+                                  << u"国社算理音図家体英総道外学ク生"_s;
 }
 
 void UnitsTest::codeOrders() {

@@ -23,6 +23,7 @@ class SheetTermTest : public QObject {
     void chartRowsOfTheTermOnly();
     void chartDayCells_data();
     void chartDayCells();
+    void chartLaterCurriculumLetters();
     void chartMonthColumn();
     void totalHeader();
     void totalWeekRows_data();
@@ -135,6 +136,21 @@ void SheetTermTest::chartDayCells() {
     // The week's school days, in the day cells' size.
     QVERIFY(s.textAt(792, y + 36));
     QCOMPARE(s.textAt(792, y + 36)->fontSize, 10);
+}
+
+void SheetTermTest::chartLaterCurriculumLetters() {
+    // The cells hold the letters as stored, 英 and 外 like any other.
+    AppState state = smallState();
+    registerDay(state, QDate(2026, 4, 9), u"英英外　　　　　"_s, u"33300000"_s);
+    RecordingSurface s;
+    subPrintSeasonTimeChart(state, s, 1);
+    const int thursday = 1152 + 3 * 2916;
+    expectText(s, thursday + 36, 2772 + 36, u" 9"_s, 10);
+    QString printed;
+    for (int p = 1; p <= 8; ++p)
+        if (const auto t = s.textAt(thursday + 324 * p + 36, 2772 + 36))
+            printed += t->text;
+    QCOMPARE(printed, u"英英外　　　　　"_s);
 }
 
 void SheetTermTest::chartMonthColumn() {

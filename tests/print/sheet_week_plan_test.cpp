@@ -2,6 +2,7 @@
 // headings, the cells with subject name and length, and the grid.
 
 #include "print/recording_surface.h"
+#include "print/sheet_fonts.h"
 #include "print/sheets.h"
 #include "print_test_support.h"
 #include "sheet_test_support.h"
@@ -42,6 +43,7 @@ class SheetWeekPlanTest : public QObject {
     void headings();
     void cells_data();
     void cells();
+    void laterCurriculumNames();
     void otherTimetableColumn();
     void emptyTimetable();
     void saturdayHasNoColumn();
@@ -137,6 +139,24 @@ void SheetWeekPlanTest::cells() {
         QVERIFY(length);
         QCOMPARE(length->text, duration);
         QCOMPARE(length->fontSize, 10);
+    }
+}
+
+void SheetWeekPlanTest::laterCurriculumNames() {
+    // 英 and 外 print the table's two-character names, inside their 1450-twip column at 32
+    // points like every other name.
+    AppState state = classState(2026, 5, u"1"_s, u"佐藤"_s);
+    setTimetableDay(*state.objWeekPlanA, 1, u"英外"_s);
+    WeekCredits credits;
+    credits[1] = u"33000000"_s;
+    subApplyWeekCredits(*state.objWeekPlanA, credits);
+    RecordingSurface s;
+    subPrintWeekPlan(state, s, 0);
+    const int x = 2120 + kColumn;
+    for (const auto &[period, name] : {std::pair{0, u"英語"_s}, std::pair{1, u"外活"_s}}) {
+        expectText(s, x, 2800 + kRow * period, name, 32);
+        expectText(s, 2500 + kColumn, 3900 + kRow * period, u"４５分"_s, 10);
+        QVERIFY(x + fncFixedPitchTextWidth(name, 32) <= 2000 + 2 * kColumn);
     }
 }
 

@@ -2,6 +2,7 @@
 // back (headings, figures, numbers for totalling, colours, the page), and a school's class files
 // summarised at once with broken and duplicate files among them.
 
+#include "model/curriculum_rows.h"
 #include "model/hours_summary.h"
 #include "report/csv_bytes.h"
 #include "report/report_table.h"
@@ -91,9 +92,15 @@ void ReportTest::workbookReadBack() {
     QCOMPARE(book.text(u"J4"_s), u"学期･計画（時間）"_s);
     QCOMPARE(book.text(u"O4"_s), u"年間･増減（時間）"_s);
 
-    // Every row of the summary, in its order, with the figures as the window shows them.
-    for (const HoursSummaryRow &row : summary.rows) {
-        const QString line = QString::number(5 + int(row.field));
+    // Every row the window shows, in its order, with the figures as the window shows them: a
+    // grade 4 of 2026 has 外国語活動 but no 外国語.
+    const QList<HourField> shown = fncShownFields(state);
+    QVERIFY(shown.contains(F::gaikokugokatsudou));
+    QVERIFY(!shown.contains(F::gaikokugo));
+    QCOMPARE(book.text(u"A"_s + QString::number(5 + shown.size())), QString());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const HoursSummaryRow &row = summary.rows[qsizetype(shown[i])];
+        const QString line = QString::number(5 + i);
         const auto texts = fncSummaryRowTexts(row);
         const auto units = fncSummaryRowUnits(row);
         QCOMPARE(book.text(u"A"_s + line), texts[0]);
@@ -185,8 +192,16 @@ void ReportTest::schoolFolderWithGoodBrokenAndDuplicateFiles() {
 
     // The table: one row per class and subject row, the duplicate mark on both files of 3-2.
     const ReportTable table = fncSchoolReport(school);
-    QCOMPARE(table.rows.size(), school.classes.size() * qsizetype(displayOrder().size()));
-    const QList<ReportCell> &first = table.rows[qsizetype(displayOrder().size())];
+    qsizetype rowCount = 0;
+    for (const SchoolClass &one : school.classes)
+        rowCount += one.shownFields.size();
+    QCOMPARE(table.rows.size(), rowCount);
+    // Each class with the rows its own window shows: 外国語 in grade 5, 外国語活動 in grade 3.
+    QVERIFY(school.classes[3].shownFields.contains(F::gaikokugo));
+    QVERIFY(!school.classes[3].shownFields.contains(F::gaikokugokatsudou));
+    QVERIFY(school.classes[1].shownFields.contains(F::gaikokugokatsudou));
+    QVERIFY(!school.classes[1].shownFields.contains(F::gaikokugo));
+    const QList<ReportCell> &first = table.rows[school.classes[0].shownFields.size()];
     QCOMPARE(first[0].text, u"2026"_s);
     QCOMPARE(first[1].text, u"3"_s);
     QCOMPARE(first[2].text, u"2"_s);

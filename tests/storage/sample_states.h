@@ -42,12 +42,14 @@ inline QString weekdaySubjects(int weekday) {
     return QString::fromUtf16(kSubjects[weekday]);
 }
 
-// A full annual plan (base hours and three terms) and both timetables with the grade's default
-// time codes.
+// A full annual plan (base hours and three terms) of the 2002 curriculum, so that the state is
+// written in today's form, and both timetables with the grade's default time codes.
 inline void fillPlans(AppState &state) {
     const auto terms = state.objSeasonPlan->terms();
     int n = 0;
     for (HourField f : baseFields()) {
+        if (subjectInfo(f).laterCurriculum)
+            continue;
         const int units = 30 + 17 * n++;
         (*state.objYearPlan)[f] = qint16(units * 3);
         (*terms[0])[f] = qint16(units);

@@ -1,5 +1,6 @@
 #include "subject_button.h"
 
+#include "model/hour_fields.h"
 #include "subject_icons.h"
 
 namespace mirune::ui {
@@ -28,11 +29,26 @@ void SubjectButton::setAccessiblePrefix(const QString &prefix) {
     refresh();
 }
 
+void SubjectButton::setCompact(bool compact) {
+    m_compact = compact;
+    refresh();
+}
+
 void SubjectButton::refresh() {
     setIcon(subjectIconForName(m_subject));
-    setText(m_subject);
+    setText(m_compact ? subjectCaption(m_subject) : m_subject);
     if (!m_prefix.isEmpty())
         setAccessibleName(subjectCellName(m_prefix, m_subject));
+}
+
+QString subjectCaption(const QString &fullName) {
+    // Three characters fit under any cell's picture; only a longer name is shortened.
+    if (fullName.size() <= 3)
+        return fullName;
+    for (const SubjectInfo &info : subjectTable())
+        if (info.fullName == fullName && !info.shortName.isEmpty())
+            return info.shortName.toString();
+    return fullName;
 }
 
 QString subjectCellName(const QString &prefix, const QString &fullName) {

@@ -23,6 +23,10 @@ class SubjectButton : public QToolButton {
     QString accessiblePrefix() const { return m_prefix; }
     void setAccessiblePrefix(const QString &prefix);
 
+    // A cell too narrow for a long name ("外国語活動") shows the subject's short name ("外活");
+    // its accessible name keeps the full one.
+    void setCompact(bool compact);
+
   signals:
     void subjectChanged(const QString &fullName);
 
@@ -31,7 +35,12 @@ class SubjectButton : public QToolButton {
 
     QString m_subject;
     QString m_prefix;
+    bool m_compact = false;
 };
+
+// What a narrow cell shows of a subject: its full name, or the short name of a name longer
+// than three characters.
+QString subjectCaption(const QString &fullName);
 
 // The accessible name of a subject cell: the prefix and the subject, or "空き" for none.
 QString subjectCellName(const QString &prefix, const QString &fullName);

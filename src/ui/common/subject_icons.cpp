@@ -15,19 +15,10 @@ namespace mirune::ui {
 
 namespace {
 
-// Position of a code among the subjects that have one, and how many have one.
-std::pair<int, int> codePosition(QChar code) {
-    int position = -1;
-    int count = 0;
-    for (const SubjectInfo &info : subjectTable()) {
-        if (info.code.isNull())
-            continue;
-        if (info.code == code)
-            position = count;
-        ++count;
-    }
-    return {position, count};
-}
+// The order the icons' hues are handed out in. Teachers learn the colours, so a subject keeps
+// its colour whatever rows the subject table gains: the 2002 subjects come first in their table
+// order of that time, and later rows are appended here, never inserted.
+constexpr QStringView kColourOrder = u"国社算理生音図家体総道学ク児行切予英外";
 
 QPixmap drawIcon(QChar code, int size) {
     QPixmap pixmap(size, size);
@@ -105,12 +96,16 @@ class SubjectIconEngine final : public QIconEngine {
 } // namespace
 
 QColor subjectColour(QChar code) {
-    const auto [position, count] = codePosition(code);
-    if (position < 0 || count == 0)
+    const int position = codeIndex(kColourOrder, code);
+    const SubjectInfo *info = subjectForCode(code);
+    if (position < 0 || !info)
         return QColor(Qt::gray);
     // Steps of the golden angle keep every subject's hue apart from its neighbours', however
-    // many subjects the table holds.
+    // many subjects the order holds.
     const int hue = static_cast<int>(std::fmod(position * 137.508, 360.0));
+    // A later row's hue falls between two older ones; a deeper shade sets it apart from both.
+    if (info->laterCurriculum)
+        return QColor::fromHsv(hue, 230, 165);
     return QColor::fromHsv(hue, 150, 215);
 }
 

@@ -13,8 +13,9 @@ namespace mirune::ui {
 // size, and shared by every window: the palettes, the lesson cells and the pointer that shows the
 // selected subject.
 
-// The colour of a subject's icon, by its one-letter code. Colours are spread evenly around the
-// colour wheel over the subject table, so a subject added to the table gets one of its own.
+// The colour of a subject's icon, by its one-letter code. Colours are spread around the colour
+// wheel in a fixed order that later subjects join at its end, so a subject added to the table
+// gets one of its own and every other subject keeps the colour it had.
 QColor subjectColour(QChar code);
 
 // The icon of a subject by its one-letter code; a null icon for a character that is no subject.

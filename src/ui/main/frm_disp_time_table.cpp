@@ -1,6 +1,7 @@
 #include "frm_disp_time_table.h"
 
 #include "hours_chart.h"
+#include "model/curriculum_rows.h"
 #include "model/hours_summary.h"
 #include "model/term_rule.h"
 #include "model/units.h"
@@ -91,9 +92,12 @@ frmDispTimeTable::frmDispTimeTable(UiContext &ui, QWidget *parent) : QWidget(par
     buildGrid();
 
     m_chartTimeTable = new HoursChart(this);
+    // The table keeps every column in view; the chart takes the room that is left, and more
+    // when the window is widened.
+    m_gridTimeTable->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Expanding);
     auto *tableRow = new QHBoxLayout;
-    tableRow->addWidget(m_gridTimeTable, 3);
-    tableRow->addWidget(m_chartTimeTable, 2);
+    tableRow->addWidget(m_gridTimeTable);
+    tableRow->addWidget(m_chartTimeTable, 1);
 
     m_cmdCloseTimeTable = new QPushButton(u"閉じる"_s, this);
     m_cmdCloseTimeTable->setObjectName(u"cmdCloseTimeTable"_s);
@@ -200,6 +204,10 @@ void frmDispTimeTable::subFillTimeTable() {
     const int rowCount = std::min(m_gridTimeTable->rowCount(), int(summary.rows.size()));
     for (int row = 0; row < rowCount; ++row) {
         const HoursSummaryRow &figures = summary.rows[row];
+        // 外国語 and 外国語活動 stand only where the plan shows them; every other row always.
+        const bool shown = fncIsFieldShown(m_ui.state, figures.field);
+        if (m_gridTimeTable->isRowHidden(row) == shown)
+            m_gridTimeTable->setRowHidden(row, !shown);
         const auto texts = fncSummaryRowTexts(figures);
         const auto units = fncSummaryRowUnits(figures);
         const QString rowName = m_gridTimeTable->item(row, 0)->text();
@@ -213,7 +221,8 @@ void frmDispTimeTable::subFillTimeTable() {
                 cell->setForeground(differenceColour(units[column]));
         }
     }
-    m_chartTimeTable->setFigures(summary, fncShareOfYearPast(m_ui.state, m_ui.today()));
+    m_chartTimeTable->setFigures(summary, fncShownFields(m_ui.state),
+                                 fncShareOfYearPast(m_ui.state, m_ui.today()));
 }
 
 void frmDispTimeTable::saveWorkbook() {

@@ -2,6 +2,7 @@
 
 #include "help_window.h"
 #include "model/class_line.h"
+#include "model/curriculum_rows.h"
 #include "model/day_notes.h"
 #include "model/school_day.h"
 #include "model/week_view.h"
@@ -64,12 +65,17 @@ frmMain::frmMain(UiContext &ui, QWidget *parent) : QMainWindow(parent), m_ui(ui)
         refreshCalendar();
         m_grid->redraw();
     });
-    connect(&events, &StateEvents::timetablesChanged, m_grid, &WeekGrid::redraw);
+    connect(&events, &StateEvents::timetablesChanged, this, [this] {
+        refreshPalette();
+        m_grid->redraw();
+    });
+    connect(&events, &StateEvents::plansChanged, this, &frmMain::refreshPalette);
     connect(&events, &StateEvents::fileNameChanged, this, &frmMain::refreshFileMenu);
     connect(&events, &StateEvents::daysChanged, this, [this](const QDate &date) {
         // Days changed elsewhere show at once; this window's own changes are already shown.
         if (!m_announcingOwnChange && date >= m_weekFirst && date <= m_weekLast)
             m_grid->redraw();
+        refreshPalette();
     });
     connect(m_grid, &WeekGrid::dayChanged, this, [this](const QDate &date) {
         const QScopedValueRollback<bool> guard(m_announcingOwnChange, true);
@@ -222,10 +228,15 @@ void frmMain::activated() {
 }
 
 void frmMain::refreshFromState() {
+    refreshPalette();
     refreshCalendar();
     selectStartingDate();
     refreshFileMenu();
     refreshStatus();
+}
+
+void frmMain::refreshPalette() {
+    m_palette->setCodes(fncShownCodes(m_ui.state, paletteOrder()));
 }
 
 void frmMain::refreshCalendar() {

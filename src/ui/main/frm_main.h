@@ -60,6 +60,8 @@ class frmMain : public QMainWindow {
     void refreshCalendar();
     void refreshFileMenu();
     void refreshStatus();
+    // The palette offers the subjects the plan shows.
+    void refreshPalette();
     void refreshDayNote(const QDate &date);
     void markWeek(const QDate &date);
     void calendarSelectionChanged();

@@ -42,16 +42,21 @@ HoursChart::HoursChart(QWidget *parent) : QWidget(parent) {
 
 QSize HoursChart::sizeHint() const {
     const int line = fontMetrics().height();
-    return {line * 20, line * (2 + int(m_summary.rows.size()) * 2)};
+    return {line * 20, line * (2 + int(m_rows.size()) * 2)};
 }
 
 QSize HoursChart::minimumSizeHint() const {
     const int line = fontMetrics().height();
-    return {line * 12, line * (2 + int(m_summary.rows.size()))};
+    return {line * 8, line * (2 + int(m_rows.size()))};
 }
 
-void HoursChart::setFigures(const HoursSummary &summary, double shareOfYearPast) {
-    m_summary = summary;
+void HoursChart::setFigures(const HoursSummary &summary, const QList<HourField> &shownFields,
+                            double shareOfYearPast) {
+    m_term = summary.term;
+    m_rows.clear();
+    for (const HoursSummaryRow &row : summary.rows)
+        if (shownFields.contains(row.field))
+            m_rows += row;
     m_share = std::clamp(shareOfYearPast, 0.0, 1.0);
     setAccessibleDescription(description());
     update();
@@ -59,10 +64,10 @@ void HoursChart::setFigures(const HoursSummary &summary, double shareOfYearPast)
 
 QString HoursChart::description() const {
     QStringList lines;
-    for (const HoursSummaryRow &row : m_summary.rows) {
+    for (const HoursSummaryRow &row : m_rows) {
         const int todayPlan = int(row.yearPlan * m_share + 0.5);
         lines += kRowWords.arg(subjectInfo(row.field).summaryName.toString(),
-                               kTermLabel.arg(m_summary.term), fncUnitsToText(row.termPlan),
+                               kTermLabel.arg(m_term), fncUnitsToText(row.termPlan),
                                fncUnitsToText(row.termActual), fncRateText(row.termRate),
                                fncUnitsToText(row.yearPlan), fncUnitsToText(row.yearActual),
                                fncRateText(row.yearRate), fncUnitsToText(todayPlan));
@@ -93,7 +98,7 @@ void HoursChart::paintEvent(QPaintEvent *) {
     legend(kActualFill, kLegendActual);
     legend(kMark, kLegendToday);
 
-    const int rowCount = int(m_summary.rows.size());
+    const int rowCount = int(m_rows.size());
     if (rowCount == 0)
         return;
     const qreal top = area.top() + line * 1.25;
@@ -102,7 +107,7 @@ void HoursChart::paintEvent(QPaintEvent *) {
     const qreal barWidth = std::max<qreal>(area.right() - barLeft, 1.0);
 
     for (int r = 0; r < rowCount; ++r) {
-        const HoursSummaryRow &row = m_summary.rows[r];
+        const HoursSummaryRow &row = m_rows[r];
         const QRectF bandRect(area.left(), top + r * band, area.width(), band);
         if (r % 2 == 1)
             painter.fillRect(bandRect, palette().alternateBase());

@@ -16,8 +16,10 @@ class HoursChart : public QWidget {
   public:
     explicit HoursChart(QWidget *parent = nullptr);
 
-    // The figures to draw and the share (0..1) of the year's school days already past.
-    void setFigures(const HoursSummary &summary, double shareOfYearPast);
+    // The figures to draw, of the rows the table shows, and the share (0..1) of the year's
+    // school days already past.
+    void setFigures(const HoursSummary &summary, const QList<HourField> &shownFields,
+                    double shareOfYearPast);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -28,7 +30,8 @@ class HoursChart : public QWidget {
   private:
     QString description() const;
 
-    HoursSummary m_summary;
+    int m_term = 1;
+    QList<HoursSummaryRow> m_rows;
     double m_share = 0.0;
 };
 

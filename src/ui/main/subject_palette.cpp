@@ -15,15 +15,18 @@ SubjectPalette::SubjectPalette(QWidget *parent) : QGroupBox(u"教科パレット
     setObjectName(u"fraPalette"_s);
     auto *grid = new QGridLayout(this);
     grid->setSpacing(4);
+    // One button for every code the palette can offer; the subjects shown fill the first ones.
     const QStringView order = paletteOrder();
     const int rows = int((order.size() + 1) / 2);
     for (int k = 0; k < order.size(); ++k) {
         auto *button = new SubjectButton(this);
         button->setObjectName(controlName(u"cmdSubject"_s, k));
-        button->setSubject(fncSubjectFullName(order[k]));
         button->setIconSize(QSize(28, 28));
         button->setMinimumSize(64, 52);
-        button->setToolTip(button->subject() + u"を選びます"_s);
+        // A button not offered leaves no hole: only the last ones are ever hidden.
+        QSizePolicy policy = button->sizePolicy();
+        policy.setRetainSizeWhenHidden(false);
+        button->setSizePolicy(policy);
         // Pressing selects, as a click does: the subject follows the pointer from the press on.
         connect(button, &QToolButton::pressed, this,
                 [this, button] { emit subjectChosen(button->subject()); });
@@ -34,6 +37,20 @@ SubjectPalette::SubjectPalette(QWidget *parent) : QGroupBox(u"教科パレット
         m_buttons.push_back(button);
     }
     grid->setRowStretch(rows, 1);
+    setCodes(order);
+}
+
+void SubjectPalette::setCodes(QStringView codes) {
+    m_codes = codes.toString();
+    for (int k = 0; k < int(m_buttons.size()); ++k) {
+        SubjectButton *button = m_buttons[k];
+        const bool offered = k < codes.size();
+        button->setSubject(offered ? fncSubjectFullName(codes[k]) : QString());
+        button->setToolTip(offered ? button->subject() + u"を選びます"_s : QString());
+        // Shown only inside a window that is shown: the palette is built before its window.
+        if (button->isVisibleTo(this) != offered)
+            button->setVisible(offered);
+    }
 }
 
 } // namespace mirune::ui

@@ -67,6 +67,7 @@ void WeekGrid::buildControls() {
             SubjectButton *cell = m_cells[i];
             cell->setIconSize(QSize(28, 28));
             cell->setMinimumSize(56, 52);
+            cell->setCompact(true);
             cell->installEventFilter(this);
             m_cellGroup->addButton(cell, i);
             grid->addWidget(cell, 1 + p, 1 + 2 * d);

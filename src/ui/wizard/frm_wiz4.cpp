@@ -2,9 +2,13 @@
 
 #include "frm_wiz5.h"
 #include "model/app_state.h"
+#include "model/curriculum_rows.h"
+#include "model/standard_hours.h"
+#include "model/term_split.h"
 #include "model/units.h"
 #include "plan_box_keys.h"
 #include "ui/common/control_array.h"
+#include "ui/common/dialogs.h"
 #include "ui/common/state_events.h"
 #include "ui/common/windows.h"
 
@@ -38,6 +42,17 @@ constexpr auto kTotalHeading = u"計";
 constexpr std::array<QStringView, 1 + kPlanTerms> kColumnHeadings = {u"基本時数", u"1学期",
                                                                      u"2学期", u"3学期"};
 constexpr std::array<QStringView, 2> kGridHeadings = {u"年間", u"増減"};
+// The standard hours of the plan's school year and grade, beside the base hours, and the two
+// buttons that set up a plan from them.
+constexpr auto kStandardHeading = u"標準時数";
+constexpr auto kFillStandard = u"標準時数を入れる";
+constexpr auto kFillStandardTip = u"この学年の標準時数を基本時数に入れます";
+constexpr auto kAskFillStandard =
+    u"基本時数にはすでに時数が入っています。%1年度 %2年の標準時数で置き換えますか？";
+constexpr auto kSplitTerms = u"学期に配分";
+constexpr auto kSplitTermsTip = u"基本時数を各学期の授業日数に応じて1学期から3学期に配分します";
+constexpr auto kAskSplitTerms =
+    u"学期毎の計画時数にはすでに時数が入っています。基本時数を学期に配分して置き換えますか？";
 constexpr auto kInitialSum = u"***";
 constexpr auto kBefore = u"前へ";
 constexpr auto kCancel = u"設定の終了";
@@ -50,19 +65,41 @@ constexpr auto kHeldToolTip = u"上限を超えたため、上限の値で表示
 constexpr int kBoxChars = 6;
 constexpr int kTotalGridRow = kPlanRows + 1;
 
-// The row headings stand right-aligned in a column as wide as three full-width characters,
-// filled from the left with ideographic spaces ("　国語", "児童会", "　ｸﾗﾌﾞ").
-QString paddedHeading(QStringView heading) {
-    auto width = [](QChar c) {
-        return c.unicode() < 0x80 || (c >= u'\uff61' && c <= u'\uff9f') ? 1 : 2;
-    };
+// The grid's columns: row headings, standard hours, base hours, the terms, the year grid.
+constexpr int kStandardColumn = 1;
+constexpr int kBaseColumn = 2;
+constexpr int kFirstTermColumn = 3;
+constexpr int kYearGridColumn = kFirstTermColumn + kPlanTerms;
+
+// How wide a heading is in half-width characters: full-width characters count two.
+int headingWidth(QStringView heading) {
     int used = 0;
     for (QChar c : heading)
-        used += width(c);
+        used += c.unicode() < 0x80 || (c >= u'\uff61' && c <= u'\uff9f') ? 1 : 2;
+    return used;
+}
+
+// The row headings stand right-aligned in a column as wide as three full-width characters, or
+// as the widest heading shown where that is wider ("外国語活動"), filled from the left with
+// ideographic spaces ("　国語", "児童会", "　ｸﾗﾌﾞ").
+QString paddedHeading(QStringView heading, int columnWidth) {
     QString text;
-    for (; used + 2 <= 6; used += 2)
+    for (int used = headingWidth(heading); used + 2 <= columnWidth; used += 2)
         text += u'\u3000';
     return text.append(heading);
+}
+constexpr int kNarrowestHeadingColumn = 6;
+
+// Whether a term plan holds any figure other than 0.
+bool termPlansHaveFigures(const AppState &state) {
+    if (!state.objSeasonPlan)
+        return false;
+    for (const SeasonTotalRef &term : state.objSeasonPlan->terms())
+        if (term)
+            for (HourField f : baseFields())
+                if ((*term)[f] != 0)
+                    return true;
+    return false;
 }
 
 QLabel *gridCell(QWidget *parent, const QString &name, Qt::Alignment alignment) {
@@ -98,6 +135,13 @@ frmWiz4::frmWiz4(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
         m_ui.windows.replace<frmWiz5>(this);
     });
     connect(cmdWiz4Cancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdWiz4Standard, &QPushButton::clicked, this, &frmWiz4::fillFromStandard);
+    connect(cmdWiz4Split, &QPushButton::clicked, this, &frmWiz4::splitOverTerms);
+    // Another year or grade has other standard hours, and may show other rows.
+    connect(&m_ui.events, &StateEvents::classChanged, this, &frmWiz4::activated);
+    // A recorded day or a timetable can bring 外国語 or 外国語活動 into the plan.
+    connect(&m_ui.events, &StateEvents::timetablesChanged, this, &frmWiz4::showRows);
+    connect(&m_ui.events, &StateEvents::daysChanged, this, &frmWiz4::showRows);
 
     activated();
 }
@@ -120,17 +164,21 @@ void frmWiz4::buildPage() {
     gridWiz4YearSum->setFrameShape(QFrame::StyledPanel);
     gridWiz4YearSum->setAutoFillBackground(true);
     gridWiz4YearSum->setBackgroundRole(QPalette::Base);
-    const int gridColumn = 2 + kPlanTerms;
+    const int gridColumn = kYearGridColumn;
     grid->addWidget(gridWiz4YearSum, 0, gridColumn, kTotalGridRow + 1, 2);
 
-    auto *corner = new QLabel(paddedHeading(kCornerHeading), frame);
-    corner->setObjectName(controlName(u"lblWiz4TableLeft"_s, 0));
-    grid->addWidget(corner, 0, 0);
+    m_corner = new QLabel(frame);
+    m_corner->setObjectName(controlName(u"lblWiz4TableLeft"_s, 0));
+    grid->addWidget(m_corner, 0, 0);
+    lblWiz4StandardHeading = new QLabel(QString::fromUtf16(kStandardHeading), frame);
+    lblWiz4StandardHeading->setObjectName(u"lblWiz4StandardHeading"_s);
+    lblWiz4StandardHeading->setAlignment(Qt::AlignCenter);
+    grid->addWidget(lblWiz4StandardHeading, 0, kStandardColumn);
     for (int c = 0; c < int(kColumnHeadings.size()); ++c) {
         auto *heading = new QLabel(kColumnHeadings[c].toString(), frame);
         heading->setObjectName(controlName(u"lblWiz4TableLabel"_s, c));
         heading->setAlignment(Qt::AlignCenter);
-        grid->addWidget(heading, 0, 1 + c);
+        grid->addWidget(heading, 0, kBaseColumn + c);
     }
     for (int c = 0; c < 2; ++c) {
         m_gridCells[0][c] = gridCell(frame, u"gridWiz4YearSum_0_%1"_s.arg(c), Qt::AlignHCenter);
@@ -151,19 +199,29 @@ void frmWiz4::buildPage() {
         box->installEventFilter(this);
         return box;
     };
+    auto makeStandard = [&](const QString &name) {
+        auto *figure = new QLabel(frame);
+        figure->setObjectName(name);
+        figure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        figure->setMinimumWidth(boxWidth);
+        figure->setContentsMargins(0, 0, 6, 0);
+        return figure;
+    };
     for (int row = 0; row < kPlanRows; ++row) {
         const QString heading = planRowHeading(row).toString();
-        auto *left = new QLabel(paddedHeading(heading), frame);
-        left->setObjectName(controlName(u"lblWiz4TableLeft"_s, row + 1));
-        grid->addWidget(left, row + 1, 0);
+        m_rowHeadings[row] = new QLabel(frame);
+        m_rowHeadings[row]->setObjectName(controlName(u"lblWiz4TableLeft"_s, row + 1));
+        grid->addWidget(m_rowHeadings[row], row + 1, 0);
+        lblWiz4Standard[row] = makeStandard(controlName(u"lblWiz4Standard"_s, row));
+        grid->addWidget(lblWiz4Standard[row], row + 1, kStandardColumn);
         txtWiz4YearBase[row] = makeBox(controlName(u"txtWiz4YearBase"_s, row),
                                        heading + u' ' + kColumnHeadings[0].toString());
-        grid->addWidget(txtWiz4YearBase[row], row + 1, 1);
+        grid->addWidget(txtWiz4YearBase[row], row + 1, kBaseColumn);
         for (int term = 0; term < kPlanTerms; ++term) {
             const int index = planTermBox(row, term);
             txtWiz4YearPlan[index] = makeBox(controlName(u"txtWiz4YearPlan"_s, index),
                                              heading + u' ' + kColumnHeadings[1 + term].toString());
-            grid->addWidget(txtWiz4YearPlan[index], row + 1, 2 + term);
+            grid->addWidget(txtWiz4YearPlan[index], row + 1, kFirstTermColumn + term);
         }
         for (int c = 0; c < 2; ++c) {
             m_gridCells[row + 1][c] =
@@ -172,9 +230,11 @@ void frmWiz4::buildPage() {
         }
     }
 
-    auto *total = new QLabel(paddedHeading(kTotalHeading), frame);
-    total->setObjectName(controlName(u"lblWiz4TableLeft"_s, kTotalGridRow));
-    grid->addWidget(total, kTotalGridRow, 0);
+    m_totalHeading = new QLabel(frame);
+    m_totalHeading->setObjectName(controlName(u"lblWiz4TableLeft"_s, kTotalGridRow));
+    grid->addWidget(m_totalHeading, kTotalGridRow, 0);
+    lblWiz4StandardSum = makeStandard(u"lblWiz4StandardSum"_s);
+    grid->addWidget(lblWiz4StandardSum, kTotalGridRow, kStandardColumn);
     auto makeSum = [&](const QString &name) {
         auto *sum = new QLabel(QString::fromUtf16(kInitialSum), frame);
         sum->setObjectName(name);
@@ -185,10 +245,10 @@ void frmWiz4::buildPage() {
         return sum;
     };
     lblWiz4BaseSum = makeSum(u"lblWiz4BaseSum"_s);
-    grid->addWidget(lblWiz4BaseSum, kTotalGridRow, 1);
+    grid->addWidget(lblWiz4BaseSum, kTotalGridRow, kBaseColumn);
     for (int term = 0; term < kPlanTerms; ++term) {
         lblWiz4Sum[term] = makeSum(controlName(u"lblWiz4Sum"_s, term));
-        grid->addWidget(lblWiz4Sum[term], kTotalGridRow, 2 + term);
+        grid->addWidget(lblWiz4Sum[term], kTotalGridRow, kFirstTermColumn + term);
     }
     for (int c = 0; c < 2; ++c) {
         m_gridCells[kTotalGridRow][c] =
@@ -209,6 +269,17 @@ void frmWiz4::buildPage() {
     rule->setForegroundRole(QPalette::Mid);
     grid->addWidget(rule, 0, gridColumn, 1, 2, Qt::AlignBottom);
 
+    cmdWiz4Standard = new QPushButton(QString::fromUtf16(kFillStandard), this);
+    cmdWiz4Standard->setObjectName(u"cmdWiz4Standard"_s);
+    cmdWiz4Standard->setToolTip(QString::fromUtf16(kFillStandardTip));
+    cmdWiz4Split = new QPushButton(QString::fromUtf16(kSplitTerms), this);
+    cmdWiz4Split->setObjectName(u"cmdWiz4Split"_s);
+    cmdWiz4Split->setToolTip(QString::fromUtf16(kSplitTermsTip));
+    auto *planButtons = new QHBoxLayout;
+    planButtons->addWidget(cmdWiz4Standard);
+    planButtons->addWidget(cmdWiz4Split);
+    planButtons->addStretch();
+
     lblWiz4Held = new QLabel(QString::fromUtf16(kHeldNotice), this);
     lblWiz4Held->setObjectName(u"lblWiz4Held"_s);
     lblWiz4Held->setWordWrap(true);
@@ -219,8 +290,8 @@ void frmWiz4::buildPage() {
     cmdWiz4Cancel = new QPushButton(QString::fromUtf16(kCancel), this);
     cmdWiz4Cancel->setObjectName(u"cmdWiz4Cancel"_s);
     // Enter in a box moves to the next box; it never presses a button.
-    cmdWiz4Before->setAutoDefault(false);
-    cmdWiz4Cancel->setAutoDefault(false);
+    for (QPushButton *button : {cmdWiz4Standard, cmdWiz4Split, cmdWiz4Before, cmdWiz4Cancel})
+        button->setAutoDefault(false);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -231,12 +302,14 @@ void frmWiz4::buildPage() {
     page->addWidget(comment0);
     page->addWidget(comment1);
     page->addWidget(frame);
+    page->addLayout(planButtons);
     page->addWidget(lblWiz4Held);
     page->addLayout(buttons);
     page->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
 void frmWiz4::activated() {
+    showRows();
     const PlanTexts texts = fncPlanTexts(m_ui.state);
     for (int row = 0; row < kPlanRows; ++row)
         txtWiz4YearBase[row]->setText(texts.base[row]);
@@ -279,6 +352,81 @@ void frmWiz4::subGetYearPlan() {
     }
 }
 
+void frmWiz4::showRows() {
+    const AppState &state = m_ui.state;
+    std::array<bool, kPlanRows> shown{};
+    int columnWidth = kNarrowestHeadingColumn;
+    for (int row = 0; row < kPlanRows; ++row) {
+        shown[row] = fncIsFieldShown(state, planRowField(row));
+        if (shown[row])
+            columnWidth = std::max(columnWidth, headingWidth(planRowHeading(row)));
+    }
+    m_corner->setText(paddedHeading(kCornerHeading, columnWidth));
+    m_totalHeading->setText(paddedHeading(kTotalHeading, columnWidth));
+
+    const auto standard = fncStandardHours(state.intYear, state.intGrade);
+    const HourCounts standardUnits = standard ? standard->units() : HourCounts();
+    for (int row = 0; row < kPlanRows; ++row) {
+        m_rowHeadings[row]->setText(paddedHeading(planRowHeading(row), columnWidth));
+        // 打切 and 予備 are no lessons: the table has nothing to say of them.
+        const bool lesson = subjectInfo(planRowField(row)).kind != SubjectKind::Other;
+        lblWiz4Standard[row]->setText(
+            standard && lesson ? fncUnitsToText(standardUnits[planRowField(row)]) : QString());
+        QWidget *const cells[] = {m_rowHeadings[row],
+                                  lblWiz4Standard[row],
+                                  txtWiz4YearBase[row],
+                                  txtWiz4YearPlan[planTermBox(row, 0)],
+                                  txtWiz4YearPlan[planTermBox(row, 1)],
+                                  txtWiz4YearPlan[planTermBox(row, 2)],
+                                  m_gridCells[row + 1][0],
+                                  m_gridCells[row + 1][1]};
+        for (QWidget *cell : cells) {
+            const bool visible = shown[row] && (cell != lblWiz4Standard[row] || standard);
+            if (cell->isVisibleTo(this) != visible)
+                cell->setVisible(visible);
+        }
+    }
+    // Without a table for the year (none before 2002) the column and its button stand aside.
+    lblWiz4StandardSum->setText(standard ? fncUnitsToText(standardUnits[HourField::SouJisuu])
+                                         : QString());
+    for (QWidget *w : std::initializer_list<QWidget *>{lblWiz4StandardHeading, lblWiz4StandardSum,
+                                                       cmdWiz4Standard})
+        if (w->isVisibleTo(this) != bool(standard))
+            w->setVisible(bool(standard));
+}
+
+void frmWiz4::fillFromStandard() {
+    subGetYearPlan(); // what was typed last counts as a figure already there
+    AppState &state = m_ui.state;
+    if (fncBasePlanHasFigures(state)) {
+        const QString question =
+            QString::fromUtf16(kAskFillStandard).arg(state.intYear).arg(state.intGrade);
+        if (m_ui.dialogs.message(this, MessageKind::YesNo, QString::fromUtf16(kCaption),
+                                 question) != Dialogs::Answer::Yes)
+            return;
+    }
+    if (!subFillBasePlanFromStandard(state))
+        return;
+    planReplaced();
+}
+
+void frmWiz4::splitOverTerms() {
+    subGetYearPlan();
+    AppState &state = m_ui.state;
+    if (termPlansHaveFigures(state) &&
+        m_ui.dialogs.message(this, MessageKind::YesNo, QString::fromUtf16(kCaption),
+                             QString::fromUtf16(kAskSplitTerms)) != Dialogs::Answer::Yes)
+        return;
+    subSplitBasePlanOverTerms(state);
+    planReplaced();
+}
+
+void frmWiz4::planReplaced() {
+    activated();
+    const QScopedValueRollback<bool> storing(m_storing, true);
+    emit m_ui.events.plansChanged();
+}
+
 void frmWiz4::showTotals(const PlanTotals &totals) {
     auto show = [](QLabel *label, const PlanFigure &figure) {
         label->setText((figure.held ? QString::fromUtf16(kHeldMark) : QString()) +
@@ -296,11 +444,17 @@ void frmWiz4::showTotals(const PlanTotals &totals) {
         QPalette palette = difference->palette();
         palette.setColor(QPalette::WindowText, differenceColour(totals.differences[row].units));
         difference->setPalette(palette);
-        // A screen reader hears a row's year sum and difference with its base box.
-        if (row < kPlanRows)
+        // A screen reader hears a row's standard hours, year sum and difference with its base
+        // box.
+        if (row < kPlanRows) {
+            const QString standard = lblWiz4Standard[row]->text();
             txtWiz4YearBase[row]->setAccessibleDescription(
+                (standard.isEmpty()
+                     ? QString()
+                     : QString::fromUtf16(kStandardHeading) + u' ' + standard + u"　"_s) +
                 kGridHeadings[0].toString() + u' ' + year->text() + u"　"_s +
                 kGridHeadings[1].toString() + u' ' + difference->text());
+        }
     }
     lblWiz4Held->setVisible(totals.anyHeld());
 }
@@ -342,14 +496,19 @@ bool frmWiz4::eventFilter(QObject *watched, QEvent *event) {
 bool frmWiz4::keyPressed(QLineEdit *box, int key) {
     switch (planKeyAction(key)) {
     case PlanKeyAction::Move: {
+        // The moves pass over the rows the plan does not show.
         const auto base = std::find(txtWiz4YearBase.begin(), txtWiz4YearBase.end(), box);
         if (base != txtWiz4YearBase.end()) {
             const int index = int(base - txtWiz4YearBase.begin());
-            moveFocus(txtWiz4YearBase[planKeyTarget(key, index, kPlanRows, 1)]);
+            moveFocus(txtWiz4YearBase[planKeyTarget(key, index, kPlanRows, 1, [this](int b) {
+                return txtWiz4YearBase[b]->isVisibleTo(this);
+            })]);
         } else {
             const auto term = std::find(txtWiz4YearPlan.begin(), txtWiz4YearPlan.end(), box);
             const int index = int(term - txtWiz4YearPlan.begin());
-            moveFocus(txtWiz4YearPlan[planKeyTarget(key, index, kPlanTermBoxes, kPlanTerms)]);
+            moveFocus(txtWiz4YearPlan[planKeyTarget(
+                key, index, kPlanTermBoxes, kPlanTerms,
+                [this](int b) { return txtWiz4YearPlan[b]->isVisibleTo(this); })]);
         }
         return true;
     }

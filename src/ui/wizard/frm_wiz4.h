@@ -14,8 +14,10 @@ class QPushButton;
 namespace mirune::ui {
 
 // The annual lesson plan page: base hours and the hours of each term per subject row, with
-// their totals, the planned year sums and their differences from the base hours. Every box is
-// stored and totalled whenever a box gets or loses the focus.
+// their totals, the planned year sums and their differences from the base hours, and beside the
+// base hours the standard hours of the school year and grade. Every box is stored and totalled
+// whenever a box gets or loses the focus. The rows of 外国語 and 外国語活動 stand only where the
+// plan shows them.
 class frmWiz4 : public QWidget {
     Q_OBJECT
   public:
@@ -36,13 +38,28 @@ class frmWiz4 : public QWidget {
 
   private:
     void buildPage();
+    // Shows the rows the plan shows, with their headings and standard hours.
+    void showRows();
     void showTotals(const PlanTotals &totals);
+    // "標準時数を入れる" and "学期に配分": each asks before it replaces figures already there.
+    void fillFromStandard();
+    void splitOverTerms();
+    // The plan was changed by the page's buttons: shown again and announced.
+    void planReplaced();
     bool keyPressed(QLineEdit *box, int key);
     void moveFocus(QLineEdit *box);
 
     UiContext &m_ui;
     std::array<QLineEdit *, kPlanRows> txtWiz4YearBase{};
     std::array<QLineEdit *, kPlanTermBoxes> txtWiz4YearPlan{};
+    std::array<QLabel *, kPlanRows> m_rowHeadings{};
+    QLabel *m_corner = nullptr;
+    QLabel *m_totalHeading = nullptr;
+    QLabel *lblWiz4StandardHeading = nullptr;
+    std::array<QLabel *, kPlanRows> lblWiz4Standard{};
+    QLabel *lblWiz4StandardSum = nullptr;
+    QPushButton *cmdWiz4Standard = nullptr;
+    QPushButton *cmdWiz4Split = nullptr;
     QLabel *lblWiz4BaseSum = nullptr;
     std::array<QLabel *, kPlanTerms> lblWiz4Sum{};
     QFrame *gridWiz4YearSum = nullptr;

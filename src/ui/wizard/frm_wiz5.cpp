@@ -2,6 +2,7 @@
 
 #include "frm_wiz3.h"
 #include "frm_wiz4.h"
+#include "model/curriculum_rows.h"
 #include "model/hour_fields.h"
 #include "model/units.h"
 #include "ui/common/control_array.h"
@@ -84,8 +85,10 @@ QString subjectName(QChar code) {
     return QString(code);
 }
 
-// The weekly hours label's prefix: the subject's name filled to four characters.
-QString weekTimePrefix(const QString &name) {
+// The weekly hours label's prefix: the subject's name filled to four characters. A name too
+// long for them ("外国語活動") gives its short name ("外活"), so the hours still stand in line.
+QString weekTimePrefix(QChar code) {
+    const QString name = subjectCaption(subjectName(code));
     return name + QString(qMax(0, 4 - int(name.size())), QChar(0x3000));
 }
 
@@ -141,6 +144,13 @@ frmWiz5::frmWiz5(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
     connect(&m_ui.events, &StateEvents::timetablesChanged, this, refresh);
     connect(&m_ui.events, &StateEvents::stateReplaced, this, refresh);
     connect(&m_ui.events, &StateEvents::classChanged, this, refresh);
+    // A plan figure or a recorded day can bring 外国語 or 外国語活動 into the palette.
+    auto offerShownSubjects = [this] {
+        setPaletteCodes(fncShownCodes(m_ui.state, timetablePaletteOrder()));
+        subDispWeekTime();
+    };
+    connect(&m_ui.events, &StateEvents::plansChanged, this, offerShownSubjects);
+    connect(&m_ui.events, &StateEvents::daysChanged, this, offerShownSubjects);
 
     connect(cmdWiz5Before, &QPushButton::clicked, this, &frmWiz5::goBefore);
     connect(cmdWiz5Next, &QPushButton::clicked, this, &frmWiz5::goNext);
@@ -223,14 +233,17 @@ QWidget *frmWiz5::buildPaletteFrame() {
                                  QString::fromUtf16(kWeekHoursHeading));
     grid->addWidget(hoursHeading, 0, 1);
 
+    // One button for every code the palette can offer; the subjects the plan shows fill the
+    // first ones and the rest are hidden, so the palette has no gaps.
     const QStringView order = timetablePaletteOrder();
     for (int i = 0; i < int(order.size()); ++i) {
         auto *button = new SubjectButton(contents);
         button->setObjectName(controlName(u"cmdWiz5Subject"_s, i));
-        button->setSubject(subjectName(order[i]));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setCheckable(true);
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        policy.setRetainSizeWhenHidden(false);
+        button->setSizePolicy(policy);
         // A subject is taken as soon as its button goes down; the click that follows only
         // keeps the buttons' checked marks in step with the selection.
         connect(button, &QToolButton::pressed, this, [this, i] { selectSubject(i); });
@@ -254,11 +267,12 @@ QWidget *frmWiz5::buildPlanFrame() {
     QGridLayout *grid =
         headedGrid(m_planGrid, kNotePlan, u"lblWiz5Note"_s, u"lblWiz5Week"_s, u"lblWiz5Time"_s);
     cmdWiz5WeekPlan = makeControlArray<SubjectButton, kCells>(m_planGrid, u"cmdWiz5WeekPlan"_s);
-    // Square cells, as wide as the longest palette name under its picture.
+    // Square cells, as wide as the longest name a cell shows under its picture.
     const int side = fontMetrics().horizontalAdvance(u"児童会"_s) + 16;
     for (int cell = 0; cell < kCells; ++cell) {
         SubjectButton *button = cmdWiz5WeekPlan[cell];
         button->setAccessiblePrefix(cellPrefix(cell));
+        button->setCompact(true);
         button->setMinimumSize(side, side);
         button->installEventFilter(this);
         connect(button, &QToolButton::clicked, this, [this, cell] { subjectCellClicked(cell); });
@@ -286,6 +300,23 @@ ZuriWeekTotal &frmWiz5::timetable() {
 
 QString frmWiz5::selectedSubject() const {
     return m_selected < 0 ? QString() : cmdWiz5Subject[m_selected]->subject();
+}
+
+void frmWiz5::setPaletteCodes(const QString &codes) {
+    if (codes == m_paletteCodes)
+        return;
+    const QChar selected = m_selected < 0 ? QChar() : m_paletteCodes[m_selected];
+    m_paletteCodes = codes;
+    for (int i = 0; i < int(cmdWiz5Subject.size()); ++i) {
+        const bool offered = i < codes.size();
+        cmdWiz5Subject[i]->setSubject(offered ? subjectName(codes[i]) : QString());
+        if (cmdWiz5Subject[i]->isVisibleTo(this) != offered) {
+            cmdWiz5Subject[i]->setVisible(offered);
+            lblWiz5WeekTime[i]->setVisible(offered);
+        }
+    }
+    // The subject in hand stays in hand where it is still offered.
+    selectSubject(selected.isNull() ? -1 : int(codes.indexOf(selected)));
 }
 
 void frmWiz5::activated() {
@@ -323,6 +354,7 @@ void frmWiz5::activated() {
         setTimeCell(cell, c >= u'0' && c <= u'9' ? c.unicode() - u'0' : 0);
     }
 
+    setPaletteCodes(fncShownCodes(m_ui.state, timetablePaletteOrder()));
     closeTimeChooser(false);
     subDispWeekPlan();
     m_ui.state.intCreditSel = -1;
@@ -404,12 +436,11 @@ void frmWiz5::subDispWeekPlan() {
 void frmWiz5::subDispWeekTime() {
     subSaveWeekCredit();
     const ZuriWeekTotal &week = timetable();
-    const QStringView order = timetablePaletteOrder();
-    for (int i = 0; i < int(order.size()); ++i) {
-        const auto field = fieldForCode(order[i]);
+    for (int i = 0; i < int(m_paletteCodes.size()); ++i) {
+        const auto field = fieldForCode(m_paletteCodes[i]);
         const int units = field ? week.hours[*field] : 0;
-        lblWiz5WeekTime[i]->setText(weekTimePrefix(cmdWiz5Subject[i]->subject()) +
-                                    fncUnitsToText(units) + QString::fromUtf16(kHoursSuffix));
+        lblWiz5WeekTime[i]->setText(weekTimePrefix(m_paletteCodes[i]) + fncUnitsToText(units) +
+                                    QString::fromUtf16(kHoursSuffix));
     }
 }
 
@@ -419,7 +450,7 @@ void frmWiz5::setSubjectCell(int cell, QChar code) {
 }
 
 void frmWiz5::subjectCellClicked(int cell) {
-    const QChar selected = m_selected < 0 ? QChar() : timetablePaletteOrder()[m_selected];
+    const QChar selected = m_selected < 0 ? QChar() : m_paletteCodes[m_selected];
     // A second click with the same subject empties the cell.
     setSubjectCell(cell, m_subjectCode[cell] != selected ? selected : QChar());
 
@@ -447,8 +478,7 @@ void frmWiz5::selectSubject(int paletteIndex) {
     if (paletteIndex < 0)
         fraWiz5WeekPlan->unsetCursor();
     else
-        fraWiz5WeekPlan->setCursor(
-            QCursor(subjectPointerPixmap(timetablePaletteOrder()[paletteIndex])));
+        fraWiz5WeekPlan->setCursor(QCursor(subjectPointerPixmap(m_paletteCodes[paletteIndex])));
 }
 
 void frmWiz5::stored() {

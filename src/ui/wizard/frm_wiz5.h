@@ -60,6 +60,8 @@ class frmWiz5 : public QWidget {
     void subjectCellClicked(int cell);
     void setSubjectCell(int cell, QChar code);
     void selectSubject(int paletteIndex);
+    // The palette offers these codes in its first buttons; the rest are hidden.
+    void setPaletteCodes(const QString &codes);
     bool moveInGrid(QWidget *cell, int key);
     void stored();
     void goBefore();
@@ -81,6 +83,7 @@ class frmWiz5 : public QWidget {
     QPushButton *cmdWiz5Before = nullptr;
     QPushButton *cmdWiz5Next = nullptr;
     QPushButton *cmdWiz5Cancel = nullptr;
+    QString m_paletteCodes; // the codes the palette offers, in order
     int m_selected = -1;    // palette index of the selected subject
     bool m_storing = false; // guards against the page's own change notice
 };

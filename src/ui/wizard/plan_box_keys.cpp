@@ -51,4 +51,15 @@ int planKeyTarget(int key, int index, int boxes, int columns) {
     return ((index + step) % boxes + boxes) % boxes;
 }
 
+int planKeyTarget(int key, int index, int boxes, int columns,
+                  const std::function<bool(int box)> &shown) {
+    int target = index;
+    for (int step = 0; step < boxes; ++step) {
+        target = planKeyTarget(key, target, boxes, columns);
+        if (target == index || shown(target))
+            return target;
+    }
+    return index;
+}
+
 } // namespace mirune::ui

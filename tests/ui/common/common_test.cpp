@@ -82,10 +82,33 @@ class CommonTest : public QObject {
             QVERIFY(!subjectIcon(info.code).isNull());
             QVERIFY(!subjectIconForName(info.fullName.toString()).isNull());
             QCOMPARE(subjectPointerPixmap(info.code).size(), QSize(32, 32));
+            QVERIFY2(subjectColour(info.code) != QColor(Qt::gray),
+                     qPrintable(info.fullName.toString()));
             colours.insert(subjectColour(info.code).rgb());
         }
         QCOMPARE(static_cast<int>(colours.size()), subjects);
         QVERIFY(subjectIcon(QChar(0x3000)).isNull());
+    }
+
+    // Teachers know the subjects by their colours: the rows added to the subject table after
+    // 2002 must not recolour the subjects that were there.
+    void subjectsKeepTheirColours_data() {
+        QTest::addColumn<QChar>("code");
+        QTest::addColumn<QRgb>("colour");
+        const std::pair<char16_t, QRgb> known[] = {
+            {u'国', 0xd75959}, {u'社', 0x59d77c}, {u'算', 0xa259d7}, {u'理', 0xd7c659},
+            {u'生', 0x59c2d7}, {u'音', 0xd7599e}, {u'図', 0x78d759}, {u'家', 0x5d59d7},
+            {u'体', 0xd78359}, {u'総', 0x59d7a7}, {u'道', 0xcc59d7}, {u'学', 0xbed759},
+            {u'ク', 0x5998d7}, {u'児', 0xd75974}, {u'行', 0x59d763}, {u'切', 0x8759d7},
+            {u'予', 0xd7ad59},
+        };
+        for (const auto &[code, colour] : known)
+            QTest::newRow(QString(QChar(code)).toUtf8().constData()) << QChar(code) << colour;
+    }
+    void subjectsKeepTheirColours() {
+        QFETCH(QChar, code);
+        QFETCH(QRgb, colour);
+        QCOMPARE(subjectColour(code).rgb() & 0xffffff, colour);
     }
 
     // The icon is drawn at the size a control asks for, in device pixels, so that it stays sharp

@@ -45,20 +45,136 @@ class RecordingTest : public QObject {
   private slots:
     void initTestCase() { initUiTestCase(); }
 
+    // The palette offers 外国語 and 外国語活動 where the year's curriculum gives the class's
+    // grade hours of them or the plan uses them, in their places of the palette order and
+    // without gaps; a plan without them sees the sixteen buttons it always had.
+    void paletteFollowsTheSubjectTable_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("grade");
+        QTest::addColumn<QString>("recorded"); // a code recorded on a day of the year
+        QTest::addColumn<QString>("codes");
+        const QString old = u"総国社算理生音図家体道学ク児行切"_s;
+        QTest::newRow("no plan") << 0 << 0 << QString() << old;
+        QTest::newRow("2004 grade 5: neither") << 2004 << 5 << QString() << old;
+        QTest::newRow("2026 grade 2: neither") << 2026 << 2 << QString() << old;
+        QTest::newRow("2026 grade 3: 外国語活動")
+            << 2026 << 3 << QString() << u"総国社算理生音図家体道外学ク児行切"_s;
+        QTest::newRow("2026 grade 6: 外国語")
+            << 2026 << 6 << QString() << u"総国社算理生音図家体英道学ク児行切"_s;
+        QTest::newRow("2004 grade 5 with a day of 外国語")
+            << 2004 << 5 << u"英"_s << u"総国社算理生音図家体英道学ク児行切"_s;
+    }
     void paletteFollowsTheSubjectTable() {
+        QFETCH(int, year);
+        QFETCH(int, grade);
+        QFETCH(QString, recorded);
+        QFETCH(QString, codes);
         MainFixture f;
+        if (year != 0) {
+            setUpPlan(f.h.state, year);
+            f.h.state.intGrade = qint16(grade);
+        }
+        if (!recorded.isEmpty())
+            f.h.state.objFirstDay->appendDay(makeRegisteredDay(
+                QDate(year, 4, 10), recorded + u"　　　　　　　"_s, u"33333333"_s));
         frmMain *main = openMain(f.h);
-        const QStringView order = paletteOrder();
-        for (int k = 0; k < order.size(); ++k) {
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        for (int k = 0; k < codes.size(); ++k) {
             MIRUNE_FIND(button, SubjectButton, main, u"cmdSubject_%1"_s.arg(k));
+            QVERIFY(button->isVisible());
+            QCOMPARE(button->subject(), fncSubjectFullName(codes[k]));
             QCOMPARE(button->text(), button->subject());
             QVERIFY(!button->icon().isNull());
+            // Two columns, filled row by row without a hole.
+            MIRUNE_FIND(first, SubjectButton, main, u"cmdSubject_0"_s);
+            MIRUNE_FIND(before, SubjectButton, main, u"cmdSubject_%1"_s.arg(qMax(0, k - 1)));
+            if (k % 2 == 1) {
+                QVERIFY(button->x() > first->x());
+                QCOMPARE(button->y(), before->y());
+            } else {
+                QCOMPARE(button->x(), first->x());
+                QVERIFY(k == 0 || button->y() > before->y());
+            }
         }
-        QVERIFY(!findNamed(main, u"cmdSubject_%1"_s.arg(order.size())));
-        MIRUNE_FIND(first, SubjectButton, main, u"cmdSubject_0"_s);
-        QCOMPARE(first->subject(), u"総合"_s);
-        MIRUNE_FIND(last, SubjectButton, main, u"cmdSubject_15"_s);
-        QCOMPARE(last->subject(), u"打切り"_s);
+        for (int k = int(codes.size()); k < int(paletteOrder().size()); ++k) {
+            MIRUNE_FIND(button, SubjectButton, main, u"cmdSubject_%1"_s.arg(k));
+            QVERIFY(!button->isVisible());
+        }
+        QVERIFY(!findNamed(main, u"cmdSubject_%1"_s.arg(paletteOrder().size())));
+        MIRUNE_FIND(palette, SubjectPalette, main, u"fraPalette"_s);
+        QCOMPARE(unnamedControls(palette), QStringList());
+    }
+
+    // A plan that comes to use 外国語 (a figure of the plan, a day recorded elsewhere) offers it
+    // at once; a plan replaced by one without it takes it away.
+    void paletteFollowsThePlan() {
+        MainFixture f;
+        setUpPlan(f.h.state, 2004);
+        f.h.state.intGrade = 5;
+        frmMain *main = openMain(f.h);
+        QVERIFY(!paletteButton(main, u"外国語"_s));
+        f.h.state.objYearPlan->hours[HourField::gaikokugo] = 3;
+        emit f.h.events.plansChanged();
+        MIRUNE_FIND(english, SubjectButton, main, u"cmdSubject_10"_s);
+        QCOMPARE(english->subject(), u"外国語"_s);
+        QVERIFY(english->isVisible());
+        f.h.state.objYearPlan->hours[HourField::gaikokugo] = 0;
+        emit f.h.events.stateReplaced();
+        QCOMPARE(english->subject(), u"道徳"_s);
+        QVERIFY(!paletteButton(main, u"外国語"_s));
+        f.h.state.objFirstDay->appendDay(
+            makeRegisteredDay(QDate(2004, 4, 12), u"外外外外外外外外"_s, u"33333333"_s));
+        emit f.h.events.daysChanged(QDate(2004, 4, 12));
+        QVERIFY(paletteButton(main, u"外国語活動"_s));
+        QVERIFY(paletteButton(main, u"外国語活動"_s)->isVisible());
+    }
+
+    // A week of a grade-6 class of 2026 recorded with 外国語: the cell shows and names the
+    // subject from the table, and the day holds its code.
+    void recordingForeignLanguage() {
+        MainFixture f;
+        setUpPlan(f.h.state);
+        f.h.state.intGrade = 6;
+        frmMain *main = openMain(f.h);
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        WeekGrid *grid = main->weekGrid();
+        SubjectButton *english = paletteButton(main, u"外国語"_s);
+        QVERIFY(english);
+        MIRUNE_CLICK(english);
+        QCOMPARE(grid->cursor().shape(), Qt::BitmapCursor);
+        SubjectButton *cell = grid->cell(cellIndex(2, 3));
+        MIRUNE_CLICK(cell);
+        QCOMPARE(cell->subject(), u"外国語"_s);
+        QVERIFY(!cell->icon().isNull());
+        QCOMPARE(cell->accessibleName(), u"4／8(水) 3時限 外国語"_s);
+        MIRUNE_CLICK(grid->registerButton(2));
+        QCOMPARE(recordOn(f.h.state, QDate(2026, 4, 8))->strSubject, u"学国算英図体　　"_s);
+        // Drawn again from the record, it reads the same.
+        main->showWeekOf(QDate(2026, 4, 8));
+        QCOMPARE(grid->cell(cellIndex(2, 3))->subject(), u"外国語"_s);
+        QCOMPARE(grid->cell(cellIndex(2, 3))->text(), u"外国語"_s);
+        MIRUNE_VERIFY_DIALOGS(f.h.dialogs);
+    }
+
+    // 外国語活動 is too long for a cell: the cell shows "外活" under its picture and is read out
+    // by its full name.
+    void longNamesStandShortInCells() {
+        MainFixture f;
+        setUpPlan(f.h.state); // grade 3 of 2026: 外国語活動 is offered
+        frmMain *main = openMain(f.h);
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        WeekGrid *grid = main->weekGrid();
+        SubjectButton *activity = paletteButton(main, u"外国語活動"_s);
+        QVERIFY(activity);
+        QCOMPARE(activity->text(), u"外国語活動"_s);
+        MIRUNE_CLICK(activity);
+        SubjectButton *cell = grid->cell(cellIndex(2, 3));
+        MIRUNE_CLICK(cell);
+        QCOMPARE(cell->subject(), u"外国語活動"_s);
+        QCOMPARE(cell->text(), u"外活"_s);
+        QCOMPARE(cell->accessibleName(), u"4／8(水) 3時限 外国語活動"_s);
+        MIRUNE_CLICK(grid->registerButton(2));
+        QCOMPARE(recordOn(f.h.state, QDate(2026, 4, 8))->strSubject, u"学国算外図体　　"_s);
     }
 
     void pointerShowsTheSelectedSubject() {

@@ -108,6 +108,9 @@ class SummaryWindowTest : public QObject {
     void chartSaysTheFiguresInWords();
     void saveExcel_data();
     void saveExcel();
+    void rowsFollowTheCurriculum_data();
+    void rowsFollowTheCurriculum();
+    void foreignLanguageCountsInItsSubtotals();
 };
 
 void SummaryWindowTest::captionsAndHeadings() {
@@ -430,9 +433,16 @@ void SummaryWindowTest::chartSaysTheFiguresInWords() {
 
     MIRUNE_FIND(chart, HoursChart, w, u"chartTimeTable"_s);
     const QStringList lines = chart->accessibleDescription().split(u'\n');
-    // One sentence per row of the table, in its order.
+    // One sentence per row the table shows, in its order; hidden rows have none.
     MIRUNE_FIND(grid, QTableWidget, w, u"gridTimeTable"_s);
-    QCOMPARE(lines.size(), grid->rowCount());
+    QStringList shownNames;
+    for (int row = 0; row < grid->rowCount(); ++row)
+        if (!grid->isRowHidden(row))
+            shownNames << grid->item(row, Name)->text();
+    QVERIFY(shownNames.size() < grid->rowCount());
+    QCOMPARE(lines.size(), shownNames.size());
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        QVERIFY2(lines[i].startsWith(shownNames[i] + u'：'), qPrintable(lines[i]));
     QCOMPARE(lines[int(F::sannsuu)], line);
     QVERIFY(chart->isVisible());
     QVERIFY(chart->width() > 0 && chart->height() > 0);
@@ -476,6 +486,88 @@ void SummaryWindowTest::saveExcel() {
     QCOMPARE(book.text(u"A5"_s), u"国語"_s);
     QCOMPARE(book.text(u"C5"_s), u"2.0"_s);
     QCOMPARE(book.text(u"H4"_s), u"学期･実施率"_s);
+}
+
+// 外国語 and 外国語活動 have rows where the year's curriculum gives the grade hours of them or
+// the plan uses them; every other row always stands, so a plan without them looks as it did.
+void SummaryWindowTest::rowsFollowTheCurriculum_data() {
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("grade");
+    QTest::addColumn<QString>("recorded"); // a code recorded on a day, empty for none
+    QTest::addColumn<bool>("foreign");
+    QTest::addColumn<bool>("activity");
+    QTest::newRow("no class") << 0 << 0 << QString() << false << false;
+    QTest::newRow("2004 grade 5: neither") << 2004 << 5 << QString() << false << false;
+    QTest::newRow("2004 grade 5 with a day of 外国語") << 2004 << 5 << u"英"_s << true << false;
+    QTest::newRow("2013 grade 6: 外国語活動") << 2013 << 6 << QString() << false << true;
+    QTest::newRow("2026 grade 2: neither") << 2026 << 2 << QString() << false << false;
+    QTest::newRow("2026 grade 3: 外国語活動") << 2026 << 3 << QString() << false << true;
+    QTest::newRow("2026 grade 6: 外国語") << 2026 << 6 << QString() << true << false;
+    QTest::newRow("2026 grade 6 with a day of 外国語活動") << 2026 << 6 << u"外"_s << true << true;
+}
+
+void SummaryWindowTest::rowsFollowTheCurriculum() {
+    QFETCH(int, year);
+    QFETCH(int, grade);
+    QFETCH(QString, recorded);
+    QFETCH(bool, foreign);
+    QFETCH(bool, activity);
+    UiHarness h;
+    h.state.intYear = qint16(year);
+    h.state.intGrade = qint16(grade);
+    if (year != 0) {
+        subGetHoliday(h.state, {});
+        h.state.dateSelected = QDate(year, 4, 7);
+    }
+    if (!recorded.isEmpty())
+        registerDay(h.state, QDate(year, 4, 7), recorded + u"　　　　　　　"_s, u"33333333"_s);
+    auto *w = h.windows.open<frmDispTimeTable>();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    MIRUNE_FIND(grid, QTableWidget, w, u"gridTimeTable"_s);
+    QStringList shown;
+    for (int row = 0; row < grid->rowCount(); ++row)
+        if (!grid->isRowHidden(row))
+            shown << grid->item(row, Name)->text();
+    QStringList expected = {
+        u"国語"_s,     u"社会"_s,     u"算数"_s,   u"理科"_s,     u"生活"_s,     u"音楽"_s,
+        u"図工"_s,     u"家庭"_s,     u"体育"_s,   u"教科小計"_s, u"総合"_s,     u"道徳"_s,
+        u"学活"_s,     u"ｸﾗﾌﾞ"_s,     u"児童会"_s, u"学校行事"_s, u"特活小計"_s, u"総授業時数"_s,
+        u"打切時数"_s, u"予備時数"_s, u"総時数"_s};
+    if (activity)
+        expected.insert(expected.indexOf(u"道徳"_s) + 1, u"外国語活動"_s);
+    if (foreign)
+        expected.insert(expected.indexOf(u"体育"_s) + 1, u"外国語"_s);
+    QCOMPARE(shown, expected);
+    // Shown or not, the whole grid fits without scrolling.
+    QVERIFY(!grid->verticalScrollBar()->isVisible());
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+}
+
+// A week of a grade-6 class of 2026 with 外国語: counted in its row, in 教科小計 and in the
+// totals; 外国語活動 beside 道徳, outside 教科小計.
+void SummaryWindowTest::foreignLanguageCountsInItsSubtotals() {
+    UiHarness h;
+    h.state.intYear = 2026;
+    h.state.intGrade = 6;
+    subGetHoliday(h.state, {});
+    h.state.dateSelected = QDate(2026, 4, 7);
+    registerDay(h.state, QDate(2026, 4, 7), u"英英国外　　　　"_s, u"33330000"_s);
+    setPlan(h.state, 1, F::gaikokugo, 6);
+    auto *w = h.windows.open<frmDispTimeTable>();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    MIRUNE_FIND(grid, QTableWidget, w, u"gridTimeTable"_s);
+    QCOMPARE(cellOf(grid, F::gaikokugo, Name)->text(), u"外国語"_s);
+    QCOMPARE(cellOf(grid, F::gaikokugo, TermActual)->text(), u"2.0"_s);
+    QCOMPARE(cellOf(grid, F::gaikokugo, TermPlan)->text(), u"2.0"_s);
+    QCOMPARE(cellOf(grid, F::gaikokugo, TermDiff)->foreground().color(), kBlack);
+    QCOMPARE(cellOf(grid, F::gaikokugokatsudou, TermActual)->text(), u"1.0"_s);
+    QCOMPARE(cellOf(grid, F::KyoukaSyoukei, TermActual)->text(), u"3.0"_s);
+    QCOMPARE(cellOf(grid, F::SouJyugyouJisuu, TermActual)->text(), u"4.0"_s);
+    QCOMPARE(cellOf(grid, F::SouJisuu, YearActual)->text(), u"4.0"_s);
+    QCOMPARE(
+        cellOf(grid, F::gaikokugokatsudou, TermActual)->data(Qt::AccessibleTextRole).toString(),
+        u"外国語活動 学期･実績 1.0"_s);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
 }
 
 QTEST_MAIN(SummaryWindowTest)

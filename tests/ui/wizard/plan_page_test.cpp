@@ -1,6 +1,11 @@
 // The annual lesson plan page: its boxes, their checks, the key moves between them, the totals,
 // the year grid with its coloured differences, and the way in and out of the page.
+#include "model/class_settings.h"
+#include "model/day_record.h"
 #include "model/hour_fields.h"
+#include "model/school_day.h"
+#include "model/term_split.h"
+#include "model/units.h"
 #include "model/year_plan_entry.h"
 #include "support/ui_test_support.h"
 #include "ui/wizard/frm_wiz4.h"
@@ -26,6 +31,28 @@ using F = HourField;
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kBlack(0, 0, 0);
+
+// The plan page's row of a field.
+int rowOf(HourField field) {
+    for (int row = 0; row < kPlanRows; ++row)
+        if (planRowField(row) == field)
+            return row;
+    return -1;
+}
+const int kKurabu = rowOf(F::kurabu);
+const int kUchikiri = rowOf(F::uchikiri);
+const int kYobi = rowOf(F::yobi); // the last row
+
+// A class of a year and grade with the class page's holidays, as the wizard leaves it before
+// the plan page.
+void setUpClass(AppState &state, int year, int grade) {
+    ClassChoice choice;
+    choice.year = year;
+    choice.gradeText = QString::number(grade);
+    choice.classText = u"1"_s;
+    subGetClass(state, choice, [] { return YearChangeAnswer::Yes; });
+    subGetHoliday(state, VacationDays{});
+}
 
 QString baseName(int row) {
     return u"txtWiz4YearBase_%1"_s.arg(row);
@@ -70,6 +97,7 @@ struct PlanPage {
         page = h.windows.open<frmWiz4>();
         return QTest::qWaitForWindowActive(page);
     }
+    bool rowShown(int row) const { return box(page, baseName(row))->isVisible(); }
 };
 
 } // namespace
@@ -107,13 +135,20 @@ class PlanPageTest : public QObject {
     void rowsAndColumnsAreLabelled() {
         PlanPage p;
         QVERIFY(p.open());
+        // The rows of a plan without 外国語 and 外国語活動, as they have always been.
         const QStringList expected = {u"　教科"_s, u"　国語"_s, u"　社会"_s, u"　算数"_s,
                                       u"　理科"_s, u"　生活"_s, u"　音楽"_s, u"　図工"_s,
                                       u"　家庭"_s, u"　体育"_s, u"　総合"_s, u"　道徳"_s,
                                       u"　学活"_s, u"　ｸﾗﾌﾞ"_s, u"児童会"_s, u"　行事"_s,
                                       u"　打切"_s, u"　予備"_s, u"　　計"_s};
-        for (int i = 0; i < expected.size(); ++i)
-            QCOMPARE(cellText(p.page, u"lblWiz4TableLeft_%1"_s.arg(i)), expected[i]);
+        QStringList shown;
+        for (int i = 0; i <= kPlanRows + 1; ++i) {
+            auto *label = p.page->findChild<QLabel *>(u"lblWiz4TableLeft_%1"_s.arg(i));
+            QVERIFY(label);
+            if (label->isVisible())
+                shown << label->text();
+        }
+        QCOMPARE(shown, expected);
         QCOMPARE(cellText(p.page, u"lblWiz4TableLabel_0"_s), u"基本時数"_s);
         QCOMPARE(cellText(p.page, u"lblWiz4TableLabel_3"_s), u"3学期"_s);
         QCOMPARE(cellText(p.page, u"lblWiz4Comment_0"_s),
@@ -124,11 +159,234 @@ class PlanPageTest : public QObject {
 
         QCOMPARE(unnamedControls(p.page), QStringList());
         QCOMPARE(box(p.page, baseName(0))->accessibleName(), u"国語 基本時数"_s);
-        QCOMPARE(box(p.page, termName(12, 1))->accessibleName(), u"ｸﾗﾌﾞ 2学期"_s);
-        QCOMPARE(box(p.page, termName(16, 2))->accessibleName(), u"予備 3学期"_s);
+        QCOMPARE(box(p.page, termName(kKurabu, 1))->accessibleName(), u"ｸﾗﾌﾞ 2学期"_s);
+        QCOMPARE(box(p.page, termName(kYobi, 2))->accessibleName(), u"予備 3学期"_s);
         QCOMPARE(box(p.page, baseName(0))->maxLength(), 6);
         QVERIFY(box(p.page, baseName(0))->alignment() & Qt::AlignRight);
         QVERIFY(!box(p.page, baseName(0))->testAttribute(Qt::WA_InputMethodEnabled));
+    }
+
+    // 外国語 and 外国語活動 have rows where the year's curriculum gives the grade hours of them
+    // or the plan uses them; the standard hours of the year and grade stand beside the base
+    // hours, and the row headings make room for the longest heading shown.
+    void rowsFollowTheCurriculum_data() {
+        QTest::addColumn<int>("year"); // 0: no class set up
+        QTest::addColumn<int>("grade");
+        QTest::addColumn<QString>("figure"); // a plan field holding 1 hour
+        QTest::addColumn<bool>("foreign");   // 外国語
+        QTest::addColumn<bool>("activity");  // 外国語活動
+        QTest::addColumn<QString>("kokugo"); // its standard hours, empty for no column
+        QTest::addColumn<QString>("total");
+        QTest::newRow("no class") << 0 << 0 << QString() << false << false << QString()
+                                  << QString();
+        QTest::newRow("2004 grade 5: neither")
+            << 2004 << 5 << QString() << false << false << u"180.0"_s << u"945.0"_s;
+        QTest::newRow("2004 grade 5 with a figure of 外国語")
+            << 2004 << 5 << u"gaikokugo"_s << true << false << u"180.0"_s << u"945.0"_s;
+        QTest::newRow("2004 grade 3 with a figure of 外国語活動")
+            << 2004 << 3 << u"gaikokugokatsudou"_s << false << true << u"235.0"_s << u"910.0"_s;
+        QTest::newRow("2013 grade 5: 外国語活動")
+            << 2013 << 5 << QString() << false << true << u"175.0"_s << u"980.0"_s;
+        QTest::newRow("2026 grade 1: neither")
+            << 2026 << 1 << QString() << false << false << u"306.0"_s << u"850.0"_s;
+        QTest::newRow("2026 grade 3: 外国語活動")
+            << 2026 << 3 << QString() << false << true << u"245.0"_s << u"980.0"_s;
+        QTest::newRow("2026 grade 6: 外国語")
+            << 2026 << 6 << QString() << true << false << u"175.0"_s << u"1015.0"_s;
+    }
+    void rowsFollowTheCurriculum() {
+        QFETCH(int, year);
+        QFETCH(int, grade);
+        QFETCH(QString, figure);
+        QFETCH(bool, foreign);
+        QFETCH(bool, activity);
+        QFETCH(QString, kokugo);
+        QFETCH(QString, total);
+        PlanPage p;
+        if (year != 0)
+            setUpClass(p.h.state, year, grade);
+        if (!figure.isEmpty()) {
+            const int row =
+                figure == u"gaikokugo"_s ? rowOf(F::gaikokugo) : rowOf(F::gaikokugokatsudou);
+            p.h.state.objYearPlan->hours[planRowField(row)] = 3;
+        }
+        QVERIFY(p.open());
+        for (int row = 0; row < kPlanRows; ++row) {
+            const F field = planRowField(row);
+            const bool shown = field == F::gaikokugo           ? foreign
+                               : field == F::gaikokugokatsudou ? activity
+                                                               : true;
+            QCOMPARE(p.rowShown(row), shown);
+            for (const QString &name : {termName(row, 0), termName(row, 2), gridName(row + 1, 0),
+                                        u"lblWiz4TableLeft_%1"_s.arg(row + 1)})
+                QCOMPARE(p.page->findChild<QWidget *>(name)->isVisible(), shown);
+        }
+        const bool table = !kokugo.isEmpty();
+        MIRUNE_FIND(heading, QLabel, p.page, u"lblWiz4StandardHeading"_s);
+        QCOMPARE(heading->isVisible(), table);
+        QCOMPARE(heading->text(), u"標準時数"_s);
+        MIRUNE_FIND(fill, QPushButton, p.page, u"cmdWiz4Standard"_s);
+        QCOMPARE(fill->isVisible(), table);
+        QCOMPARE(fill->text(), u"標準時数を入れる"_s);
+        MIRUNE_FIND(split, QPushButton, p.page, u"cmdWiz4Split"_s);
+        QVERIFY(split->isVisible());
+        QCOMPARE(split->text(), u"学期に配分"_s);
+        if (table) {
+            QCOMPARE(cellText(p.page, u"lblWiz4Standard_0"_s), kokugo);
+            QCOMPARE(cellText(p.page, u"lblWiz4StandardSum"_s), total);
+            // 打切 and 予備 are no lessons: no standard hours for them.
+            QCOMPARE(cellText(p.page, u"lblWiz4Standard_%1"_s.arg(kYobi)), QString());
+            QCOMPARE(box(p.page, baseName(0))->accessibleDescription(),
+                     u"標準時数 %1　年間 0.0　増減 0.0"_s.arg(kokugo));
+        }
+        if (year == 2026 && grade == 6)
+            QCOMPARE(cellText(p.page, u"lblWiz4Standard_%1"_s.arg(rowOf(F::gaikokugo))), u"70.0"_s);
+        // The headings stand right-aligned in a column wide enough for the longest shown.
+        const int activityRow = rowOf(F::gaikokugokatsudou);
+        QCOMPARE(cellText(p.page, u"lblWiz4TableLeft_1"_s),
+                 activity ? u"　　　国語"_s : u"　国語"_s);
+        QCOMPARE(cellText(p.page, u"lblWiz4TableLeft_%1"_s.arg(activityRow + 1)), u"外国語活動"_s);
+        QCOMPARE(cellText(p.page, u"lblWiz4TableLeft_%1"_s.arg(kPlanRows + 1)),
+                 activity ? u"　　　　計"_s : u"　　計"_s);
+        if (activity) {
+            auto *label =
+                p.page->findChild<QLabel *>(u"lblWiz4TableLeft_%1"_s.arg(activityRow + 1));
+            QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+        }
+        QCOMPARE(unnamedControls(p.page), QStringList());
+    }
+
+    // The rows follow the plan while the page is open: a class of another year, a day
+    // recorded with 外国語活動.
+    void rowsFollowChangesElsewhere() {
+        PlanPage p;
+        setUpClass(p.h.state, 2004, 5);
+        QVERIFY(p.open());
+        const int activity = rowOf(F::gaikokugokatsudou);
+        QVERIFY(!p.rowShown(activity));
+        p.h.state.intYear = 2013;
+        emit p.h.events.classChanged();
+        QVERIFY(p.rowShown(activity));
+        QCOMPARE(cellText(p.page, u"lblWiz4Standard_%1"_s.arg(activity)), u"35.0"_s);
+        p.h.state.intYear = 2004;
+        emit p.h.events.classChanged();
+        QVERIFY(!p.rowShown(activity));
+        p.h.state.objFirstDay->appendDay(
+            makeRegisteredDay(QDate(2004, 4, 12), u"外　　　　　　　"_s, u"33333333"_s));
+        emit p.h.events.daysChanged(QDate(2004, 4, 12));
+        QVERIFY(p.rowShown(activity));
+    }
+
+    // 標準時数を入れる fills the base column from the standard hours of the year and grade,
+    // asking first when the base column already holds figures (a typed one too); the term
+    // plans stay as they were.
+    void fillingTheStandardHours_data() {
+        QTest::addColumn<QString>("typed"); // typed into 国語's base box first, empty for none
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<int>("answer"); // Dialogs::Answer when asked
+        QTest::addColumn<QString>("kokugo");
+        QTest::newRow("empty plan: filled without a question")
+            << QString() << false << 0 << u"175.0"_s;
+        QTest::newRow("figures there, yes: replaced")
+            << u"100"_s << true << int(Dialogs::Answer::Yes) << u"175.0"_s;
+        QTest::newRow("figures there, no: kept")
+            << u"100"_s << true << int(Dialogs::Answer::No) << u"100"_s;
+        QTest::newRow("figures there, question closed: kept")
+            << u"100.1"_s << true << int(Dialogs::Answer::Cancel) << u"100.1"_s;
+    }
+    void fillingTheStandardHours() {
+        QFETCH(QString, typed);
+        QFETCH(bool, asked);
+        QFETCH(int, answer);
+        QFETCH(QString, kokugo);
+        PlanPage p;
+        setUpClass(p.h.state, 2026, 5);
+        p.h.state.objSeasonPlan->terms()[0]->hours[F::rika] = 30;
+        QVERIFY(p.open());
+        QCOMPARE(cellText(p.page, u"lblWiz4BaseSum"_s), u"0.0"_s);
+        if (!typed.isEmpty())
+            typeInto(box(p.page, baseName(0)), typed); // left without Enter: the click stores
+        if (asked)
+            p.h.dialogs.expectMessage(u"2026年度 5年の標準時数で置き換えますか"_s,
+                                      Dialogs::Answer(answer));
+        QSignalSpy changes(&p.h.events, &StateEvents::plansChanged);
+        MIRUNE_FIND(fill, QPushButton, p.page, u"cmdWiz4Standard"_s);
+        MIRUNE_CLICK(fill);
+        MIRUNE_VERIFY_DIALOGS(p.h.dialogs);
+        QCOMPARE(box(p.page, baseName(0))->text(), kokugo);
+        const bool filled = !asked || Dialogs::Answer(answer) == Dialogs::Answer::Yes;
+        const int typedUnits = fncTextToUnits(typed).value_or(0);
+        QCOMPARE(box(p.page, baseName(rowOf(F::gaikokugo)))->text(), filled ? u"70.0"_s : u"0.0"_s);
+        QCOMPARE(cellText(p.page, u"lblWiz4BaseSum"_s),
+                 filled ? u"1015.0"_s : fncUnitsToText(typedUnits));
+        QCOMPARE(int(p.h.state.objYearPlan->hours[F::gaikokugo]), filled ? 210 : 0);
+        QCOMPARE(int(p.h.state.objYearPlan->hours[F::SouJisuu]), filled ? 3045 : typedUnits);
+        QVERIFY(changes.count() >= (filled ? 1 : 0));
+        // The term plans are the teacher's: untouched.
+        QCOMPARE(box(p.page, termName(rowOf(F::rika), 0))->text(), u"10.0"_s);
+        QCOMPARE(int(p.h.state.objSeasonPlan->terms()[0]->hours[F::rika]), 30);
+    }
+
+    // 学期に配分 spreads each row's base hours over the terms by their school days and shows
+    // them with the totals; it asks before it replaces term figures already there.
+    void splittingOverTheTerms_data() {
+        QTest::addColumn<bool>("termFigures");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("split");
+        QTest::newRow("terms empty: split without a question") << false << 0 << true;
+        QTest::newRow("terms planned, yes: replaced") << true << int(Dialogs::Answer::Yes) << true;
+        QTest::newRow("terms planned, no: kept") << true << int(Dialogs::Answer::No) << false;
+    }
+    void splittingOverTheTerms() {
+        QFETCH(bool, termFigures);
+        QFETCH(int, answer);
+        QFETCH(bool, split);
+        PlanPage p;
+        setUpClass(p.h.state, 2026, 3);
+        // A small plan with awkward figures: 国語 a unit more than a multiple of three, 外国語活動
+        // one unit, 予備 none.
+        p.h.state.objYearPlan->hours[F::kokugo] = 100;
+        p.h.state.objYearPlan->hours[F::gaikokugokatsudou] = 1;
+        p.h.state.objYearPlan->hours[F::sannsuu] = 105;
+        p.h.state.objYearPlan->hours.deriveTotals();
+        if (termFigures)
+            p.h.state.objSeasonPlan->terms()[2]->hours[F::yobi] = 6;
+        QVERIFY(p.open());
+        if (termFigures)
+            p.h.dialogs.expectMessage(u"学期に配分して置き換えますか"_s, Dialogs::Answer(answer));
+        MIRUNE_FIND(button, QPushButton, p.page, u"cmdWiz4Split"_s);
+        MIRUNE_CLICK(button);
+        MIRUNE_VERIFY_DIALOGS(p.h.dialogs);
+
+        const auto days = fncCountSchoolDays(p.h.state);
+        QVERIFY(days[0] > 0 && days[1] > 0 && days[2] > 0);
+        std::array<int, 3> termSums{};
+        for (F field : {F::kokugo, F::gaikokugokatsudou, F::sannsuu}) {
+            const int row = rowOf(field);
+            const int base = p.h.state.objYearPlan->hours[field];
+            const auto shares = fncSplitOverTerms(base, {days[0], days[1], days[2]});
+            int sum = 0;
+            for (int term = 0; term < kPlanTerms; ++term) {
+                const int shown = split ? shares[term] : 0;
+                QCOMPARE(box(p.page, termName(row, term))->text(), fncUnitsToText(shown));
+                QCOMPARE(int(p.h.state.objSeasonPlan->terms()[term]->hours[field]), shown);
+                sum += shown;
+                termSums[term] += shown;
+            }
+            // The year sum of the terms is the base exactly: no difference left.
+            if (split) {
+                QCOMPARE(sum, base);
+                QCOMPARE(cellText(p.page, gridName(row + 1, 1)), u"0.0"_s);
+            }
+        }
+        QCOMPARE(box(p.page, termName(kYobi, 2))->text(),
+                 split || !termFigures ? u"0.0"_s : u"2.0"_s);
+        if (split)
+            for (int term = 0; term < kPlanTerms; ++term)
+                QCOMPARE(cellText(p.page, u"lblWiz4Sum_%1"_s.arg(term)),
+                         fncUnitsToText(termSums[term]));
+        if (split)
+            QCOMPARE(cellText(p.page, gridName(kPlanRows + 1, 1)), u"0.0"_s);
     }
 
     // 国語 with base 272 and terms 100, 100 and 72, then one change after another.
@@ -209,31 +467,58 @@ class PlanPageTest : public QObject {
         QTest::addColumn<QString>("from");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("to");
+        QTest::addColumn<int>("grade"); // of a class of 2026; 0 for no class
         QTest::newRow("up from row 0 term 2")
-            << termName(0, 1) << int(Qt::Key_Up) << termName(16, 1);
-        QTest::newRow("down from row 16 term 2")
-            << termName(16, 1) << int(Qt::Key_Down) << termName(0, 1);
+            << termName(0, 1) << int(Qt::Key_Up) << termName(kYobi, 1) << 0;
+        QTest::newRow("down from the last row term 2")
+            << termName(kYobi, 1) << int(Qt::Key_Down) << termName(0, 1) << 0;
         QTest::newRow("down within a term")
-            << termName(3, 2) << int(Qt::Key_Down) << termName(4, 2);
+            << termName(3, 2) << int(Qt::Key_Down) << termName(4, 2) << 0;
         QTest::newRow("left from the first term box")
-            << termName(0, 0) << int(Qt::Key_Left) << termName(16, 2);
+            << termName(0, 0) << int(Qt::Key_Left) << termName(kYobi, 2) << 0;
         QTest::newRow("right across rows")
-            << termName(4, 2) << int(Qt::Key_Right) << termName(5, 0);
+            << termName(4, 2) << int(Qt::Key_Right) << termName(5, 0) << 0;
         QTest::newRow("enter from the last term box")
-            << termName(16, 2) << int(Qt::Key_Return) << termName(0, 0);
+            << termName(kYobi, 2) << int(Qt::Key_Return) << termName(0, 0) << 0;
         QTest::newRow("right from the last base box")
-            << baseName(16) << int(Qt::Key_Right) << baseName(0);
+            << baseName(kYobi) << int(Qt::Key_Right) << baseName(0) << 0;
         QTest::newRow("up from the first base box")
-            << baseName(0) << int(Qt::Key_Up) << baseName(16);
-        QTest::newRow("down in the base column") << baseName(7) << int(Qt::Key_Down) << baseName(8);
-        QTest::newRow("left in the base column") << baseName(7) << int(Qt::Key_Left) << baseName(6);
-        QTest::newRow("keypad enter") << baseName(3) << int(Qt::Key_Enter) << baseName(4);
+            << baseName(0) << int(Qt::Key_Up) << baseName(kYobi) << 0;
+        QTest::newRow("down in the base column")
+            << baseName(7) << int(Qt::Key_Down) << baseName(8) << 0;
+        QTest::newRow("left in the base column")
+            << baseName(7) << int(Qt::Key_Left) << baseName(6) << 0;
+        QTest::newRow("keypad enter") << baseName(3) << int(Qt::Key_Enter) << baseName(4) << 0;
+        // The rows a plan does not show are passed over, in both columns and both ways.
+        const int taiiku = rowOf(F::taiiku);
+        const int sougou = rowOf(F::sougou);
+        const int doutoku = rowOf(F::doutoku);
+        const int gakkatsu = rowOf(F::gakkyuukatsudou);
+        QTest::newRow("down from 体育 over 外国語")
+            << termName(taiiku, 1) << int(Qt::Key_Down) << termName(sougou, 1) << 0;
+        QTest::newRow("up from 総合 over 外国語")
+            << baseName(sougou) << int(Qt::Key_Up) << baseName(taiiku) << 0;
+        QTest::newRow("right from 体育's last term over 外国語")
+            << termName(taiiku, 2) << int(Qt::Key_Right) << termName(sougou, 0) << 0;
+        QTest::newRow("enter from 道徳 over 外国語活動")
+            << baseName(doutoku) << int(Qt::Key_Return) << baseName(gakkatsu) << 0;
+        QTest::newRow("grade 3: down from 体育 over 外国語 only")
+            << termName(taiiku, 0) << int(Qt::Key_Down) << termName(sougou, 0) << 3;
+        QTest::newRow("grade 3: down from 道徳 into 外国語活動")
+            << baseName(doutoku) << int(Qt::Key_Down) << baseName(rowOf(F::gaikokugokatsudou)) << 3;
+        QTest::newRow("grade 6: down from 体育 into 外国語")
+            << baseName(taiiku) << int(Qt::Key_Down) << baseName(rowOf(F::gaikokugo)) << 6;
+        QTest::newRow("grade 6: left from 学活 over 外国語活動")
+            << termName(gakkatsu, 0) << int(Qt::Key_Left) << termName(doutoku, 2) << 6;
     }
     void keysMoveBetweenBoxes() {
         QFETCH(QString, from);
         QFETCH(int, key);
         QFETCH(QString, to);
+        QFETCH(int, grade);
         PlanPage p;
+        if (grade != 0)
+            setUpClass(p.h.state, 2026, grade);
         QVERIFY(p.open());
         QLineEdit *source = box(p.page, from);
         QLineEdit *target = box(p.page, to);
@@ -282,10 +567,10 @@ class PlanPageTest : public QObject {
         PlanPage p;
         QVERIFY(p.open());
         typeInto(box(p.page, baseName(0)), u"10"_s);
-        typeInto(box(p.page, baseName(15)), u"1"_s);   // 打切
-        typeInto(box(p.page, baseName(16)), u"0.2"_s); // 予備
-        typeInto(box(p.page, termName(15, 0)), u"2"_s);
-        typeInto(box(p.page, termName(16, 2)), u"1.1"_s);
+        typeInto(box(p.page, baseName(kUchikiri)), u"1"_s);
+        typeInto(box(p.page, baseName(kYobi)), u"0.2"_s);
+        typeInto(box(p.page, termName(kUchikiri, 0)), u"2"_s);
+        typeInto(box(p.page, termName(kYobi, 2)), u"1.1"_s);
         pressEnter();
         QCOMPARE(cellText(p.page, u"lblWiz4BaseSum"_s), u"11.2"_s);
         QCOMPARE(cellText(p.page, u"lblWiz4Sum_0"_s), u"2.0"_s);
@@ -293,8 +578,8 @@ class PlanPageTest : public QObject {
         QCOMPARE(cellText(p.page, gridName(kPlanRows + 1, 0)), u"3.1"_s);
         QCOMPARE(cellText(p.page, gridName(kPlanRows + 1, 1)), u"-8.1"_s);
         QCOMPARE(cellColour(p.page, kPlanRows + 1), kRed);
-        QCOMPARE(cellText(p.page, gridName(16, 1)), u"1.0"_s);
-        QCOMPARE(cellColour(p.page, 16), kBlue);
+        QCOMPARE(cellText(p.page, gridName(kUchikiri + 1, 1)), u"1.0"_s);
+        QCOMPARE(cellColour(p.page, kUchikiri + 1), kBlue);
         QCOMPARE(int(p.h.state.objSeasonPlan->hours[F::SouJisuu]), 10);
     }
 
@@ -361,7 +646,7 @@ class PlanPageTest : public QObject {
         PlanPage p;
         QVERIFY(p.open());
         QPointer<frmWiz4> page = p.page;
-        typeInto(box(p.page, termName(9, 1)), u"12"_s);
+        typeInto(box(p.page, termName(rowOf(F::sougou), 1)), u"12"_s);
         MIRUNE_FIND(before, QPushButton, p.page, u"cmdWiz4Before"_s);
         QCOMPARE(before->text(), u"前へ"_s);
         MIRUNE_CLICK(before);

@@ -2,6 +2,7 @@
 // the weekly hours, and the passage from timetable A to B and on.
 #include "model/hour_fields.h"
 #include "model/units.h"
+#include "model/week_view.h"
 #include "support/ui_test_support.h"
 #include "ui/common/subject_button.h"
 #include "ui/wizard/frm_wiz3.h"
@@ -71,6 +72,13 @@ struct TimetablePage {
     }
     void pickSubject(int paletteIndex) {
         QTest::mouseClick(paletteButton(paletteIndex), Qt::LeftButton);
+    }
+    // The place of a subject in the palette as shown, -1 when it is not offered.
+    int paletteIndexOf(const QString &name) const {
+        for (int i = 0; paletteButton(i); ++i)
+            if (paletteButton(i)->isVisible() && paletteButton(i)->subject() == name)
+                return i;
+        return -1;
     }
 };
 
@@ -158,19 +166,77 @@ class TimetablePageTest : public QObject {
         QCOMPARE(p.page->windowTitle(), u"学級計画・授業計画ウィザード"_s);
     }
 
+    // The palette offers 外国語 and 外国語活動 where the year's curriculum gives the grade
+    // hours of them or the plan uses them, in their places and without gaps; everywhere else
+    // it is the palette of thirteen it always was.
+    void paletteFollowsTheTimetableOrder_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("grade");
+        QTest::addColumn<QString>("used"); // a code put into Monday's first period
+        QTest::addColumn<QString>("codes");
+        const QString old = u"総国社算理生音図家体道学ク"_s;
+        QTest::newRow("2004 grade 5: neither") << 2004 << 5 << QString() << old;
+        QTest::newRow("2026 grade 1: neither") << 2026 << 1 << QString() << old;
+        QTest::newRow("2013 grade 5: 外国語活動")
+            << 2013 << 5 << QString() << u"総国社算理生音図家体道外学ク"_s;
+        QTest::newRow("2026 grade 3: 外国語活動")
+            << 2026 << 3 << QString() << u"総国社算理生音図家体道外学ク"_s;
+        QTest::newRow("2026 grade 6: 外国語")
+            << 2026 << 6 << QString() << u"総国社算理生音図家体英道学ク"_s;
+        QTest::newRow("2004 grade 5 with 英 in the timetable")
+            << 2004 << 5 << u"英"_s << u"総国社算理生音図家体英道学ク"_s;
+        QTest::newRow("2026 grade 6 with 外 in the timetable")
+            << 2026 << 6 << u"外"_s << u"総国社算理生音図家体英道外学ク"_s;
+    }
     void paletteFollowsTheTimetableOrder() {
+        QFETCH(int, year);
+        QFETCH(int, grade);
+        QFETCH(QString, used);
+        QFETCH(QString, codes);
         TimetablePage p;
-        QVERIFY(p.open());
-        const QStringList names = {u"総合"_s, u"国語"_s, u"社会"_s,  u"算数"_s, u"理科"_s,
-                                   u"生活"_s, u"音楽"_s, u"図工"_s,  u"家庭"_s, u"体育"_s,
-                                   u"道徳"_s, u"学活"_s, u"クラブ"_s};
-        for (int i = 0; i < names.size(); ++i) {
-            QCOMPARE(p.paletteButton(i)->text(), names[i]);
+        if (!used.isEmpty())
+            p.day(0).strSubject = used + u"　　　　　　　"_s;
+        p.h.state.intYear = qint16(year);
+        p.h.state.intGrade = qint16(grade);
+        p.page = p.h.windows.open<frmWiz5>();
+        QVERIFY(QTest::qWaitForWindowActive(p.page));
+        for (int i = 0; i < codes.size(); ++i) {
+            QVERIFY(p.paletteButton(i)->isVisible());
+            QCOMPARE(p.paletteButton(i)->text(), fncSubjectFullName(codes[i]));
             QVERIFY(!p.paletteButton(i)->icon().isNull());
+            QVERIFY(p.page->findChild<QLabel *>(u"lblWiz5WeekTime_%1"_s.arg(i))->isVisible());
         }
-        QVERIFY(!p.page->findChild<QWidget *>(u"cmdWiz5Subject_13"_s));
+        for (int i = int(codes.size()); p.paletteButton(i); ++i) {
+            QVERIFY(!p.paletteButton(i)->isVisible());
+            QVERIFY(!p.page->findChild<QLabel *>(u"lblWiz5WeekTime_%1"_s.arg(i))->isVisible());
+        }
+        QVERIFY(!p.paletteButton(int(timetablePaletteOrder().size())));
         QCOMPARE(p.weekTime(1), u"国語　　0.0 時間"_s);
-        QCOMPARE(p.weekTime(12), u"クラブ　0.0 時間"_s);
+        QCOMPARE(p.weekTime(int(codes.size()) - 1), u"クラブ　0.0 時間"_s);
+        // The long name stands short beside its hours, so that they keep in line.
+        if (const int k = int(codes.indexOf(u'外')); k >= 0)
+            QCOMPARE(p.weekTime(k).left(4), u"外活　　"_s);
+        if (const int k = int(codes.indexOf(u'英')); k >= 0)
+            QCOMPARE(p.weekTime(k).left(4), u"外国語　"_s);
+        QCOMPARE(unnamedControls(p.page), QStringList());
+    }
+
+    // A plan figure typed on the plan page brings the row into an open palette at once, the
+    // subject in hand staying in hand.
+    void paletteFollowsThePlan() {
+        TimetablePage p;
+        QVERIFY(p.open(5, true));
+        p.h.state.intYear = 2004;
+        emit p.h.events.classChanged();
+        QCOMPARE(p.paletteIndexOf(u"外国語"_s), -1);
+        p.pickSubject(p.paletteIndexOf(u"道徳"_s));
+        p.h.state.objYearPlan->hours[F::gaikokugo] = 3;
+        emit p.h.events.plansChanged();
+        QCOMPARE(p.paletteIndexOf(u"外国語"_s), 10);
+        QCOMPARE(p.paletteIndexOf(u"道徳"_s), 11);
+        QCOMPARE(p.page->selectedSubject(), u"道徳"_s);
+        QVERIFY(p.paletteButton(11)->isChecked());
+        QVERIFY(!p.paletteButton(10)->isChecked());
     }
 
     void choosingATime_data() {
@@ -225,23 +291,27 @@ class TimetablePageTest : public QObject {
 
     void clickingSubjectCells_data() {
         QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("picked"); // palette index, -1 for none
+        QTest::addColumn<QString>("pickedName"); // the palette subject, empty for none
         QTest::addColumn<QString>("after");
-        QTest::newRow("empty cell with 国語") << QString() << 1 << u"国語"_s;
-        QTest::newRow("国語 again with 国語") << u"国語"_s << 1 << QString();
-        QTest::newRow("国語 with 算数") << u"国語"_s << 3 << u"算数"_s;
-        QTest::newRow("filled cell with nothing picked") << u"体育"_s << -1 << QString();
-        QTest::newRow("empty cell with nothing picked") << QString() << -1 << QString();
-        QTest::newRow("クラブ") << QString() << 12 << u"クラブ"_s;
+        QTest::newRow("empty cell with 国語") << QString() << u"国語"_s << u"国語"_s;
+        QTest::newRow("国語 again with 国語") << u"国語"_s << u"国語"_s << QString();
+        QTest::newRow("国語 with 算数") << u"国語"_s << u"算数"_s << u"算数"_s;
+        QTest::newRow("filled cell with nothing picked") << u"体育"_s << QString() << QString();
+        QTest::newRow("empty cell with nothing picked") << QString() << QString() << QString();
+        QTest::newRow("クラブ") << QString() << u"クラブ"_s << u"クラブ"_s;
+        QTest::newRow("外国語活動") << QString() << u"外国語活動"_s << u"外国語活動"_s;
+        QTest::newRow("外国語活動 with 道徳") << u"外国語活動"_s << u"道徳"_s << u"道徳"_s;
     }
     void clickingSubjectCells() {
         QFETCH(QString, before);
-        QFETCH(int, picked);
+        QFETCH(QString, pickedName);
         QFETCH(QString, after);
         TimetablePage p;
         const QString code = before.isEmpty() ? u"　"_s : fncSubjectToCode(before);
         p.day(0).strSubject = u"　　　"_s + code + u"　　　　"_s;
         QVERIFY(p.open(3));
+        const int picked = pickedName.isEmpty() ? -1 : p.paletteIndexOf(pickedName);
+        QVERIFY(pickedName.isEmpty() || picked >= 0);
         SubjectButton *target = p.subjectCell(cell(0, 3));
         QCOMPARE(target->subject(), before);
         if (picked >= 0)
@@ -254,12 +324,14 @@ class TimetablePageTest : public QObject {
         QCOMPARE(p.day(0).strSubject, u"　　　"_s + stored + u"　　　　"_s);
         QCOMPARE(target->accessibleName(),
                  u"月曜 3時限 "_s + (after.isEmpty() ? u"空き"_s : after));
+        // A name too long for the cell stands short in it.
+        QCOMPARE(target->text(), after == u"外国語活動"_s ? u"外活"_s : after);
         // Monday period 3 is 45 minutes long in grade 3.
         if (!after.isEmpty()) {
-            const int palette = codeIndex(timetablePaletteOrder(), stored[0]);
-            QCOMPARE(p.weekTime(palette),
-                     p.paletteButton(palette)->text().leftJustified(4, QChar(0x3000)) +
-                         u"1.0 時間"_s);
+            const int palette = p.paletteIndexOf(after);
+            // Beside its hours a name longer than three characters stands short.
+            const QString name = after.size() > 3 ? u"外活"_s : after;
+            QCOMPARE(p.weekTime(palette), name.leftJustified(4, QChar(0x3000)) + u"1.0 時間"_s);
         }
     }
 
