@@ -35,6 +35,8 @@ struct ReportTable {
     // Headings of the number columns a workbook adds to the right for totalling, one per Figure
     // column in the order they appear.
     QStringList numberHeadings;
+    // A class's summary prints on one page; a school's, as long as it is, one page wide.
+    bool onePage = true;
 };
 
 // The hours summary of one class for its chosen term, with the headings of the window.

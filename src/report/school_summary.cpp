@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
-#include <tuple>
 
 namespace mirune {
 
@@ -15,6 +14,30 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr QStringView kDuplicateMark = u"重複";
+
+// Class names as typed: numbers in their numeric order ("2" before "10"), others after them
+// in text order.
+bool classBefore(const QString &a, const QString &b) {
+    bool aNumber = false;
+    bool bNumber = false;
+    const int aValue = a.toInt(&aNumber);
+    const int bValue = b.toInt(&bNumber);
+    if (aNumber && bNumber && aValue != bValue)
+        return aValue < bValue;
+    if (aNumber != bNumber)
+        return aNumber;
+    return a < b;
+}
+
+bool classOrder(const SchoolClass &a, const SchoolClass &b) {
+    if (a.year != b.year)
+        return a.year < b.year;
+    if (a.grade != b.grade)
+        return a.grade < b.grade;
+    if (a.className != b.className)
+        return classBefore(a.className, b.className);
+    return a.file < b.file;
+}
 
 bool sameClass(const SchoolClass &a, const SchoolClass &b) {
     return a.year == b.year && a.grade == b.grade && a.className == b.className;
@@ -68,11 +91,7 @@ SchoolSummary fncSchoolSummary(const QStringList &paths, int term) {
         summary.classes += std::move(one);
     }
 
-    std::stable_sort(summary.classes.begin(), summary.classes.end(),
-                     [](const SchoolClass &a, const SchoolClass &b) {
-                         return std::tie(a.year, a.grade, a.className, a.file) <
-                                std::tie(b.year, b.grade, b.className, b.file);
-                     });
+    std::stable_sort(summary.classes.begin(), summary.classes.end(), classOrder);
     // Sorted, the files of one class stand together.
     for (qsizetype i = 1; i < summary.classes.size(); ++i) {
         if (sameClass(summary.classes[i - 1], summary.classes[i]))
@@ -87,6 +106,7 @@ ReportTable fncSchoolReport(const SchoolSummary &summary) {
                                     : u"学校の時数集計　%1学期"_s.arg(summary.term);
     table.headings = {u"年度"_s, u"学年"_s, u"組"_s,     u"担任"_s, u"教科"_s,    u"計画"_s,
                       u"実績"_s, u"増減"_s, u"実施率"_s, u"重複"_s, u"ファイル"_s};
+    table.onePage = false;
     table.numberHeadings = {u"計画（時間）"_s, u"実績（時間）"_s, u"増減（時間）"_s};
 
     using Kind = ReportCell::Kind;

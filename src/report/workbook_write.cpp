@@ -165,7 +165,7 @@ void fillSheet(lxw_workbook *book, lxw_worksheet *sheet, const ReportTable &tabl
 
     worksheet_set_paper(sheet, kPaperA4);
     worksheet_set_landscape(sheet);
-    worksheet_fit_to_pages(sheet, 1, 1);
+    worksheet_fit_to_pages(sheet, 1, table.onePage ? 1 : 0);
     worksheet_print_area(sheet, 0, 0, lxw_row_t(kHeadingRow + table.rows.size()),
                          lxw_col_t(std::max<qsizetype>(widths.size(), 1) - 1));
     worksheet_repeat_rows(sheet, kHeadingRow, kHeadingRow);
