@@ -49,6 +49,7 @@ class ReportTest : public QObject {
     void workbookReadBack();
     void workbookNotWrittenIntoAMissingFolder();
     void schoolFolderWithGoodBrokenAndDuplicateFiles();
+    void schoolClassOrder();
     void schoolTermOrYear_data();
     void schoolTermOrYear();
 };
@@ -208,6 +209,28 @@ void ReportTest::schoolFolderWithGoodBrokenAndDuplicateFiles() {
     QCOMPARE(first[4].text, subjectInfo(displayOrder()[0]).summaryName.toString());
     QCOMPARE(first[9].text, u"重複"_s);
     QCOMPARE(table.rows.first()[9].text, QString());
+}
+
+// Classes by year, grade and class; class names that are numbers in their numeric order, before
+// names that are not.
+void ReportTest::schoolClassOrder() {
+    QTemporaryDir dir;
+    const QList<std::tuple<int, int, QString>> classes = {
+        {2026, 3, u"10"_s}, {2026, 3, u"B"_s}, {2026, 3, u"2"_s},
+        {2026, 2, u"5"_s},  {2025, 4, u"1"_s}, {2026, 3, u"A"_s},
+    };
+    QStringList paths;
+    for (qsizetype i = 0; i < classes.size(); ++i) {
+        const auto &[year, grade, name] = classes[i];
+        paths += dir.filePath(u"%1.zr2"_s.arg(i));
+        QVERIFY(save(sample::classState(year, grade, name), paths.last()));
+    }
+    const SchoolSummary school = fncSchoolSummary(paths, 0);
+    QStringList order;
+    for (const SchoolClass &one : school.classes)
+        order += u"%1-%2-%3"_s.arg(one.year).arg(one.grade).arg(one.className);
+    QCOMPARE(order, (QStringList{u"2025-4-1"_s, u"2026-2-5"_s, u"2026-3-2"_s, u"2026-3-10"_s,
+                                 u"2026-3-A"_s, u"2026-3-B"_s}));
 }
 
 void ReportTest::schoolTermOrYear_data() {
