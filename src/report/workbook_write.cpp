@@ -32,6 +32,21 @@ double textWidth(const QString &text) {
     return width;
 }
 
+// The widest line of a text, in the same measure.
+double widestLine(const QString &text) {
+    double width = 0;
+    for (const QString &line : text.split(u'\n'))
+        width = std::max(width, textWidth(line));
+    return width;
+}
+
+// A number column's heading in two lines, the unit under the name ("学期･計画" over "（時間）"),
+// so that the column stays as narrow as its figures.
+QString twoLineHeading(const QString &heading) {
+    const qsizetype unit = heading.indexOf(u'（');
+    return unit > 0 ? heading.left(unit) + u'\n' + heading.mid(unit) : heading;
+}
+
 // The formats a sheet needs, made once per combination.
 class Formats {
   public:
@@ -42,6 +57,8 @@ class Formats {
             m_heading = base();
             format_set_bold(m_heading);
             format_set_align(m_heading, LXW_ALIGN_CENTER);
+            format_set_align(m_heading, LXW_ALIGN_VERTICAL_CENTER);
+            format_set_text_wrap(m_heading);
             format_set_bg_color(m_heading, kHeadingShade);
         }
         return m_heading;
@@ -128,16 +145,18 @@ void fillSheet(lxw_workbook *book, lxw_worksheet *sheet, const ReportTable &tabl
 
     // The number columns follow the table's own, one per Figure column.
     const int firstNumberColumn = int(table.headings.size());
-    QList<double> widths;
-    for (const QString &heading : table.headings)
-        widths += textWidth(heading);
+    QStringList headings = table.headings;
     for (const QString &heading : table.numberHeadings)
-        widths += textWidth(heading);
-    for (int c = 0; c < widths.size(); ++c) {
-        const QString &heading =
-            c < firstNumberColumn ? table.headings[c] : table.numberHeadings[c - firstNumberColumn];
-        writeText(sheet, kHeadingRow, c, heading, formats.heading());
+        headings += twoLineHeading(heading);
+    QList<double> widths;
+    bool twoLines = false;
+    for (int c = 0; c < headings.size(); ++c) {
+        widths += widestLine(headings[c]);
+        twoLines = twoLines || headings[c].contains(u'\n');
+        writeText(sheet, kHeadingRow, c, headings[c], formats.heading());
     }
+    if (twoLines)
+        worksheet_set_row(sheet, kHeadingRow, 2 * LXW_DEF_ROW_HEIGHT, nullptr);
 
     for (int r = 0; r < table.rows.size(); ++r) {
         const int sheetRow = kHeadingRow + 1 + r;

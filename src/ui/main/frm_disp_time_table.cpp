@@ -94,7 +94,6 @@ frmDispTimeTable::frmDispTimeTable(UiContext &ui, QWidget *parent) : QWidget(par
     m_chartTimeTable = new HoursChart(this);
     // The table keeps every column in view; the chart takes the room that is left, and more
     // when the window is widened.
-    m_gridTimeTable->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Expanding);
     auto *tableRow = new QHBoxLayout;
     tableRow->addWidget(m_gridTimeTable);
     tableRow->addWidget(m_chartTimeTable, 1);
@@ -188,7 +187,12 @@ void frmDispTimeTable::buildGrid() {
     columnWidth = std::max(columnWidth, fontMetrics().horizontalAdvance(u"-9999.9"_s) * 5 / 4);
     for (int column = 0; column < kColumnCount; ++column)
         columnWidth = std::max(columnWidth, grid->columnWidth(column));
+    columnWidth += fontMetrics().averageCharWidth(); // a little air beside the widest heading
     grid->horizontalHeader()->setMinimumSectionSize(columnWidth);
+    // As wide as all its columns: beside the chart the table keeps every figure in view, and a
+    // wider window gives its room to the chart. (The table's own size hint follows its
+    // stretched columns, so it cannot serve.)
+    grid->setFixedWidth(columnWidth * kColumnCount + 2 * grid->frameWidth());
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 }
@@ -223,6 +227,8 @@ void frmDispTimeTable::subFillTimeTable() {
     }
     m_chartTimeTable->setFigures(summary, fncShownFields(m_ui.state),
                                  fncShareOfYearPast(m_ui.state, m_ui.today()));
+    m_chartTimeTable->alignRows(m_gridTimeTable->horizontalHeader()->height(),
+                                m_gridTimeTable->frameWidth());
 }
 
 void frmDispTimeTable::saveWorkbook() {

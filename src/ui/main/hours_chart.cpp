@@ -42,12 +42,21 @@ HoursChart::HoursChart(QWidget *parent) : QWidget(parent) {
 
 QSize HoursChart::sizeHint() const {
     const int line = fontMetrics().height();
-    return {line * 20, line * (2 + int(m_rows.size()) * 2)};
+    // Room for the names and the whole legend: three swatches, three words and the gaps.
+    const int legend = fontMetrics().horizontalAdvance(u'国') * kNameWidthChars + line * 7 +
+                       fontMetrics().horizontalAdvance(kLegendPlan + kLegendActual + kLegendToday);
+    return {std::max(line * 20, legend), line * (2 + int(m_rows.size()) * 2)};
 }
 
 QSize HoursChart::minimumSizeHint() const {
     const int line = fontMetrics().height();
-    return {line * 8, line * (2 + int(m_rows.size()))};
+    return {line * 6, line * (2 + int(m_rows.size()))};
+}
+
+void HoursChart::alignRows(int headingHeight, int frame) {
+    m_headingHeight = headingHeight;
+    m_frame = frame;
+    update();
 }
 
 void HoursChart::setFigures(const HoursSummary &summary, const QList<HourField> &shownFields,
@@ -83,15 +92,19 @@ void HoursChart::paintEvent(QPaintEvent *) {
     const QFontMetricsF metrics(font());
     const qreal line = metrics.height();
     const qreal nameWidth = metrics.horizontalAdvance(u'国') * kNameWidthChars;
-    const QRectF area = QRectF(rect()).adjusted(line / 2, line / 4, -line / 2, -line / 4);
+    // Rows level with the table's: the legend stands in the height of its heading row, and the
+    // rows share the rest as the table's stretched rows do.
+    const qreal headingHeight = m_headingHeight > 0 ? m_headingHeight : line * 1.25;
+    const QRectF area = QRectF(rect()).adjusted(line / 2, m_frame, -line / 2, -m_frame);
 
-    // The legend on the first line.
+    // The legend in the heading band.
     qreal x = area.left() + nameWidth;
+    const qreal legendTop = area.top() + (headingHeight - line) / 2;
     const auto legend = [&](const QColor &fill, const QString &text) {
-        painter.fillRect(QRectF(x, area.top() + line * 0.25, line * 0.8, line * 0.5), fill);
+        painter.fillRect(QRectF(x, legendTop + line * 0.25, line * 0.8, line * 0.5), fill);
         x += line;
         painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(QPointF(x, area.top() + metrics.ascent()), text);
+        painter.drawText(QPointF(x, legendTop + metrics.ascent()), text);
         x += metrics.horizontalAdvance(text) + line;
     };
     legend(kPlanFill, kLegendPlan);
@@ -101,7 +114,7 @@ void HoursChart::paintEvent(QPaintEvent *) {
     const int rowCount = int(m_rows.size());
     if (rowCount == 0)
         return;
-    const qreal top = area.top() + line * 1.25;
+    const qreal top = area.top() + headingHeight;
     const qreal band = (area.bottom() - top) / rowCount;
     const qreal barLeft = area.left() + nameWidth;
     const qreal barWidth = std::max<qreal>(area.right() - barLeft, 1.0);

@@ -21,6 +21,9 @@ class HoursChart : public QWidget {
     void setFigures(const HoursSummary &summary, const QList<HourField> &shownFields,
                     double shareOfYearPast);
 
+    // Rows level with a table beside it: the height of its heading row and of its frame.
+    void alignRows(int headingHeight, int frame);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -31,6 +34,8 @@ class HoursChart : public QWidget {
     QString description() const;
 
     int m_term = 1;
+    int m_headingHeight = 0; // 0: a line and a quarter
+    int m_frame = 0;
     QList<HoursSummaryRow> m_rows;
     double m_share = 0.0;
 };
