@@ -209,6 +209,15 @@ void ReportTest::schoolFolderWithGoodBrokenAndDuplicateFiles() {
     QCOMPARE(first[4].text, subjectInfo(displayOrder()[0]).summaryName.toString());
     QCOMPARE(first[9].text, u"重複"_s);
     QCOMPARE(table.rows.first()[9].text, QString());
+
+    // Its workbook prints one page wide and as many pages long as the classes need, the
+    // headings on each page.
+    QString error;
+    const Workbook book = readWorkbook(fncWorkbookBytes(table, &error));
+    QVERIFY2(!book.sheetXml().isEmpty(), qPrintable(error));
+    QCOMPARE(book.text(u"A4"_s), u"年度"_s);
+    QVERIFY(book.sheetXml().contains("fitToHeight=\"0\""));
+    QVERIFY(book.parts.value(u"xl/workbook.xml"_s).contains("_xlnm.Print_Titles"));
 }
 
 // Classes by year, grade and class; class names that are numbers in their numeric order, before
