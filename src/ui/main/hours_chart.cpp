@@ -91,11 +91,15 @@ void HoursChart::paintEvent(QPaintEvent *) {
 
     const QFontMetricsF metrics(font());
     const qreal line = metrics.height();
-    const qreal nameWidth = metrics.horizontalAdvance(u'国') * kNameWidthChars;
     // Rows level with the table's: the legend stands in the height of its heading row, and the
     // rows share the rest as the table's stretched rows do.
     const qreal headingHeight = m_headingHeight > 0 ? m_headingHeight : line * 1.25;
     const QRectF area = QRectF(rect()).adjusted(line / 2, m_frame, -line / 2, -m_frame);
+    // The row names, unless the chart is too narrow to give its bars room beside them: its rows
+    // stand level with the table's, whose names are then read across.
+    qreal nameWidth = metrics.horizontalAdvance(u'国') * kNameWidthChars;
+    if (m_headingHeight > 0 && area.width() < nameWidth + line * 8)
+        nameWidth = 0;
 
     // The legend in the heading band.
     qreal x = area.left() + nameWidth;
@@ -125,9 +129,10 @@ void HoursChart::paintEvent(QPaintEvent *) {
         if (r % 2 == 1)
             painter.fillRect(bandRect, palette().alternateBase());
         painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(QRectF(bandRect.left(), bandRect.top(), nameWidth, band),
-                         Qt::AlignVCenter | Qt::AlignLeft,
-                         subjectInfo(row.field).summaryName.toString());
+        if (nameWidth > 0)
+            painter.drawText(QRectF(bandRect.left(), bandRect.top(), nameWidth, band),
+                             Qt::AlignVCenter | Qt::AlignLeft,
+                             subjectInfo(row.field).summaryName.toString());
 
         const int largest =
             std::max({row.termPlan, row.termActual, row.yearPlan, row.yearActual, 1});
