@@ -40,7 +40,7 @@ void frmMain::buildRecordMenu() {
 
     QMenu *record = new QMenu(u"編集(&R)"_s, this);
     record->setObjectName(u"mnuRecord"_s);
-    // Beside the File menu, where a teacher looks for 元に戻す; the Part's menus keep their
+    // Beside the File menu, where a teacher looks for 元に戻す; the other menus keep their
     // places and captions.
     const QList<QAction *> menus = menuBar()->actions();
     menuBar()->insertMenu(menus.size() > 1 ? menus[1] : nullptr, record);
