@@ -11,6 +11,7 @@ packages=(
   libbenchmark-dev
   fonts-ipafont fontconfig
   poppler-utils
+  libxlsxwriter-dev
 )
 if [[ ${1:-} == fuzz ]]; then
   packages+=(clang libclang-rt-14-dev)

@@ -1,11 +1,14 @@
 // How long the hours summary window takes to fill its grid for a whole recorded year: the
-// actual totals recomputed from the day chain and 126 figures written with their colours and
-// names. Also the window built and shown for the first time, for comparison.
+// actual totals recomputed from the day chain, every row's figures and 実施率 written with their
+// colours and names, and the chart given its figures and the share of the year past; then the
+// same with the chart drawn as well. Also the window built and shown for the first time, for
+// comparison.
 
 #include "print_test_support.h"
 #include "support/ui_test_support.h"
 #include "support/window_bench_main.h"
 #include "ui/main/frm_disp_time_table.h"
+#include "ui/main/hours_chart.h"
 
 #include <QApplication>
 #include <QTableWidget>
@@ -32,6 +35,25 @@ void BM_FillSummaryWindow(benchmark::State &bench) {
     bench.SetLabel(grid ? grid->item(0, 2)->text().toStdString() : std::string("no grid"));
 }
 BENCHMARK(BM_FillSummaryWindow)->Unit(benchmark::kMicrosecond);
+
+void BM_FillSummaryWindowAndDrawChart(benchmark::State &bench) {
+    ui::test::UiHarness h(QDate(2026, 10, 1));
+    h.state = mirune::test::fullYearState();
+    h.state.dateSelected = QDate(2026, 10, 1);
+    auto *w = h.windows.open<frmDispTimeTable>();
+    QCoreApplication::processEvents();
+    auto *chart = w->findChild<HoursChart *>(QStringLiteral("chartTimeTable"));
+    if (!chart) {
+        bench.SkipWithError("no chart");
+        return;
+    }
+    for (auto _ : bench) {
+        w->subFillTimeTable();
+        chart->repaint(); // drawn now, not when the event loop next runs
+    }
+    bench.SetLabel(std::to_string(chart->width()) + "x" + std::to_string(chart->height()));
+}
+BENCHMARK(BM_FillSummaryWindowAndDrawChart)->Unit(benchmark::kMicrosecond);
 
 void BM_OpenSummaryWindow(benchmark::State &bench) {
     ui::test::UiHarness h;

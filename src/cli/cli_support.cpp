@@ -58,6 +58,12 @@ QTextStream &err() {
     return stream;
 }
 
+void writeOut(const QByteArray &bytes) {
+    // Through the stream's own device, so that what the stream writes later comes after.
+    out().flush();
+    out().device()->write(bytes);
+}
+
 int finishOutput(const QString &command, int exitCode) {
     out().flush();
     if (const int errorNumber = writeAll(1, outBytes()); errorNumber != 0) {

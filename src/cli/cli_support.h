@@ -19,6 +19,9 @@ inline constexpr int kExitUsage = 2;     // the command line is wrong
 // finishOutput(), which writes it out and checks that all of it got there.
 QTextStream &out();
 QTextStream &err(); // every message goes here
+// Appends bytes to standard output as they are (a byte-order mark, CR LF line ends), after what
+// out() holds so far.
+void writeOut(const QByteArray &bytes);
 
 // Writes what out() and err() hold to standard output and standard error. When standard output
 // could not be written completely, one line on standard error says so, and a command that had

@@ -10,6 +10,7 @@ int runHolidays(const QStringList &args);
 int runInfo(const QStringList &args);
 int runSchooldays(const QStringList &args);
 int runSummary(const QStringList &args);
+int runSchool(const QStringList &args);
 int runResave(const QStringList &args);
 int runRegister(const QStringList &args);
 int runStandardHours(const QStringList &args);

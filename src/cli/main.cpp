@@ -48,14 +48,29 @@ const QList<Command> &commandTable() {
          "  1日1行で表示します：YYYY-MM-DD、空白、'school'（授業日）または\n"
          "  'holiday'（休日）。"_s},
         {u"summary"_s, runSummary,
-         u"mirune-cli summary FILE [--term 1|2|3] [--format text|csv|json]\n"
+         u"mirune-cli summary FILE [--term 1|2|3] [--format text|csv|json|xlsx] [-o OUT]\n"
          "  時数集計のウィンドウと同じ集計を表示します。ウィンドウの行（外国語と外国語活動は\n"
          "  その年度と学年の標準時数にあるか、計画で使うときだけ）それぞれについて、学期（省略\n"
-         "  すると1学期）と年間の計画・実績・増減。text と csv は時数を H.R（45分の授業の\n"
-         "  時数、小数点、15分単位 0～2）で表し、json はすべての項目名ごとの15分単位の数を\n"
-         "  返します：{\"year\",\"grade\",\"class\",\"teacher\",\"terms\":[{\"plan\",\"actual\"} "
-         "x3],\n"
-         "   \"base\"（年間計画の基本時数）,\"plan\",\"actual\"}。"_s},
+         "  すると1学期）と年間の計画・実績・増減と、実施率（実績が計画の何％か。計画が0の\n"
+         "  行は「—」）。text、csv と xlsx は時数を H.R（45分の授業の時数、小数点、15分単位\n"
+         "  0～2）で表します。csv は日本語の Windows の Excel がそのまま開けるように、\n"
+         "  BOM 付きの UTF-8 で、行末は CR LF です。xlsx（-o OUT.xlsx が必要）は Excel の\n"
+         "  ブックで、H.R の表の右に、合計できる数として時間（15分単位の数 ÷ 3）を並べます。\n"
+         "  json はすべての項目名ごとの15分単位の数を返します：\n"
+         "  {\"year\",\"grade\",\"class\",\"teacher\",\"terms\":[{\"plan\",\"actual\"} x3],\n"
+         "   \"base\"（年間計画の基本時数）,\"plan\",\"actual\"}。-o OUT を付けると標準出力の\n"
+         "  代わりに OUT に書き、OUT は全部を書き終えたときにだけ置き換えます。"_s},
+        {u"school"_s, runSchool,
+         u"mirune-cli school PATH... [--term 1|2|3] [--format text|csv|json|xlsx] [-o OUT]\n"
+         "  学校の学級のデータファイルをまとめて集計します。PATH は .zr2 ファイルか、\n"
+         "  .zr2 ファイルの入ったフォルダ（その中だけを見ます）。学級（年度、学年、組、担任、\n"
+         "  ファイル）と教科の行ごとに、年間（--term を付けるとその学期）の計画・実績・増減・\n"
+         "  実施率を、年度・学年・組の順に1つの表にします。同じ年度の同じ学級のファイルが\n"
+         "  複数あれば、どれも載せて「重複」と示します。読み込めないファイルは理由と一緒に\n"
+         "  標準エラーに書き、ほかのファイルは集計して、終了コードを 1 にします。書式は\n"
+         "  summary と同じで、json は\n"
+         "  {\"classes\":[{\"file\",\"year\",\"grade\",\"class\",\"teacher\",\"duplicate\",\n"
+         "   \"plan\",\"actual\"}],\"failed\":[{\"file\",\"error\"}]}。"_s},
         {u"standard-hours"_s, runStandardHours,
          u"mirune-cli standard-hours --year Y --grade G [--format text|json]\n"
          "  Y年度の G 年の標準授業時数（学校教育法施行規則 別表第一）を、時数のある行と\n"

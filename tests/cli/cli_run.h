@@ -10,6 +10,7 @@ struct Run {
     int exitCode = -1;
     QString out;
     QString err;
+    QByteArray rawOut; // standard output as written, a byte-order mark included
 };
 
 inline Run cli(const QStringList &args) {
@@ -17,6 +18,7 @@ inline Run cli(const QStringList &args) {
     process.start(QString::fromUtf8(MIRUNE_CLI_PATH), args);
     if (!process.waitForFinished(60000))
         return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    const QByteArray out = process.readAllStandardOutput();
+    return {process.exitCode(), QString::fromUtf8(out),
+            QString::fromUtf8(process.readAllStandardError()), out};
 }

@@ -25,7 +25,7 @@ Run cliWithStdout(const QString &redirection, const QStringList &args) {
                                     args);
     if (!process.waitForFinished(60000))
         return {};
-    return {process.exitCode(), QString(), QString::fromUtf8(process.readAllStandardError())};
+    return {process.exitCode(), QString(), QString::fromUtf8(process.readAllStandardError()), {}};
 }
 
 bool hasJapanese(const QString &text) {
@@ -189,12 +189,17 @@ void CliTest::summaryFormatsAgree() {
     const Run csv = cli({u"summary"_s, examplePath(), u"--format"_s, u"csv"_s});
     QCOMPARE(text.exitCode, 0);
     QCOMPARE(csv.exitCode, 0);
-    const QStringList csvLines = csv.out.split(u'\n', Qt::SkipEmptyParts);
+    // CSV for Excel: a byte-order mark, CR LF line ends.
+    QVERIFY(csv.rawOut.startsWith("\xEF\xBB\xBF"));
+    const QStringList csvLines =
+        QString::fromUtf8(csv.rawOut.mid(3)).split(u"\r\n"_s, Qt::SkipEmptyParts);
     // A grade 3 of 2026 has standard hours of 外国語活動, not of 外国語: 22 rows and a heading.
     QCOMPARE(csvLines.size(), 23);
-    QCOMPARE(csvLines[0], u"教科,学期･計画,学期･実績,学期･増減,年間･計画,年間･実績,年間･増減"_s);
-    QCOMPARE(csvLines[13], u"外国語活動,0.0,0.0,0.0,0.0,0.0,0.0"_s);
-    QCOMPARE(csvLines[15], u"ｸﾗﾌﾞ,1.0,1.0,0.0,3.0,1.0,-2.0"_s);
+    QCOMPARE(csvLines[0], u"教科,学期･計画,学期･実績,学期･増減,年間･計画,年間･実績,年間･増減,"
+                          "学期･実施率,年間･実施率"_s);
+    QCOMPARE(csvLines[5], u"生活,0.0,0.0,0.0,0.0,0.0,0.0,—,—"_s);
+    QCOMPARE(csvLines[13], u"外国語活動,0.0,0.0,0.0,0.0,0.0,0.0,—,—"_s);
+    QCOMPARE(csvLines[15], u"ｸﾗﾌﾞ,1.0,1.0,0.0,3.0,1.0,-2.0,100.0%,33.3%"_s);
     QVERIFY(!csv.out.contains(u"\n外国語,"_s));
     const QStringList textLines = text.out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(textLines.size(), 23);

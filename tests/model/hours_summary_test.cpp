@@ -2,6 +2,7 @@
 // from the day chain each time.
 
 #include "model/hours_summary.h"
+#include "model/school_day.h"
 #include "model_test_support.h"
 
 #include <QTest>
@@ -42,6 +43,11 @@ class HoursSummaryTest : public QObject {
     void differencesDoNotWrap();
     void termPreselectedByMonth_data();
     void termPreselectedByMonth();
+    void implementationRate_data();
+    void implementationRate();
+    void rateColumnsFollowTheRows();
+    void shareOfYearPast_data();
+    void shareOfYearPast();
 };
 
 void HoursSummaryTest::noRecordsGivesTheNegatedPlan() {
@@ -116,6 +122,75 @@ void HoursSummaryTest::termPreselectedByMonth() {
     QFETCH(int, month);
     QFETCH(int, term);
     QCOMPARE(fncSummaryTermForMonth(month), term);
+}
+
+void HoursSummaryTest::implementationRate_data() {
+    QTest::addColumn<int>("plan");
+    QTest::addColumn<int>("actual");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("on plan") << 30 << 30 << u"100.0%"_s;
+    QTest::newRow("part of the plan") << 90 << 81 << u"90.0%"_s;
+    QTest::newRow("a third, rounded") << 3 << 1 << u"33.3%"_s;
+    QTest::newRow("over the plan") << 30 << 37 << u"123.3%"_s;
+    QTest::newRow("nothing done yet") << 30 << 0 << u"0.0%"_s;
+    QTest::newRow("plan 0, nothing done") << 0 << 0 << u"—"_s;
+    QTest::newRow("plan 0, hours done") << 0 << 12 << u"—"_s;
+    QTest::newRow("negative plan from an edited file") << -3 << 12 << u"—"_s;
+    QTest::newRow("16-bit extremes") << 32767 << -32768 << u"-100.0%"_s;
+}
+
+void HoursSummaryTest::implementationRate() {
+    QFETCH(int, plan);
+    QFETCH(int, actual);
+    QFETCH(QString, text);
+    const std::optional<double> rate = fncImplementationRate(plan, actual);
+    QCOMPARE(rate.has_value(), plan > 0);
+    QCOMPARE(fncRateText(rate), text);
+}
+
+void HoursSummaryTest::rateColumnsFollowTheRows() {
+    AppState state = plannedState();
+    state.objFirstDay->appendDay(dayOn(QDate(2004, 4, 6), u"国国国算　　　　"_s, u"33330000"_s));
+    const HoursSummary s = fncHoursSummary(state, 1);
+    // 国語: 3 of 10 lessons in term 1, 3 of 30 in the year; 算数 has no plan in term 1.
+    const auto kokugo = fncSummaryRowTexts(row(s, F::kokugo));
+    QCOMPARE(kokugo[7], u"30.0%"_s);
+    QCOMPARE(kokugo[8], u"10.0%"_s);
+    const auto sannsuu = fncSummaryRowTexts(row(s, F::sannsuu));
+    QCOMPARE(sannsuu[3], u"1.0"_s);
+    QCOMPARE(sannsuu[7], u"—"_s);
+    QCOMPARE(sannsuu[8], u"33.3%"_s);
+    QCOMPARE(hoursSummaryHeadings()[7], u"学期･実施率"_s);
+    QCOMPARE(hoursSummaryHeadings()[8], u"年間･実施率"_s);
+}
+
+void HoursSummaryTest::shareOfYearPast_data() {
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<int>("pastTerms"); // -1: compare with 0, 4: compare with 1
+    QTest::newRow("before the year") << QDate(2004, 3, 1) << -1;
+    QTest::newRow("first day") << QDate(2004, 4, 1) << -1;
+    QTest::newRow("start of the second term") << QDate(2004, 8, 1) << 1;
+    QTest::newRow("start of the third term") << QDate(2005, 1, 1) << 2;
+    QTest::newRow("after the year") << QDate(2005, 4, 1) << 4;
+}
+
+void HoursSummaryTest::shareOfYearPast() {
+    QFETCH(QDate, today);
+    QFETCH(int, pastTerms);
+    AppState state = plannedState();
+    const double share = fncShareOfYearPast(state, today);
+    // Measured with the holiday page's own count of the terms' school days.
+    const auto days = fncCountSchoolDays(state);
+    double expected = pastTerms < 0 ? 0.0 : 1.0;
+    if (pastTerms == 1)
+        expected = double(days[0]) / days[3];
+    else if (pastTerms == 2)
+        expected = double(days[0] + days[1]) / days[3];
+    QCOMPARE(share, expected);
+
+    AppState empty;
+    subInitApp(empty);
+    QCOMPARE(fncShareOfYearPast(empty, today), 0.0);
 }
 
 QTEST_APPLESS_MAIN(HoursSummaryTest)

@@ -1,10 +1,13 @@
 #include "frm_disp_time_table.h"
 
+#include "hours_chart.h"
 #include "model/curriculum_rows.h"
 #include "model/hours_summary.h"
 #include "model/term_rule.h"
 #include "model/units.h"
+#include "report/workbook_write.h"
 #include "ui/common/control_array.h"
+#include "ui/common/dialogs.h"
 #include "ui/common/hide_on_close.h"
 #include "ui/common/state_events.h"
 #include "ui/common/twips.h"
@@ -13,6 +16,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -28,7 +32,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kColumnCount = 7;
+const QString kTitle = u"時数集計表"_s;
+const QString kSaveExcelCaption = u"Excel に保存"_s;
+const QString kExcelFilter = u"Excel ブック (*.xlsx)"_s;
+const QString kSaveFailedTitle = u"Excel に保存"_s;
+const QString kDataFileRefused = u"%1 は開いているデータファイルです。別の名前を付けてください。"_s;
+
+constexpr int kColumnCount = kHoursSummaryColumns;
 // Every column of the grid is at least this wide, and wider where a heading needs it.
 constexpr int kColumnTwips = 1030;
 
@@ -48,11 +58,16 @@ bool isDifferenceColumn(int column) {
     return column == 3 || column == 6;
 }
 
+// Columns 1..3 and 7 are the term's, 4..6 and 8 the year's.
+bool isTermColumn(int column) {
+    return column <= 3 || column == 7;
+}
+
 } // namespace
 
 frmDispTimeTable::frmDispTimeTable(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
     setObjectName(u"frmDispTimeTable"_s);
-    setWindowTitle(u"時数集計表"_s);
+    setWindowTitle(kTitle);
 
     m_optSeason = makeControlArray<QRadioButton, 3>(this, u"optSeason"_s);
     const std::array<QString, 3> seasonCaptions = {u"一学期"_s, u"二学期"_s, u"三学期"_s};
@@ -73,20 +88,31 @@ frmDispTimeTable::frmDispTimeTable(UiContext &ui, QWidget *parent) : QWidget(par
 
     m_gridTimeTable = new QTableWidget(this);
     m_gridTimeTable->setObjectName(u"gridTimeTable"_s);
-    m_gridTimeTable->setAccessibleName(u"時数集計表"_s);
+    m_gridTimeTable->setAccessibleName(kTitle);
     buildGrid();
+
+    m_chartTimeTable = new HoursChart(this);
+    // The table keeps every column in view; the chart takes the room that is left, and more
+    // when the window is widened.
+    auto *tableRow = new QHBoxLayout;
+    tableRow->addWidget(m_gridTimeTable);
+    tableRow->addWidget(m_chartTimeTable, 1);
 
     m_cmdCloseTimeTable = new QPushButton(u"閉じる"_s, this);
     m_cmdCloseTimeTable->setObjectName(u"cmdCloseTimeTable"_s);
     m_cmdCloseTimeTable->setDefault(true);
+    m_cmdSaveExcel = new QPushButton(kSaveExcelCaption, this);
+    m_cmdSaveExcel->setObjectName(u"cmdSaveExcel"_s);
+    m_cmdSaveExcel->setAutoDefault(false);
     auto *buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(m_cmdSaveExcel);
     buttonRow->addStretch(1);
     buttonRow->addWidget(m_cmdCloseTimeTable);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(seasonRow);
     layout->addWidget(m_labelTimeTable);
-    layout->addWidget(m_gridTimeTable, 1);
+    layout->addLayout(tableRow, 1);
     layout->addLayout(buttonRow);
 
     // Choosing a term by mouse or with the arrow keys refills at once.
@@ -95,6 +121,7 @@ frmDispTimeTable::frmDispTimeTable(UiContext &ui, QWidget *parent) : QWidget(par
             subFillTimeTable();
     });
     connect(m_cmdCloseTimeTable, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_cmdSaveExcel, &QPushButton::clicked, this, &frmDispTimeTable::saveWorkbook);
 
     // The grid follows the record and the plan while it is shown; a hidden window catches up
     // when it is shown again.
@@ -147,7 +174,7 @@ void frmDispTimeTable::buildGrid() {
         for (int column = 1; column < kColumnCount; ++column) {
             auto *cell = new QTableWidgetItem;
             cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            cell->setBackground(column <= 3 ? kTermBackground : kYearBackground);
+            cell->setBackground(isTermColumn(column) ? kTermBackground : kYearBackground);
             cell->setForeground(black);
             grid->setItem(row, column, cell);
         }
@@ -160,7 +187,12 @@ void frmDispTimeTable::buildGrid() {
     columnWidth = std::max(columnWidth, fontMetrics().horizontalAdvance(u"-9999.9"_s) * 5 / 4);
     for (int column = 0; column < kColumnCount; ++column)
         columnWidth = std::max(columnWidth, grid->columnWidth(column));
+    columnWidth += fontMetrics().averageCharWidth(); // a little air beside the widest heading
     grid->horizontalHeader()->setMinimumSectionSize(columnWidth);
+    // As wide as all its columns: beside the chart the table keeps every figure in view, and a
+    // wider window gives its room to the chart. (The table's own size hint follows its
+    // stretched columns, so it cannot serve.)
+    grid->setFixedWidth(columnWidth * kColumnCount + 2 * grid->frameWidth());
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 }
@@ -180,27 +212,42 @@ void frmDispTimeTable::subFillTimeTable() {
         const bool shown = fncIsFieldShown(m_ui.state, figures.field);
         if (m_gridTimeTable->isRowHidden(row) == shown)
             m_gridTimeTable->setRowHidden(row, !shown);
-        const std::array<int, kColumnCount> values = {
-            0,
-            figures.termPlan,
-            figures.termActual,
-            figures.termDifference,
-            figures.yearPlan,
-            figures.yearActual,
-            figures.yearDifference,
-        };
+        const auto texts = fncSummaryRowTexts(figures);
+        const auto units = fncSummaryRowUnits(figures);
         const QString rowName = m_gridTimeTable->item(row, 0)->text();
         for (int column = 1; column < kColumnCount; ++column) {
             QTableWidgetItem *cell = m_gridTimeTable->item(row, column);
-            const QString text = fncUnitsToText(values[column]);
-            cell->setText(text);
+            cell->setText(texts[column]);
             // A screen reader hears the row and the column with the figure.
             cell->setData(Qt::AccessibleTextRole,
-                          u"%1 %2 %3"_s.arg(rowName, headings[column], text));
+                          u"%1 %2 %3"_s.arg(rowName, headings[column], texts[column]));
             if (isDifferenceColumn(column))
-                cell->setForeground(differenceColour(values[column]));
+                cell->setForeground(differenceColour(units[column]));
         }
     }
+    m_chartTimeTable->setFigures(summary, fncShownFields(m_ui.state),
+                                 fncShareOfYearPast(m_ui.state, m_ui.today()));
+    m_chartTimeTable->alignRows(m_gridTimeTable->horizontalHeader()->height(),
+                                m_gridTimeTable->frameWidth());
+}
+
+void frmDispTimeTable::saveWorkbook() {
+    QString path = m_ui.dialogs.saveFileName(this, kSaveExcelCaption, kExcelFilter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += u".xlsx"_s;
+    const QFileInfo target(path);
+    if (!m_ui.state.strFileName.isEmpty() && target.exists() &&
+        target.canonicalFilePath() == QFileInfo(m_ui.state.strFileName).canonicalFilePath()) {
+        m_ui.dialogs.message(this, MessageKind::Warning, kSaveFailedTitle,
+                             kDataFileRefused.arg(path));
+        return;
+    }
+    const HoursSummary summary = fncHoursSummary(m_ui.state, chosenTerm());
+    const FileWriteResult written = writeWorkbook(path, fncSummaryReport(m_ui.state, summary));
+    if (!written.ok())
+        m_ui.dialogs.message(this, MessageKind::Critical, kSaveFailedTitle, written.message);
 }
 
 void frmDispTimeTable::markTerm(int term) {

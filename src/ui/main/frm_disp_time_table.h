@@ -12,6 +12,10 @@ class QRadioButton;
 class QTableWidget;
 
 namespace mirune::ui {
+class HoursChart;
+}
+
+namespace mirune::ui {
 
 // The hours summary window: planned hours, actual hours and their difference per subject and
 // activity, for one chosen term and for the whole year. It only reads the state, apart from
@@ -26,6 +30,9 @@ class frmDispTimeTable : public QWidget {
 
     // Recomputes the actual totals and writes the figures of the chosen term and the year.
     void subFillTimeTable();
+
+    // "Excel に保存": asks for a file name and writes the shown term's table as a workbook.
+    void saveWorkbook();
 
     // What becoming the active window does: the close button takes the focus, the term of the
     // date chosen in the main window is marked and the grid refilled. Safe to run any number of
@@ -47,6 +54,8 @@ class frmDispTimeTable : public QWidget {
     QButtonGroup *m_seasonGroup = nullptr;
     QLabel *m_labelTimeTable = nullptr;
     QTableWidget *m_gridTimeTable = nullptr;
+    HoursChart *m_chartTimeTable = nullptr;
+    QPushButton *m_cmdSaveExcel = nullptr;
     QPushButton *m_cmdCloseTimeTable = nullptr;
 };
 

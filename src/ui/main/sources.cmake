@@ -6,6 +6,8 @@ list(APPEND mirune_ui_sources
   main/frm_main_file.cpp
   main/help_window.cpp
   main/help_window.h
+  main/hours_chart.cpp
+  main/hours_chart.h
   main/month_calendar.cpp
   main/month_calendar.h
   main/subject_palette.cpp

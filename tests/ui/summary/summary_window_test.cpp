@@ -7,6 +7,8 @@
 #include "model/hours_summary.h"
 #include "support/ui_test_support.h"
 #include "ui/main/frm_disp_time_table.h"
+#include "ui/main/hours_chart.h"
+#include "xlsx_reader.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +17,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 using namespace mirune;
@@ -26,8 +29,18 @@ namespace {
 using F = HourField;
 
 // The grid's columns: 0 the row names, then term plan, actual, difference and year plan,
-// actual, difference.
-enum Column { Name, TermPlan, TermActual, TermDiff, YearPlan, YearActual, YearDiff };
+// actual, difference, and the term's and the year's 実施率.
+enum Column {
+    Name,
+    TermPlan,
+    TermActual,
+    TermDiff,
+    YearPlan,
+    YearActual,
+    YearDiff,
+    TermRate,
+    YearRate
+};
 
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
@@ -91,6 +104,10 @@ class SummaryWindowTest : public QObject {
     void closeHidesAndReopeningRefills();
     void gridLook();
     void accessibleNames();
+    void chartSaysTheFiguresInWords_data();
+    void chartSaysTheFiguresInWords();
+    void saveExcel_data();
+    void saveExcel();
     void rowsFollowTheCurriculum_data();
     void rowsFollowTheCurriculum();
     void foreignLanguageCountsInItsSubtotals();
@@ -111,12 +128,17 @@ void SummaryWindowTest::captionsAndHeadings() {
     QCOMPARE(label->text(), u"集計したい学期を、上のボタンから選んでクリックしてください。"_s);
     MIRUNE_FIND(close, QPushButton, w, u"cmdCloseTimeTable"_s);
     QCOMPARE(close->text(), u"閉じる"_s);
+    MIRUNE_FIND(save, QPushButton, w, u"cmdSaveExcel"_s);
+    QCOMPARE(save->text(), u"Excel に保存"_s);
+    MIRUNE_FIND(chart, HoursChart, w, u"chartTimeTable"_s);
+    QCOMPARE(chart->accessibleName(), u"時数のグラフ"_s);
 
     MIRUNE_FIND(grid, QTableWidget, w, u"gridTimeTable"_s);
-    const QStringList headings = {u"教科"_s,      u"学期･計画"_s, u"学期･実績"_s, u"学期･増減"_s,
-                                  u"年間･計画"_s, u"年間･実績"_s, u"年間･増減"_s};
-    QCOMPARE(grid->columnCount(), 7);
-    for (int c = 0; c < 7; ++c)
+    const QStringList headings = {u"教科"_s,      u"学期･計画"_s,   u"学期･実績"_s,
+                                  u"学期･増減"_s, u"年間･計画"_s,   u"年間･実績"_s,
+                                  u"年間･増減"_s, u"学期･実施率"_s, u"年間･実施率"_s};
+    QCOMPARE(grid->columnCount(), 9);
+    for (int c = 0; c < 9; ++c)
         QCOMPARE(grid->horizontalHeaderItem(c)->text(), headings[c]);
     // One row per field of the subject table, named as the summary names it.
     QCOMPARE(grid->rowCount(), int(subjectTable().size()));
@@ -165,6 +187,14 @@ void SummaryWindowTest::figures_data() {
     row("year 社会 above", 1, F::syakai, YearDiff, u"1.0"_s, kBlue);
     row("year 総時数 actual", 2, F::SouJisuu, YearActual, u"10.1"_s, kBlack);
     row("year 総時数 above", 3, F::SouJisuu, YearDiff, u"5.1"_s, kBlue);
+    // 実施率: the actual hours against the plan; no plan, no percentage.
+    row("1 国語 rate on plan", 1, F::kokugo, TermRate, u"100.0%"_s, kBlack);
+    row("1 算数 rate half", 1, F::sannsuu, TermRate, u"50.0%"_s, kBlack);
+    row("1 社会 rate without plan", 1, F::syakai, TermRate, u"—"_s, kBlack);
+    row("1 教科小計 rate over 100", 1, F::KyoukaSyoukei, TermRate, u"200.0%"_s, kBlack);
+    row("2 算数 rate nothing yet", 2, F::sannsuu, TermRate, u"—"_s, kBlack);
+    row("year 国語 rate", 2, F::kokugo, YearRate, u"100.0%"_s, kBlack);
+    row("year 社会 rate without plan", 3, F::syakai, YearRate, u"—"_s, kBlack);
 }
 
 void SummaryWindowTest::figures() {
@@ -343,10 +373,10 @@ void SummaryWindowTest::gridLook() {
         QVERIFY2(grid->columnWidth(column) >= minimumWidth, qPrintable(QString::number(column)));
     for (int row = 0; row < grid->rowCount(); ++row) {
         QVERIFY(grid->item(row, Name)->textAlignment() & Qt::AlignHCenter);
-        for (int column = TermPlan; column <= YearDiff; ++column) {
+        for (int column = TermPlan; column <= YearRate; ++column) {
             const QTableWidgetItem *cell = grid->item(row, column);
-            QCOMPARE(cell->background().color(),
-                     column <= TermDiff ? termBackground : yearBackground);
+            const bool term = column <= TermDiff || column == TermRate;
+            QCOMPARE(cell->background().color(), term ? termBackground : yearBackground);
         }
     }
     QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
@@ -372,6 +402,90 @@ void SummaryWindowTest::accessibleNames() {
     QCOMPARE(cellOf(grid, F::SouJisuu, YearActual)->data(Qt::AccessibleTextRole).toString(),
              u"総時数 年間･実績 10.1"_s);
     MIRUNE_VERIFY_DIALOGS(h.dialogs);
+}
+
+void SummaryWindowTest::chartSaysTheFiguresInWords_data() {
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<int>("term");
+    QTest::addColumn<QString>("line");
+    // 算数: 2.0 planned in term 1, 1.0 done then and 1.0 in term 3; the year's plan is 2.0.
+    QTest::newRow("before the year: nothing due yet")
+        << QDate(2026, 3, 20) << 1
+        << u"算数：1学期 計画 2.0、実績 1.0（実施率 50.0%）；年間 計画 2.0、実績 2.0（実施率 "
+           "100.0%）、今日までの計画 0.0"_s;
+    QTest::newRow("after the year: the whole plan due")
+        << QDate(2027, 4, 1) << 3
+        << u"算数：3学期 計画 0.0、実績 1.0（実施率 —）；年間 計画 2.0、実績 2.0（実施率 "
+           "100.0%）、今日までの計画 2.0"_s;
+}
+
+void SummaryWindowTest::chartSaysTheFiguresInWords() {
+    QFETCH(QDate, today);
+    QFETCH(int, term);
+    QFETCH(QString, line);
+    UiHarness h(today);
+    fillSmallYear(h.state);
+    h.state.dateSelected = QDate(2026, 4, 7);
+    auto *w = h.windows.open<frmDispTimeTable>();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    MIRUNE_FIND(opt, QRadioButton, w, u"optSeason_%1"_s.arg(term - 1));
+    MIRUNE_CLICK(opt);
+
+    MIRUNE_FIND(chart, HoursChart, w, u"chartTimeTable"_s);
+    const QStringList lines = chart->accessibleDescription().split(u'\n');
+    // One sentence per row the table shows, in its order; hidden rows have none.
+    MIRUNE_FIND(grid, QTableWidget, w, u"gridTimeTable"_s);
+    QStringList shownNames;
+    for (int row = 0; row < grid->rowCount(); ++row)
+        if (!grid->isRowHidden(row))
+            shownNames << grid->item(row, Name)->text();
+    QVERIFY(shownNames.size() < grid->rowCount());
+    QCOMPARE(lines.size(), shownNames.size());
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        QVERIFY2(lines[i].startsWith(shownNames[i] + u'：'), qPrintable(lines[i]));
+    QCOMPARE(lines[int(F::sannsuu)], line);
+    QVERIFY(chart->isVisible());
+    QVERIFY(chart->width() > 0 && chart->height() > 0);
+    QVERIFY(!chart->grab().isNull()); // drawing it does not fail
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+}
+
+void SummaryWindowTest::saveExcel_data() {
+    QTest::addColumn<QString>("answer");  // the name given in the save dialog; "" cancels
+    QTest::addColumn<QString>("written"); // the file that must then hold the workbook
+    QTest::newRow("with the extension") << u"sum.xlsx"_s << u"sum.xlsx"_s;
+    QTest::newRow("extension added") << u"sum"_s << u"sum.xlsx"_s;
+    QTest::newRow("cancelled") << QString() << QString();
+}
+
+void SummaryWindowTest::saveExcel() {
+    QFETCH(QString, answer);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    UiHarness h;
+    fillSmallYear(h.state);
+    h.state.dateSelected = QDate(2026, 9, 1);
+    auto *w = h.windows.open<frmDispTimeTable>();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(w->chosenTerm(), 2);
+
+    h.dialogs.expectSaveFile(answer.isEmpty() ? QString() : dir.filePath(answer));
+    MIRUNE_FIND(save, QPushButton, w, u"cmdSaveExcel"_s);
+    MIRUNE_CLICK(save);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+    if (written.isEmpty()) {
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+        return;
+    }
+    QFile file(dir.filePath(written));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const mirune::test::Workbook book = mirune::test::readWorkbook(file.readAll());
+    // The shown term's table, with the class line.
+    QCOMPARE(book.text(u"A1"_s), u"時数集計表　2学期"_s);
+    QVERIFY(book.text(u"A2"_s).startsWith(u"2026年　4年2組"_s));
+    QCOMPARE(book.text(u"A5"_s), u"国語"_s);
+    QCOMPARE(book.text(u"C5"_s), u"2.0"_s);
+    QCOMPARE(book.text(u"H4"_s), u"学期･実施率"_s);
 }
 
 // 外国語 and 外国語活動 have rows where the year's curriculum gives the grade hours of them or

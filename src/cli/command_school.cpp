@@ -1,0 +1,72 @@
+#include "cli_support.h"
+#include "commands.h"
+#include "report/school_summary.h"
+#include "report_output.h"
+
+namespace mirune::cli {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString schoolJson(const SchoolSummary &summary) {
+    QStringList classes;
+    for (const SchoolClass &one : summary.classes) {
+        classes += u"{\"file\":%1,\"year\":%2,\"grade\":%3,\"class\":%4,\"teacher\":%5,"
+                   "\"duplicate\":%6,\"plan\":%7,\"actual\":%8}"_s.arg(
+                       jsonString(one.file), QString::number(one.year), QString::number(one.grade),
+                       jsonString(one.className), jsonString(one.teacher),
+                       one.duplicate ? u"true"_s : u"false"_s, jsonCounts(one.plan),
+                       jsonCounts(one.actual));
+    }
+    QStringList failed;
+    for (const SchoolFailure &failure : summary.failed)
+        failed += u"{\"file\":%1,\"error\":%2}"_s.arg(jsonString(failure.file),
+                                                      jsonString(failure.error));
+    return u"{\"classes\":["_s + classes.join(u',') + u"],\"failed\":["_s + failed.join(u',') +
+           u"]}\n"_s;
+}
+
+} // namespace
+
+int runSchool(const QStringList &args) {
+    const QString command = u"school"_s;
+    const ParsedArgs parsed = parseArgs(args, {u"term"_s, u"format"_s, u"o"_s}, {});
+    if (!parsed.error.isEmpty())
+        return usageError(command, parsed.error);
+    if (parsed.positional.isEmpty())
+        return usageError(command,
+                          u"データファイルかフォルダ（PATH）を一つ以上指定してください。"_s);
+    int term = 0;
+    if (parsed.has(u"term"_s)) {
+        const QString termText = parsed.value(u"term"_s);
+        if (termText != u"1"_s && termText != u"2"_s && termText != u"3"_s)
+            return usageError(command, u"--term には 1、2、3 のどれかを指定してください。"_s);
+        term = termText.toInt();
+    }
+    const auto format = reportFormat(command, parsed.value(u"format"_s, u"text"_s));
+    if (!format)
+        return kExitUsage;
+
+    const SchoolSummary summary = fncSchoolSummary(parsed.positional, term);
+    for (const SchoolFailure &failure : summary.failed)
+        err() << u"mirune-cli %1: %2: %3\n"_s.arg(command, failure.file, failure.error);
+
+    QStringList inputs;
+    for (const SchoolClass &one : summary.classes)
+        inputs += one.file;
+    const ReportTable table = fncSchoolReport(summary);
+    // The class columns, the subject, the mark and the file read from the left; the figures line
+    // up on the right.
+    const QString text = *format == ReportFormat::Text
+                             ? alignedText(fncReportLines(table), {0, 1, 2, 3, 4, 9, 10})
+                             : QString();
+    const QString json = *format == ReportFormat::Json ? schoolJson(summary) : QString();
+    const int written =
+        writeReport(command, *format, parsed.value(u"o"_s), inputs, table, text, json);
+    if (written != kExitOk)
+        return written;
+    return summary.failed.isEmpty() ? kExitOk : kExitFileError;
+}
+
+} // namespace mirune::cli

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "report_table.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace mirune {
+
+// One class file's plan and actual hours for the year or the term asked.
+struct SchoolClass {
+    QString file;
+    int year = 0;
+    int grade = 0;
+    QString className;
+    QString teacher;
+    HourCounts plan;
+    HourCounts actual;
+    QList<HourField> shownFields; // the rows its own summary window shows, in display order
+    bool duplicate = false;       // another file holds the same year, grade and class
+};
+
+// A file that was named or found but could not be read, with the reader's reason.
+struct SchoolFailure {
+    QString file;
+    QString error;
+};
+
+struct SchoolSummary {
+    int term = 0;               // 0 the year, 1..3 a term
+    QList<SchoolClass> classes; // sorted by year, grade and class, then file
+    QList<SchoolFailure> failed;
+};
+
+// The files a list of paths names: a folder stands for the .zr2 files directly in it (in name
+// order), anything else for itself. A folder without any is a failure of its own.
+QStringList fncSchoolFiles(const QStringList &paths, QList<SchoolFailure> &failed);
+
+// Reads every file with the data file reader, one after another in this process, and keeps the
+// plan and the actual totals (recomputed from the day chain) of each.
+SchoolSummary fncSchoolSummary(const QStringList &paths, int term);
+
+// One row per class and subject row: year, grade, class, teacher, subject, plan, actual,
+// difference, 実施率, the duplicate mark and the file.
+ReportTable fncSchoolReport(const SchoolSummary &summary);
+
+} // namespace mirune

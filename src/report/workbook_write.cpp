@@ -1,0 +1,234 @@
+#include "workbook_write.h"
+
+#include <QFile>
+#include <QHash>
+#include <QTemporaryDir>
+#include <xlsxwriter.h>
+
+namespace mirune {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Colours as the hours summary window shows them.
+constexpr lxw_color_t kTermShade = 0xE6FFFF;
+constexpr lxw_color_t kYearShade = 0xCDFFFF;
+constexpr lxw_color_t kHeadingShade = 0xE0E0E0;
+constexpr lxw_color_t kNegative = 0xFF0000;
+constexpr lxw_color_t kPositive = 0x0000FF;
+constexpr int kPaperA4 = 9;
+const char kFontName[] = "ＭＳ ゴシック";
+const char kSheetName[] = "時数集計";
+
+// Columns in characters of a spreadsheet's default font: full-width characters take two.
+double textWidth(const QString &text) {
+    int width = 0;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool halfWidthKana = u >= 0xFF61 && u <= 0xFF9F;
+        width += (u >= 0x1100 && !halfWidthKana) ? 2 : 1;
+    }
+    return width;
+}
+
+// The widest line of a text, in the same measure.
+double widestLine(const QString &text) {
+    double width = 0;
+    for (const QString &line : text.split(u'\n'))
+        width = std::max(width, textWidth(line));
+    return width;
+}
+
+// A number column's heading in two lines, the unit under the name ("学期･計画" over "（時間）"),
+// so that the column stays as narrow as its figures.
+QString twoLineHeading(const QString &heading) {
+    const qsizetype unit = heading.indexOf(u'（');
+    return unit > 0 ? heading.left(unit) + u'\n' + heading.mid(unit) : heading;
+}
+
+// The formats a sheet needs, made once per combination.
+class Formats {
+  public:
+    explicit Formats(lxw_workbook *book) : m_book(book) {}
+
+    lxw_format *heading() {
+        if (!m_heading) {
+            m_heading = base();
+            format_set_bold(m_heading);
+            format_set_align(m_heading, LXW_ALIGN_CENTER);
+            format_set_align(m_heading, LXW_ALIGN_VERTICAL_CENTER);
+            format_set_text_wrap(m_heading);
+            format_set_bg_color(m_heading, kHeadingShade);
+        }
+        return m_heading;
+    }
+    lxw_format *title() {
+        if (!m_title) {
+            m_title = workbook_add_format(m_book);
+            format_set_font_name(m_title, kFontName);
+            format_set_bold(m_title);
+            format_set_font_size(m_title, 14);
+        }
+        return m_title;
+    }
+    lxw_format *plain() {
+        if (!m_plain) {
+            m_plain = workbook_add_format(m_book);
+            format_set_font_name(m_plain, kFontName);
+        }
+        return m_plain;
+    }
+    // A cell of the table: `number` picks the number format of the totalling columns.
+    lxw_format *cell(const ReportCell &c, bool number) {
+        const int key = int(c.kind) * 100 + int(c.shade) * 10 + (c.sign + 1) * 2 + int(number);
+        if (lxw_format *f = m_cells.value(key))
+            return f;
+        lxw_format *f = base();
+        switch (c.kind) {
+        case ReportCell::Kind::Label:
+            format_set_align(f, c.shade == ReportCell::Shade::Heading ? LXW_ALIGN_CENTER
+                                                                      : LXW_ALIGN_LEFT);
+            break;
+        case ReportCell::Kind::Figure:
+            format_set_align(f, LXW_ALIGN_RIGHT);
+            if (number)
+                format_set_num_format(f, "0.00");
+            break;
+        case ReportCell::Kind::Rate:
+            format_set_align(f, LXW_ALIGN_RIGHT);
+            format_set_num_format(f, "0.0%");
+            break;
+        case ReportCell::Kind::Integer:
+            format_set_align(f, LXW_ALIGN_RIGHT);
+            break;
+        }
+        if (c.shade == ReportCell::Shade::Term)
+            format_set_bg_color(f, kTermShade);
+        else if (c.shade == ReportCell::Shade::Year)
+            format_set_bg_color(f, kYearShade);
+        else if (c.shade == ReportCell::Shade::Heading)
+            format_set_bg_color(f, kHeadingShade);
+        if (c.sign < 0)
+            format_set_font_color(f, kNegative);
+        else if (c.sign > 0)
+            format_set_font_color(f, kPositive);
+        m_cells.insert(key, f);
+        return f;
+    }
+
+  private:
+    lxw_format *base() {
+        lxw_format *f = workbook_add_format(m_book);
+        format_set_font_name(f, kFontName);
+        format_set_border(f, LXW_BORDER_THIN);
+        return f;
+    }
+
+    lxw_workbook *m_book;
+    lxw_format *m_heading = nullptr;
+    lxw_format *m_title = nullptr;
+    lxw_format *m_plain = nullptr;
+    QHash<int, lxw_format *> m_cells;
+};
+
+void writeText(lxw_worksheet *sheet, int row, int column, const QString &text, lxw_format *f) {
+    worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column), text.toUtf8().constData(), f);
+}
+
+void fillSheet(lxw_workbook *book, lxw_worksheet *sheet, const ReportTable &table) {
+    Formats formats(book);
+    constexpr int kHeadingRow = 3;
+    writeText(sheet, 0, 0, table.title, formats.title());
+    if (!table.classLine.isEmpty())
+        writeText(sheet, 1, 0, table.classLine, formats.plain());
+
+    // The number columns follow the table's own, one per Figure column.
+    const int firstNumberColumn = int(table.headings.size());
+    QStringList headings = table.headings;
+    for (const QString &heading : table.numberHeadings)
+        headings += twoLineHeading(heading);
+    QList<double> widths;
+    bool twoLines = false;
+    for (int c = 0; c < headings.size(); ++c) {
+        widths += widestLine(headings[c]);
+        twoLines = twoLines || headings[c].contains(u'\n');
+        writeText(sheet, kHeadingRow, c, headings[c], formats.heading());
+    }
+    if (twoLines)
+        worksheet_set_row(sheet, kHeadingRow, 2 * LXW_DEF_ROW_HEIGHT, nullptr);
+
+    for (int r = 0; r < table.rows.size(); ++r) {
+        const int sheetRow = kHeadingRow + 1 + r;
+        int numberColumn = firstNumberColumn;
+        const QList<ReportCell> &cells = table.rows[r];
+        for (int c = 0; c < cells.size(); ++c) {
+            const ReportCell &cell = cells[c];
+            const bool asNumber = cell.number && cell.kind != ReportCell::Kind::Figure;
+            if (asNumber)
+                worksheet_write_number(sheet, lxw_row_t(sheetRow), lxw_col_t(c), *cell.number,
+                                       formats.cell(cell, false));
+            else
+                writeText(sheet, sheetRow, c, cell.text, formats.cell(cell, false));
+            if (c < widths.size())
+                widths[c] = std::max(widths[c], textWidth(cell.text));
+            if (cell.kind == ReportCell::Kind::Figure && numberColumn < widths.size()) {
+                worksheet_write_number(sheet, lxw_row_t(sheetRow), lxw_col_t(numberColumn),
+                                       cell.number.value_or(0.0), formats.cell(cell, true));
+                ++numberColumn;
+            }
+        }
+    }
+    for (int c = 0; c < widths.size(); ++c)
+        worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), widths[c] + 2, nullptr);
+
+    worksheet_set_paper(sheet, kPaperA4);
+    worksheet_set_landscape(sheet);
+    worksheet_fit_to_pages(sheet, 1, table.onePage ? 1 : 0);
+    worksheet_print_area(sheet, 0, 0, lxw_row_t(kHeadingRow + table.rows.size()),
+                         lxw_col_t(std::max<qsizetype>(widths.size(), 1) - 1));
+    worksheet_repeat_rows(sheet, kHeadingRow, kHeadingRow);
+}
+
+} // namespace
+
+QByteArray fncWorkbookBytes(const ReportTable &table, QString *error) {
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        *error = dir.errorString();
+        return {};
+    }
+    const QString tempPath = dir.filePath(u"book.xlsx"_s);
+    lxw_workbook *book = workbook_new(QFile::encodeName(tempPath).constData());
+    if (!book) {
+        *error = u"ワークブックを作れませんでした。"_s;
+        return {};
+    }
+    lxw_worksheet *sheet = workbook_add_worksheet(book, kSheetName);
+    if (sheet)
+        fillSheet(book, sheet, table);
+    if (const lxw_error result = workbook_close(book); result != LXW_NO_ERROR) {
+        *error = QString::fromUtf8(lxw_strerror(result));
+        return {};
+    }
+    QFile file(tempPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return {};
+    }
+    return file.readAll();
+}
+
+FileWriteResult writeWorkbook(const QString &path, const ReportTable &table) {
+    QString error;
+    const QByteArray bytes = fncWorkbookBytes(table, &error);
+    if (bytes.isEmpty()) {
+        FileWriteResult result;
+        result.status = FileWriteResult::Status::Failed;
+        result.message = u"%1 に書き込めませんでした（%2）。"_s.arg(path, error);
+        return result;
+    }
+    return writeWholeFile(path, bytes);
+}
+
+} // namespace mirune

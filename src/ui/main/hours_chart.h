@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/hours_summary.h"
+
+#include <QWidget>
+
+namespace mirune::ui {
+
+// The picture of the year beside the hours summary table: per row, a bar of the term's plan with
+// its actual hours over it, and below it the same for the year, with a mark on the year's bar
+// where the plan should stand today. Each row is scaled to its own largest figure, so a small
+// subject reads as well as the totals. Drawn with QPainter in device-independent units, so it is
+// as sharp at 200 % as at 100 %; its accessible description says the same in words.
+class HoursChart : public QWidget {
+    Q_OBJECT
+  public:
+    explicit HoursChart(QWidget *parent = nullptr);
+
+    // The figures to draw, of the rows the table shows, and the share (0..1) of the year's
+    // school days already past.
+    void setFigures(const HoursSummary &summary, const QList<HourField> &shownFields,
+                    double shareOfYearPast);
+
+    // Rows level with a table beside it: the height of its heading row and of its frame.
+    void alignRows(int headingHeight, int frame);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent *event) override;
+
+  private:
+    QString description() const;
+
+    int m_term = 1;
+    int m_headingHeight = 0; // 0: a line and a quarter
+    int m_frame = 0;
+    QList<HoursSummaryRow> m_rows;
+    double m_share = 0.0;
+};
+
+} // namespace mirune::ui
