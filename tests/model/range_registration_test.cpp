@@ -236,8 +236,19 @@ void RangeRegistrationTest::snapshotRestore() {
                 d->boolNowPlanning = kTrue;
     }
 
+    const auto recordOf = [&] {
+        const ZuriDayTime *d = state.objFirstDay->objNextDay.get();
+        while (d && d->dateThisDay != date)
+            d = d->objNextDay.get();
+        return d;
+    };
+    const ZuriDayTime *held = recordOf();
     subRestoreDaySnapshot(*state.objFirstDay, date, snapshot);
     QCOMPARE(chainText(*state.objFirstDay), original);
+    // A record that was there is restored in place: a term's stretch that refers to it still
+    // finds it in the chain.
+    if (held && snapshot)
+        QCOMPARE(recordOf(), held);
     // The snapshot stays detached and can be restored again.
     if (snapshot) {
         QVERIFY(!snapshot->objNextDay);
