@@ -87,7 +87,7 @@ class frmMain : public QMainWindow {
     void takeStateAsSaved();
     // まとめて登録: the dialog, and the days it chose registered as one step.
     void registerRange();
-    void registerDays(const QList<QDate> &days, TimetableChoice timetable);
+    void registerDays(const QList<QDate> &chosen, TimetableChoice timetable);
     // The recovery copy of the plan as it is now, or none when it equals its file.
     void writeRecoveryCopy();
     void removeRecoveryCopy();

@@ -163,7 +163,13 @@ void frmMain::registerRange() {
     connect(dialog, &dlgRegisterRange::registerChosen, this, &frmMain::registerDays);
 }
 
-void frmMain::registerDays(const QList<QDate> &days, TimetableChoice timetable) {
+void frmMain::registerDays(const QList<QDate> &chosen, TimetableChoice timetable) {
+    // A day whose lessons are being entered is the teacher's to register, also when the
+    // entering began while the dialog was open.
+    QList<QDate> days = chosen;
+    for (int d = 0; d < WeekGrid::kDays; ++d)
+        if (m_grid->isColumnEdited(d))
+            days.removeAll(m_grid->dateColumnDay()[d]);
     if (days.isEmpty())
         return;
     ZuriDayTime &head = *m_ui.state.objFirstDay;
