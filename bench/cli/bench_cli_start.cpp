@@ -4,9 +4,9 @@
 
 #include "sample_states.h"
 #include "storage/data_file.h"
+#include "support/program_runs.h"
 
 #include <QCoreApplication>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -30,15 +30,7 @@ void runProgram(benchmark::State &bench, const QString &program, const QStringLi
         bench.SkipWithError("the largest file could not be written");
         return;
     }
-    for (auto _ : bench) {
-        QProcess process;
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.start(program, args);
-        if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-            bench.SkipWithError("the program failed");
-            return;
-        }
-    }
+    mirune::bench::runProgramEachIteration(bench, program, args, 30000);
 }
 
 const QString kBare = QStringLiteral(MIRUNE_BARE_READ_PATH);
