@@ -108,9 +108,7 @@ void registerFirstTerm(AppState &state) {
         ++schoolDay;
     }
     // One registration was cancelled afterwards: the day stays in the file, withdrawn.
-    for (ZuriDayTime *d = state.objFirstDay->objNextDay.get(); d; d = d->objNextDay.get())
-        if (d->dateThisDay == QDate(kYear, 6, 12))
-            d->boolNowPlanning = kTrue;
+    state.objFirstDay->withdrawDay(QDate(kYear, 6, 12));
 }
 
 } // namespace

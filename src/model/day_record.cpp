@@ -38,6 +38,16 @@ void ZuriDayTime::appendDay(const DayRef &objInsertDay) {
     prev->objNextDay = objInsertDay;
 }
 
+bool ZuriDayTime::withdrawDay(const QDate &date) {
+    for (ZuriDayTime *d = objNextDay.get(); d && d->dateThisDay <= date; d = d->objNextDay.get()) {
+        if (d->dateThisDay == date) {
+            d->boolNowPlanning = kTrue;
+            return true;
+        }
+    }
+    return false;
+}
+
 void ZuriDayTime::cloneDay(const ZuriDayTime &objSource) {
     boolNowPlanning = objSource.boolNowPlanning;
     boolWeekEnd = objSource.boolWeekEnd;

@@ -39,6 +39,10 @@ class ZuriDayTime {
     // On the head: puts a record into the chain at its date's place; a record already there for
     // the same date is replaced.
     void appendDay(const DayRef &objInsertDay);
+    // On the head: marks the date's record withdrawn; it stays in the chain and counts for
+    // nothing. Found by its date: in a school year that ends in a leap February, 1 April and
+    // 31 March share a day number. False when the chain holds no record of the date.
+    bool withdrawDay(const QDate &date);
     // Makes this record a copy of another, all but the link.
     void cloneDay(const ZuriDayTime &objSource);
 

@@ -21,6 +21,7 @@ class DayChainTest : public QObject {
     void searchDay_data();
     void searchDay();
     void searchDayKnowsTheCalendarYear();
+    void withdrawDayKnowsTheCalendarYear();
 
     void appendDay_data();
     void appendDay();
@@ -114,6 +115,19 @@ void DayChainTest::searchDayKnowsTheCalendarYear() {
     QCOMPARE(dayNumber(QDate(2003, 4, 1)), dayNumber(QDate(2004, 3, 31)));
     QVERIFY(head.searchDay(QDate(2004, 3, 31)));
     QVERIFY(!head.searchDay(QDate(2003, 4, 1)));
+}
+
+void DayChainTest::withdrawDayKnowsTheCalendarYear() {
+    // School year 2003 ends in a leap February: its first and last days share day number 91.
+    ZuriDayTime head;
+    const DayRef first = dayOn(QDate(2003, 4, 1));
+    const DayRef last = dayOn(QDate(2004, 3, 31));
+    linkChain(head, {first, last});
+    QVERIFY(head.withdrawDay(QDate(2004, 3, 31)));
+    QCOMPARE(last->boolNowPlanning, kTrue);
+    QCOMPARE(first->boolNowPlanning, kFalse);
+    QVERIFY(!head.withdrawDay(QDate(2003, 4, 2)));
+    QCOMPARE(chainLength(head), 2);
 }
 
 void DayChainTest::appendDay_data() {

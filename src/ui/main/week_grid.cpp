@@ -445,14 +445,7 @@ void WeekGrid::registerDay(int column) {
 
 void WeekGrid::cancelDay(int column) {
     setColumnEnabled(column, true);
-    const qint16 n = dayNumber(m_columnDay[column]);
-    for (ZuriDayTime *day = m_ui.state.objFirstDay->objNextDay.get(); day;
-         day = day->objNextDay.get()) {
-        if (day->intThisDay == n) {
-            day->boolNowPlanning = kTrue;
-            break;
-        }
-    }
+    m_ui.state.objFirstDay->withdrawDay(m_columnDay[column]);
     m_register[column]->setText(kRegister);
     // The cells keep the withdrawn lessons: they count as entered, against the timetable.
     m_basis[column] = freshContent(m_columnDay[column], nullptr);
