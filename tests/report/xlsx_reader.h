@@ -8,15 +8,19 @@
 #include <QHash>
 #include <QString>
 #include <QXmlStreamReader>
-#include <QtEndian>
 #include <zlib.h>
 
 namespace mirune::test {
 
 inline QHash<QString, QByteArray> unzipParts(const QByteArray &zip) {
     QHash<QString, QByteArray> parts;
-    const auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(zip.constData() + at); };
-    const auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(zip.constData() + at); };
+    // Little-endian numbers read byte by byte, 0 past the end: a broken workbook fails the
+    // test's comparisons instead of reading outside the buffer.
+    const auto byteAt = [&](qsizetype at) {
+        return at >= 0 && at < zip.size() ? quint32(quint8(zip[at])) : 0u;
+    };
+    const auto u16 = [&](qsizetype at) { return quint16(byteAt(at) | byteAt(at + 1) << 8); };
+    const auto u32 = [&](qsizetype at) { return u16(at) | quint32(u16(at + 2)) << 16; };
     const qsizetype end = zip.lastIndexOf(QByteArray("PK\x05\x06", 4));
     if (end < 0 || end + 22 > zip.size())
         return parts;
