@@ -28,6 +28,7 @@ class frmMain : public QMainWindow {
     Q_OBJECT
   public:
     explicit frmMain(UiContext &ui, QWidget *parent = nullptr);
+    ~frmMain() override;
 
     // The window's caption, also the title of its message boxes.
     static QString caption();

@@ -81,6 +81,14 @@ void frmMain::buildRecordMenu() {
     connect(m_rangeAction, &QAction::triggered, this, [this] { registerRange(); });
 }
 
+frmMain::~frmMain() {
+    // The steps go before the window's members do: a stack dropped among the children clears
+    // itself and tells its watchers, whose handlers would then run on a window already taken
+    // apart.
+    delete m_undo;
+    m_undo = nullptr;
+}
+
 void frmMain::columnAboutToChange(int column, const QString &what) {
     m_pendingDate = m_grid->dateColumnDay()[column];
     m_pendingStep = {fncDaySnapshot(*m_ui.state.objFirstDay, m_pendingDate),
