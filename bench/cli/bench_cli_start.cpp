@@ -6,7 +6,6 @@
 #include "storage/data_file.h"
 #include "support/program_runs.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -57,9 +56,5 @@ BENCHMARK(BM_CliSummary)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CliSchooldays)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return mirune::bench::runBenchmarksWithCoreApplication(argc, argv);
 }

@@ -3,6 +3,7 @@
 // Runs a program once per benchmark iteration, as a script would, its output thrown away: the
 // command-line benchmarks time whole processes from start to exit.
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QStringList>
 #include <benchmark/benchmark.h>
@@ -20,6 +21,16 @@ inline void runProgramEachIteration(benchmark::State &bench, const QString &prog
             return;
         }
     }
+}
+
+// The main routine of a command-line benchmark: an application object for Qt's file and process
+// classes, then the benchmarks the arguments ask for.
+inline int runBenchmarksWithCoreApplication(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 } // namespace mirune::bench

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringList>
 
 namespace mirune {
 
@@ -18,6 +19,8 @@ namespace {
 const QString kNewPlanName = u"新しい計画"_s;
 const QString kFolder = u"recovery"_s;
 const QString kSuffix = u".zr2"_s;
+// A copy kept at the teacher's word, beside the data file: its name, the date and time.
+const QString kKeptName = u"%1-前回の内容-%2.zr2"_s;
 
 QString recoveryFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + u'/' + kFolder;
@@ -64,6 +67,24 @@ SaveResult subWriteRecoveryCopy(const AppState &state) {
 
 void subRemoveRecoveryCopy(const QString &dataFileName) {
     QFile::remove(fncRecoveryCopyPath(dataFileName));
+}
+
+QString subKeepRecoveryCopyAside(const QString &dataFileName) {
+    // This run's own copies take the copy's name: the one the teacher keeps gets a name of its
+    // own.
+    const QString copy = fncRecoveryCopyPath(dataFileName);
+    const QString stamp = QDateTime::currentDateTime().toString(u"yyyyMMdd-hhmmss"_s);
+    QStringList places;
+    if (!dataFileName.isEmpty()) {
+        const QFileInfo file(dataFileName);
+        places.append(file.dir().filePath(kKeptName.arg(file.completeBaseName(), stamp)));
+    }
+    const QFileInfo copyInfo(copy);
+    places.append(copyInfo.dir().filePath(kKeptName.arg(copyInfo.completeBaseName(), stamp)));
+    for (const QString &place : places)
+        if (!QFile::exists(place) && QFile::rename(copy, place))
+            return place;
+    return {};
 }
 
 bool fncHasPendingRecoveryCopy(const QString &dataFileName) {

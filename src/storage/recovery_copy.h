@@ -28,6 +28,13 @@ void subRemoveRecoveryCopy(const QString &dataFileName);
 // or the plan has no file, or the file is gone.
 bool fncHasPendingRecoveryCopy(const QString &dataFileName);
 
+// Keeps a recovery copy the teacher turned down but did not want deleted: moves it beside the
+// data file as "<name>-前回の内容-<date and time>.zr2", where the open dialog finds it and this
+// run's own copies never overwrite it (or among the copies, for a plan without a file or when
+// the file's folder cannot take it). Returns where it went, or empty text when it could not be
+// moved and is still in its place.
+QString subKeepRecoveryCopyAside(const QString &dataFileName);
+
 struct RecoveryLoadResult {
     LoadResult load;   // ok(): the state holds the copy
     QString keptAside; // when the copy could not be read: where it was moved to (empty if the

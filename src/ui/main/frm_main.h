@@ -93,7 +93,6 @@ class frmMain : public QMainWindow {
     void writeRecoveryCopy();
     void removeRecoveryCopy();
     // Moves a recovery copy the teacher keeps to a name of its own; its new path, or empty.
-    static QString keepRecoveryCopyAside(const QString &dataFile);
     void buildCentre();
     void refreshFromState();
     // The shown week after a settings page's notice.

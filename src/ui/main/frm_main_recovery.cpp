@@ -7,12 +7,6 @@
 #include "ui/common/dialogs.h"
 #include "ui/common/state_events.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStringList>
-
 namespace mirune::ui {
 
 using namespace Qt::StringLiterals;
@@ -24,7 +18,6 @@ const QString kConfirmDiscard = u"前回の保存されなかった内容を削�
                                 u"（「いいえ」を押すと、別の名前のファイルにして残します。）"_s;
 const QString kKeptAs = u"前回の保存されなかった内容を次のファイルに残しました。"
                         u"［ﾌｧｲﾙ］の［開く］で開くことができます。\n%1"_s;
-const QString kKeptName = u"%1-前回の内容-%2.zr2"_s;
 const QString kRestored =
     u"前回、保存されずに終了した内容を復元しました。まだ保存されていません。"_s;
 const QString kSetAside = u"前回の保存されなかった内容を読むことができませんでした。"
@@ -56,25 +49,6 @@ void frmMain::removeRecoveryCopy() {
     m_recoveryName = m_ui.state.strFileName;
 }
 
-QString frmMain::keepRecoveryCopyAside(const QString &dataFile) {
-    // This run's own copies take the copy's name: the one the teacher keeps gets a name of its
-    // own, beside the data file where the open dialog finds it (or with the copies, for a plan
-    // without a file, or when the file's folder cannot take it).
-    const QString copy = fncRecoveryCopyPath(dataFile);
-    const QString stamp = QDateTime::currentDateTime().toString(u"yyyyMMdd-hhmmss"_s);
-    QStringList places;
-    if (!dataFile.isEmpty()) {
-        const QFileInfo file(dataFile);
-        places.append(file.dir().filePath(kKeptName.arg(file.completeBaseName(), stamp)));
-    }
-    const QFileInfo copyInfo(copy);
-    places.append(copyInfo.dir().filePath(kKeptName.arg(copyInfo.completeBaseName(), stamp)));
-    for (const QString &place : places)
-        if (!QFile::exists(place) && QFile::rename(copy, place))
-            return place;
-    return {};
-}
-
 frmMain::Recovery frmMain::offerRecovery(const QString &dataFile) {
     if (!fncHasPendingRecoveryCopy(dataFile))
         return Recovery::None;
@@ -84,7 +58,7 @@ frmMain::Recovery frmMain::offerRecovery(const QString &dataFile) {
         if (m_ui.dialogs.message(this, MessageKind::YesNo, caption(), kConfirmDiscard) ==
             Dialogs::Answer::Yes) {
             subRemoveRecoveryCopy(dataFile);
-        } else if (const QString kept = keepRecoveryCopyAside(dataFile); !kept.isEmpty()) {
+        } else if (const QString kept = subKeepRecoveryCopyAside(dataFile); !kept.isEmpty()) {
             m_ui.dialogs.message(this, MessageKind::Information, caption(), kKeptAs.arg(kept));
         }
         return Recovery::Declined;
