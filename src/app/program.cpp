@@ -15,7 +15,8 @@ namespace mirune::app {
 using namespace Qt::StringLiterals;
 
 Program::Program(ui::Dialogs *dialogs)
-    : m_ui{m_state, dialogs ? *dialogs : m_dialogs, m_events, m_windows, m_printer} {
+    : m_ui{m_state, dialogs ? *dialogs : m_dialogs, m_events, m_windows, m_printer, m_document} {
+    m_events.follow(m_document);
     m_windows.attach(m_ui);
 }
 
@@ -30,17 +31,16 @@ ui::frmMain *Program::start(const QString &file) {
     const QString path = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
     m_state.boolFirstActivate = kFalse;
     ui::frmMain *main = m_windows.open<ui::frmMain>();
-    // The file is opened first, so that the question about a recovery copy comes over the plan
-    // it would replace; a file that cannot be read still lets its copy be offered.
-    const bool opened = !path.isEmpty() && main->openPath(path);
+    // The file opens as File → 開く opens it (its recovery copy offered once it is open); a file
+    // that cannot be read still lets its copy be offered, as does a start without a file.
+    if (!path.isEmpty() && main->openPath(path))
+        return main;
     if (main->offerRecovery(path) == ui::frmMain::Recovery::Restored)
         return main;
-    if (!opened) {
-        // Without a file, or with one that could not be read (its message was shown): the
-        // wizard's first page opens.
-        m_state.boolFirstActivate = kTrue;
-        main->activated();
-    }
+    // Without a file, or with one that could not be read (its message was shown): the wizard's
+    // first page opens.
+    m_state.boolFirstActivate = kTrue;
+    main->activated();
     return main;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/class_document.h"
 #include "model/app_state.h"
 #include "ui/common/qt_dialogs.h"
 #include "ui/common/session_printer.h"
@@ -35,6 +36,7 @@ class Program {
     ui::frmMain *start(const QString &file = {});
 
     AppState &state() { return m_state; }
+    ClassDocument &document() { return m_document; }
 
   private:
     AppState m_state;
@@ -42,6 +44,7 @@ class Program {
     ui::StateEvents m_events;
     ui::Windows m_windows;
     ui::SessionPrinter m_printer;
+    ClassDocument m_document{m_state};
     ui::UiContext m_ui;
 };
 

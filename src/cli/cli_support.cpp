@@ -3,6 +3,7 @@
 #include "storage/data_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 
@@ -95,6 +96,24 @@ int usageError(const QString &command, const QString &message) {
 int fileError(const QString &command, const QString &message) {
     err() << u"mirune-cli "_s << command << u": "_s << message << u'\n';
     return kExitFileError;
+}
+
+bool lockForWriting(const QString &command, const QString &path, DataFileLock &lock,
+                    int &exitCode) {
+    // Long enough for another command to read, register and write a whole year.
+    constexpr int kWaitForCommandMs = 10000;
+    DataFileLock::Status status = lock.lock(path);
+    if (status == DataFileLock::Status::HeldElsewhere &&
+        lock.holderProgram() == DataFileLock::ownProgramName())
+        status = lock.lock(path, kWaitForCommandMs);
+    if (status != DataFileLock::Status::HeldElsewhere)
+        return true;
+    exitCode = fileError(command, lock.holderProgram() == DataFileLock::ownProgramName()
+                                      ? u"「%1」はほかの mirune-cli が使っています。"
+                                        u"しばらくしてからもう一度実行してください。"_s.arg(
+                                            QFileInfo(path).fileName())
+                                      : fncHeldElsewhereMessage(path));
+    return false;
 }
 
 bool loadState(const QString &command, const QString &path, AppState &state) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/app_state.h"
+#include "storage/data_file_lock.h"
 
 #include <QHash>
 #include <QSet>
@@ -37,6 +38,13 @@ int usageError(const QString &command, const QString &message);
 
 // Reports a failure of a command, "mirune-cli COMMAND: MESSAGE", and returns kExitFileError.
 int fileError(const QString &command, const QString &message);
+
+// Takes the lock of a data file the command is about to write, before the file is read: another
+// command's lock is waited for a few seconds; a file the desktop program has open is refused
+// with its message (kExitFileError returned through `exitCode`). A folder where no lock can be
+// made is written as before. True when the command may go on.
+bool lockForWriting(const QString &command, const QString &path, DataFileLock &lock,
+                    int &exitCode);
 
 // Starts a fresh state and loads the data file at `path` into it. On failure the reader's
 // message (with the line number) is reported on stderr and false returned.

@@ -65,6 +65,9 @@ int runNew(const QStringList &args) {
         return usageError(command, u"--spring-equinox には 3月の日（1～31）を指定してください。"_s);
 
     const QString path = parsed.positional.first();
+    DataFileLock lock;
+    if (int refused = kExitOk; !lockForWriting(command, path, lock, refused))
+        return refused;
     if (QFileInfo::exists(path) && !parsed.flags.contains(u"force"_s))
         return fileError(
             command,

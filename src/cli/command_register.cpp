@@ -54,6 +54,11 @@ int runRegister(const QStringList &args) {
                              isoText(from), isoText(to)));
 
     const QString path = parsed.positional[0];
+    // The file is read only once this command has it to itself: another command's days, written
+    // meanwhile, are then part of what it reads and writes back.
+    DataFileLock lock;
+    if (int refused = kExitOk; !lockForWriting(command, path, lock, refused))
+        return refused;
     AppState state;
     if (!loadState(command, path, state))
         return kExitFileError;

@@ -14,6 +14,10 @@ int runResave(const QStringList &args) {
     if (parsed.positional.size() != 2)
         return usageError(command, u"読み込むファイル（IN）と保存先（OUT）を指定してください。"_s);
 
+    // The file written is locked before anything is read, as every command that writes one.
+    DataFileLock outputLock;
+    if (int refused = kExitOk; !lockForWriting(command, parsed.positional[1], outputLock, refused))
+        return refused;
     AppState state;
     if (!loadState(command, parsed.positional[0], state))
         return kExitFileError;

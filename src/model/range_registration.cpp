@@ -15,43 +15,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr QChar kNoSubject = u'　';
-
-// The subjects and time codes a weekday's untouched column registers.
-struct ColumnTexts {
-    QString subjects;
-    QString credits;
-};
-
-// What the week shows for a weekday of the timetable and the register button then stores: each
-// period's length from the time codes; the subject's name for a period with a length, turned back
-// into its code (a code that names no subject becomes no subject).
-std::optional<ColumnTexts> untouchedColumn(const ZuriDayTime &record) {
-    const QString &credits = record.strCredit;
-    if (credits.size() < kPeriodsPerDay)
-        return std::nullopt;
-    ColumnTexts texts;
-    for (int p = 0; p < kPeriodsPerDay; ++p) {
-        if (credits[p] < u'0' || credits[p] > u'4')
-            return std::nullopt;
-        const int t = credits[p].digitValue();
-        QChar code = kNoSubject;
-        if (t != 0 && p < record.strSubject.size()) {
-            const QString name = fncSubjectFullName(record.strSubject[p]);
-            const QString back = fncSubjectToCode(name);
-            if (!name.isEmpty() && !back.isEmpty())
-                code = back.front();
-        }
-        texts.subjects += code;
-        texts.credits += QChar(u'0' + t);
-    }
-    return texts;
-}
-
 // Weekday 0 Sunday .. 6 Saturday to what its untouched column registers.
-std::array<std::optional<ColumnTexts>, 7> timetableColumns(const AppState &state,
+std::array<std::optional<DayColumn>, 7> timetableColumns(const AppState &state,
                                                            TimetableChoice timetable) {
-    std::array<std::optional<ColumnTexts>, 7> columns;
+    std::array<std::optional<DayColumn>, 7> columns;
     const WeekTotalRef &week =
         timetable == TimetableChoice::B ? state.objWeekPlanB : state.objWeekPlanA;
     if (!week)
@@ -63,7 +30,7 @@ std::array<std::optional<ColumnTexts>, 7> timetableColumns(const AppState &state
         if (w < 1 || w > 6 || seen[w])
             continue;
         seen[w] = true;
-        columns[w] = untouchedColumn(*d);
+        columns[w] = fncRecordColumn(*d);
     }
     return columns;
 }
@@ -126,7 +93,7 @@ int subRegisterDays(AppState &state, const QList<QDate> &days, TimetableChoice t
     for (const QDate &date : sorted) {
         if (!date.isValid())
             continue;
-        const std::optional<ColumnTexts> &column = columns[size_t(date.dayOfWeek() % 7)];
+        const std::optional<DayColumn> &column = columns[size_t(date.dayOfWeek() % 7)];
         if (!column)
             continue;
         while (prev->objNextDay && prev->objNextDay->dateThisDay < date)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app_state.h"
+#include "day_column.h"
 
 #include <QDate>
 #include <QList>
@@ -9,8 +10,6 @@ namespace mirune {
 
 // Registering a stretch of days at once, each as the main window registers a day whose column
 // the teacher left as the timetable filled it.
-
-enum class TimetableChoice { A, B };
 
 // The days of from..to (clamped to the school year) that can be registered at once: school days
 // by the school-day rule that the week shows (Monday to Friday) and that have no record in the

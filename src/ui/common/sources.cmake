@@ -2,6 +2,8 @@
 list(APPEND mirune_ui_sources
   common/control_array.h
   common/dialogs.h
+  common/document_prompts.cpp
+  common/document_prompts.h
   common/hide_on_close.h
   common/month_row.cpp
   common/month_row.h
@@ -11,6 +13,7 @@ list(APPEND mirune_ui_sources
   common/qt_dialogs.h
   common/session_printer.cpp
   common/session_printer.h
+  common/state_events.cpp
   common/state_events.h
   common/subject_button.cpp
   common/subject_button.h

@@ -3,6 +3,10 @@
 #include <QDate>
 #include <QObject>
 
+namespace mirune {
+class ClassDocument;
+}
+
 namespace mirune::ui {
 
 // Announces changes of the application state. The state is a plain struct and changing it tells
@@ -12,6 +16,10 @@ class StateEvents final : public QObject {
     Q_OBJECT
   public:
     using QObject::QObject;
+
+    // The document's own notices are announced as the state's: a plan opened, restored or
+    // closed replaces the state, and days it changed are changed days.
+    void follow(ClassDocument &document);
 
   signals:
     // The whole state was replaced or reset: a file was opened, a new plan begun, Close.

@@ -1,5 +1,6 @@
 #include "frm_main.h"
 
+#include "document/class_document.h"
 #include "help_window.h"
 #include "model/class_line.h"
 #include "model/curriculum_rows.h"
@@ -26,6 +27,7 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -60,13 +62,18 @@ frmMain::frmMain(UiContext &ui, QWidget *parent) : QMainWindow(parent), m_ui(ui)
     StateEvents &events = m_ui.events;
     connect(&events, &StateEvents::stateReplaced, this, [this] {
         m_calendarYear = 0; // another plan: the marks are made again
-        m_undo->clear();
+        // A page that rebuilt the plan in place (days dropped with a change of year) ends the
+        // steps and entries of the plan as it was; a plan the document opened has none.
+        m_ui.document.planRebuilt();
         setNote(QString());
         refreshFromState();
         m_grid->redraw();
-        // A plan opened or begun is the one its file holds; one with days dropped on the class
-        // page is written to the recovery copy with the page's next notice.
-        takeStateAsSaved();
+        if (m_ui.document.isReadOnly())
+            setNote(u"「%1」を読み取り専用で開いています。保存するときは［名前を付けて保存］で"
+                    u"別の名前を付けてください。"_s.arg(QFileInfo(m_ui.state.strFileName).fileName()));
+    });
+    connect(&m_ui.document, &ClassDocument::copyRestored, this, [this] {
+        setNote(u"前回、保存されずに終了した内容を復元しました。まだ保存されていません。"_s);
     });
     connect(&events, &StateEvents::classChanged, this, [this] {
         refreshFromState();
@@ -86,22 +93,11 @@ frmMain::frmMain(UiContext &ui, QWidget *parent) : QMainWindow(parent), m_ui(ui)
         settingsNotice();
     });
     connect(&events, &StateEvents::fileNameChanged, this, &frmMain::refreshFileMenu);
-    connect(&events, &StateEvents::daysChanged, this, [this](const QDate &date) {
-        // Days changed elsewhere show at once; this window's own changes are already shown.
-        if (!m_announcingOwnChange && date >= m_weekFirst && date <= m_weekLast)
-            m_grid->redraw();
-        refreshPalette();
-    });
-    connect(m_grid, &WeekGrid::columnAboutToChange, this, &frmMain::columnAboutToChange);
-    connect(m_grid, &WeekGrid::columnChanged, this, &frmMain::columnChanged);
-    connect(m_grid, &WeekGrid::dayChanged, this, [this](const QDate &date) {
-        const QScopedValueRollback<bool> guard(m_announcingOwnChange, true);
-        emit m_ui.events.daysChanged(date);
-    });
+    // The days the document changed are drawn by the grid; the palette follows the codes used.
+    connect(&events, &StateEvents::daysChanged, this, [this] { refreshPalette(); });
 
     restorePlacement();
     refreshFromState();
-    takeStateAsSaved();
 }
 
 void frmMain::buildMenus() {
@@ -232,7 +228,7 @@ void frmMain::buildCentre() {
     setCentralWidget(centre);
 
     connect(m_palette, &SubjectPalette::subjectChosen, m_grid, &WeekGrid::selectSubject);
-    connect(m_optionB, &QRadioButton::toggled, m_grid, &WeekGrid::setTimetableB);
+    connect(m_optionB, &QRadioButton::toggled, this, &frmMain::timetableChosen);
     connect(m_calendar, &MonthCalendar::clicked, this, &frmMain::showWeekOf);
     connect(m_calendar, &MonthCalendar::selectionChanged, this, &frmMain::calendarSelectionChanged);
     connect(m_calendar, &MonthCalendar::monthChanged, this,
@@ -288,6 +284,11 @@ void frmMain::setNote(const QString &text) {
     m_note->setVisible(!text.isEmpty());
 }
 
+void frmMain::appendNote(const QString &text) {
+    setNote(m_note->isVisible() && !m_note->text().isEmpty() ? m_note->text() + u'\n' + text
+                                                             : text);
+}
+
 void frmMain::refreshFromState() {
     refreshPalette();
     refreshCalendar();
@@ -308,6 +309,7 @@ void frmMain::refreshCalendar() {
     m_grid->setEnabled(year != 0);
     m_rangeButton->setEnabled(year != 0);
     m_rangeAction->setEnabled(year != 0);
+    refreshRecordMenu();
     if (year == 0) {
         m_grid->subUnvisibleButton();
         return;
@@ -359,16 +361,19 @@ void frmMain::drawWeek(const QDate &date, bool focusRegister) {
     m_grid->showWeek(date, focusRegister);
     markWeek(date);
     refreshDayNote(date);
+    refreshRecordMenu();
 }
 
 void frmMain::calendarSelectionChanged() {
     // The keyboard moves the selection day by day: the grid follows when the week changes, so
     // that what is being entered in the shown week is kept while moving inside it.
     const QDate date = m_calendar->selectedDate();
-    if (date < m_weekFirst || date > m_weekLast)
+    if (date < m_weekFirst || date > m_weekLast) {
         drawWeek(date, false); // the focus stays on the calendar
-    else
+    } else {
         refreshDayNote(date);
+        refreshRecordMenu();
+    }
 }
 
 void frmMain::markWeek(const QDate &date) {

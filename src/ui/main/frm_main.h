@@ -1,10 +1,10 @@
 #pragma once
 
 #include "model/range_registration.h"
-#include "record_commands.h"
+#include "storage/data_file.h"
+#include "ui/common/document_prompts.h"
 #include "ui/common/ui_context.h"
 
-#include <QByteArray>
 #include <QDate>
 #include <QMainWindow>
 
@@ -52,13 +52,15 @@ class frmMain : public QMainWindow {
     // teacher's answer keeps the program running.
     bool fileExit();
 
-    // The recording work that can be taken back: cells, lengths, 登録, 取消, まとめて登録.
-    QUndoStack *undoStack() const { return m_undo; }
+    // The recording work that can be taken back (the document's): cells, lengths, 登録, 取消,
+    // まとめて登録, a day's entries cleared.
+    QUndoStack *undoStack() const;
 
-    // At start, with the data file about to be opened (or none): a recovery copy left by a run
-    // that did not end normally is offered. Restored means the plan now holds it.
-    enum class Recovery { None, Declined, Restored, SetAside };
-    Recovery offerRecovery(const QString &dataFile);
+    // A recovery copy left by a run that did not end normally, for the open plan (or for
+    // `dataFile`, a file that could not be opened), is offered. Restored means the plan now
+    // holds it.
+    using Recovery = RecoveryOutcome;
+    Recovery offerRecovery(const QString &dataFile = {});
 
     WeekGrid *weekGrid() const { return m_grid; }
     MonthCalendar *calendar() const { return m_calendar; }
@@ -71,28 +73,20 @@ class frmMain : public QMainWindow {
     void buildMenus();
     // The 編集 menu: 元に戻す, やり直し and まとめて登録.
     void buildRecordMenu();
-    void columnAboutToChange(int column, const QString &what);
-    void columnChanged(int column);
-    // Puts a day column back to a step of the recording work.
-    void applyColumnStep(const QDate &date, const ColumnStep &step, bool dayChanged);
-    // Puts the records of days back, as a step of まとめて登録 left them.
-    void applyDays(const QList<QDate> &dates, const QList<DayRef> &records);
-    // Days of the chain changed by this window: the others hear of it, the shown week follows.
-    void announceOwnDays(const QDate &date);
+    // A step undone or redone: a week it belongs to that is not shown comes into view.
+    void stepReplayed(const QList<QDate> &dates);
     // A settings page's notice: the week follows, and a real change ends what can be undone.
     void settingsNotice();
-    // Whether the plan differs from when this was last asked; a change the save question
-    // protects is written to the recovery copy.
-    bool noteStateChange();
-    // The plan as it is now is the one in its file (opened or saved) or a new one.
-    void takeStateAsSaved();
+    // The A/B choice: the untouched days follow it, entered lessons stay.
+    void timetableChosen(bool useB);
     // まとめて登録: the dialog, and the days it chose registered as one step.
     void registerRange();
     void registerDays(const QList<QDate> &chosen, TimetableChoice timetable);
-    // The recovery copy of the plan as it is now, or none when it equals its file.
-    void writeRecoveryCopy();
-    void removeRecoveryCopy();
-    // Moves a recovery copy the teacher keeps to a name of its own; its new path, or empty.
+    // この日の入力を取り消す: the chosen day's entered lessons go back to the timetable.
+    void clearChosenDay();
+    void refreshRecordMenu();
+    // The recovery copy could not be written or kept: told once, in the note and a message.
+    void protectionFailed(const QString &why);
     void buildCentre();
     void refreshFromState();
     // The shown week after a settings page's notice.
@@ -100,6 +94,7 @@ class frmMain : public QMainWindow {
     void drawWeek(const QDate &date, bool focusRegister);
     // The line under the calendar that tells about the teacher's work; empty hides it.
     void setNote(const QString &text);
+    void appendNote(const QString &text);
     static QString daysText(const QList<QDate> &dates);
     void refreshCalendar();
     void refreshFileMenu();
@@ -113,7 +108,8 @@ class frmMain : public QMainWindow {
     // The save question of Close and Exit: true when the command may go on (No, or Yes and the
     // file was saved).
     bool askToSave(const QString &question);
-    bool showSaveResult(bool ok, const QString &message);
+    // Shows why a save did not happen; true when it did.
+    bool showSaveResult(const SaveResult &result);
     void restorePlacement();
     void storePlacement();
     void closeOtherWindows();
@@ -135,17 +131,9 @@ class frmMain : public QMainWindow {
     QDate m_weekLast;
     int m_calendarYear = 0; // the school year the calendar's marks were made for
     bool m_exitConfirmed = false;
-    bool m_announcingOwnChange = false; // the grid's own day change needs no redraw
-    QUndoStack *m_undo = nullptr;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
-    // The column about to change, as it was.
-    QDate m_pendingDate;
-    ColumnStep m_pendingStep;
-    QString m_pendingWhat;
-    QByteArray m_fingerprint; // the plan as the data file would hold it, last time looked at
-    QByteArray m_savedBytes;  // the plan as its file holds it (empty: not saved)
-    QString m_recoveryName;   // the data file the recovery copy was last written for
+    QAction *m_clearDayAction = nullptr;
 };
 
 } // namespace mirune::ui

@@ -1,8 +1,8 @@
 // The main window's File menu: the save questions, Open, Close, Save, Save As with its backup,
 // Exit, and the window placement kept in the settings store.
 
+#include "document/class_document.h"
 #include "frm_main.h"
-#include "storage/file_commands.h"
 #include "storage/settings_store.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/state_events.h"
@@ -35,26 +35,33 @@ bool frmMain::askToSave(const QString &question) {
         m_ui.dialogs.message(this, MessageKind::YesNo, caption(), question);
     if (answer == Dialogs::Answer::No) {
         // The teacher lets the changes go: nothing is left to recover.
-        removeRecoveryCopy();
+        m_ui.document.discardUnsavedWork();
         return true;
     }
     if (answer != Dialogs::Answer::Yes)
         return false;
     // A cancelled save dialog or a failed save keeps the plan and the program: a year of
     // records must not be lost on the way out.
-    return m_ui.state.strFileName.isEmpty() ? fileSaveAs() : fileSave();
+    return m_ui.state.strFileName.isEmpty() || m_ui.document.isReadOnly() ? fileSaveAs()
+                                                                          : fileSave();
 }
 
-bool frmMain::showSaveResult(bool ok, const QString &message) {
-    if (!ok)
-        m_ui.dialogs.message(this, MessageKind::Critical, caption(), message);
-    return ok;
+bool frmMain::showSaveResult(const SaveResult &result) {
+    if (result.status == SaveResult::Status::NothingToSave) {
+        m_ui.dialogs.message(this, MessageKind::Information, caption(), result.message);
+        return false;
+    }
+    if (!result.ok())
+        m_ui.dialogs.message(this, MessageKind::Critical, caption(), result.message);
+    return result.ok();
 }
 
 bool frmMain::fileNew() {
     if (!fileClose())
         return false;
-    m_ui.windows.open<frmWiz2>();
+    // A new plan: one left unsaved by a run that did not end normally is offered first.
+    if (offerRecovery() != Recovery::Restored)
+        m_ui.windows.open<frmWiz2>();
     return true;
 }
 
@@ -66,42 +73,27 @@ bool frmMain::fileOpen() {
 }
 
 bool frmMain::openPath(const QString &path) {
-    // Read into a copy: a file that fails part way leaves the plan in memory as it was.
-    const LoadResult result = subOpenFile(m_ui.state, path);
-    if (!result.ok()) {
-        m_ui.dialogs.message(this, MessageKind::Critical, caption(), result.message);
-        return false;
-    }
-    emit m_ui.events.stateReplaced();
-    emit m_ui.events.fileNameChanged();
-    return true;
+    return openDataFile(m_ui, this, caption(), path) == OpenOutcome::Opened;
+}
+
+frmMain::Recovery frmMain::offerRecovery(const QString &dataFile) {
+    return offerWaitingCopy(m_ui, this, caption(), dataFile);
 }
 
 bool frmMain::fileClose() {
     if (!askToSave(u"閉じる前にファイルを保存しますか。"_s))
         return false;
-    AppState &state = m_ui.state;
-    state.strFileName.clear();
-    subInitWeekData(state);
-    subInitYearData(state);
-    emit m_ui.events.stateReplaced();
-    emit m_ui.events.fileNameChanged();
-    if (state.intYear != 0)
-        showWeekOf(QDate(state.intYear, 4, 1));
+    m_ui.document.close();
+    if (m_ui.state.intYear != 0)
+        showWeekOf(QDate(m_ui.state.intYear, 4, 1));
     return true;
 }
 
 bool frmMain::fileSave() {
-    const SaveResult result = subSaveFile(m_ui.state);
-    if (result.status == SaveResult::Status::NothingToSave) {
-        m_ui.dialogs.message(this, MessageKind::Information, caption(), result.message);
-        return false;
-    }
-    if (!showSaveResult(result.ok(), result.message))
-        return false;
-    takeStateAsSaved();
-    removeRecoveryCopy();
-    return true;
+    // A file opened read-only is another program's to write: saving asks for a name.
+    if (m_ui.document.isReadOnly())
+        return fileSaveAs();
+    return showSaveResult(m_ui.document.save());
 }
 
 bool frmMain::fileSaveAs() {
@@ -109,17 +101,7 @@ bool frmMain::fileSaveAs() {
         m_ui.dialogs.saveFileName(this, u"ファイル名を付けて保存"_s, dataFileFilter());
     if (path.isEmpty())
         return false;
-    const SaveResult result = subSaveFileAs(m_ui.state, path);
-    if (result.status == SaveResult::Status::NothingToSave) {
-        m_ui.dialogs.message(this, MessageKind::Information, caption(), result.message);
-        return false;
-    }
-    if (!showSaveResult(result.ok(), result.message))
-        return false;
-    takeStateAsSaved();
-    removeRecoveryCopy(); // the copy kept under the old name as well
-    emit m_ui.events.fileNameChanged();
-    return true;
+    return showSaveResult(m_ui.document.saveAs(path));
 }
 
 bool frmMain::fileExit() {

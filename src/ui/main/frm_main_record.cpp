@@ -1,12 +1,13 @@
-// The main window's recording work as steps that can be taken back (元に戻す, やり直し), and the
-// watch over changes of the plan that ends those steps when a settings page changes the plan.
+// The main window's recording menu: 元に戻す and やり直し over the document's steps, まとめて登録,
+// この日の入力を取り消す, and what the window tells when a settings page changed the plan or the
+// recovery copy stopped working.
 
 #include "dlg_register_range.h"
+#include "document/class_document.h"
 #include "frm_main.h"
-#include "model/day_snapshot.h"
 #include "model/week_view.h"
-#include "storage/data_file.h"
-#include "ui/common/state_events.h"
+#include "month_calendar.h"
+#include "ui/common/dialogs.h"
 #include "ui/common/windows.h"
 #include "week_grid.h"
 
@@ -15,7 +16,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QUndoStack>
 
 namespace mirune::ui {
@@ -31,13 +31,20 @@ const QString kRegistered =
 const QString kUndone = u"元に戻しました：%1"_s;
 const QString kRedone = u"やり直しました：%1"_s;
 const QString kStepsCleared = u"設定が変わったため、それまでの入力は元に戻せなくなりました。"_s;
+const QString kKeptOverSwitch =
+    u"%1 は入力中の授業をそのまま残しています（登録前）。時間割 %2 のとおりに戻すには、"
+    u"その日を選んで［編集］の［この日の入力を取り消す］を選んでください。"_s;
+const QString kNotProtected = u"保存していない入力は、次に保存するまで守られていません"
+                              u"（プログラムが異常終了すると失われます）。\n%1"_s;
 
 } // namespace
 
-void frmMain::buildRecordMenu() {
-    m_undo = new QUndoStack(this);
-    m_undo->setObjectName(u"undoStack"_s);
+QUndoStack *frmMain::undoStack() const {
+    return m_ui.document.undoStack();
+}
 
+void frmMain::buildRecordMenu() {
+    QUndoStack *undo = m_ui.document.undoStack();
     QMenu *record = new QMenu(u"編集(&R)"_s, this);
     record->setObjectName(u"mnuRecord"_s);
     // Beside the File menu, where a teacher looks for 元に戻す; the other menus keep their
@@ -48,112 +55,72 @@ void frmMain::buildRecordMenu() {
     m_undoAction = record->addAction(kUndo);
     m_undoAction->setObjectName(u"mnuRecordUndo"_s);
     m_undoAction->setShortcut(QKeySequence::Undo);
-    m_undoAction->setEnabled(false);
-    connect(m_undoAction, &QAction::triggered, this, [this] {
-        const QString step = m_undo->undoText();
-        m_undo->undo();
+    m_undoAction->setEnabled(undo->canUndo());
+    connect(m_undoAction, &QAction::triggered, this, [this, undo] {
+        const QString step = undo->undoText();
+        undo->undo();
         setNote(kUndone.arg(step));
     });
     m_redoAction = record->addAction(kRedo);
     m_redoAction->setObjectName(u"mnuRecordRedo"_s);
     m_redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    m_redoAction->setEnabled(false);
-    connect(m_redoAction, &QAction::triggered, this, [this] {
-        const QString step = m_undo->redoText();
-        m_undo->redo();
+    m_redoAction->setEnabled(undo->canRedo());
+    connect(m_redoAction, &QAction::triggered, this, [this, undo] {
+        const QString step = undo->redoText();
+        undo->redo();
         setNote(kRedone.arg(step));
     });
     // The step each would take back or do again, named after the menu item.
     const auto name = [](QAction *action, const QString &item, const QString &step) {
         action->setText(step.isEmpty() ? item : item + u'：' + step);
     };
-    connect(m_undo, &QUndoStack::canUndoChanged, m_undoAction, &QAction::setEnabled);
-    connect(m_undo, &QUndoStack::canRedoChanged, m_redoAction, &QAction::setEnabled);
-    connect(m_undo, &QUndoStack::undoTextChanged, this,
+    connect(undo, &QUndoStack::canUndoChanged, m_undoAction, &QAction::setEnabled);
+    connect(undo, &QUndoStack::canRedoChanged, m_redoAction, &QAction::setEnabled);
+    connect(undo, &QUndoStack::undoTextChanged, this,
             [this, name](const QString &step) { name(m_undoAction, kUndo, step); });
-    connect(m_undo, &QUndoStack::redoTextChanged, this,
+    connect(undo, &QUndoStack::redoTextChanged, this,
             [this, name](const QString &step) { name(m_redoAction, kRedo, step); });
 
     record->addSeparator()->setObjectName(u"mnuRecordBar0"_s);
     m_rangeAction = record->addAction(u"まとめて登録(&M)..."_s);
     m_rangeAction->setObjectName(u"mnuRecordRange"_s);
     connect(m_rangeAction, &QAction::triggered, this, [this] { registerRange(); });
+    m_clearDayAction = record->addAction(u"この日の入力を取り消す(&C)"_s);
+    m_clearDayAction->setObjectName(u"mnuRecordClearDay"_s);
+    m_clearDayAction->setEnabled(false);
+    connect(m_clearDayAction, &QAction::triggered, this, &frmMain::clearChosenDay);
+
+    ClassDocument &document = m_ui.document;
+    connect(&document, &ClassDocument::stepReplayed, this, &frmMain::stepReplayed);
+    connect(&document, &ClassDocument::stepsCleared, this, [this] { appendNote(kStepsCleared); });
+    connect(&document, &ClassDocument::columnsChanged, this, &frmMain::refreshRecordMenu);
+    connect(&document, &ClassDocument::protectionFailed, this, &frmMain::protectionFailed);
 }
 
-frmMain::~frmMain() {
-    // The steps go before the window's members do: a stack dropped among the children clears
-    // itself and tells its watchers, whose handlers would then run on a window already taken
-    // apart.
-    delete m_undo;
-    m_undo = nullptr;
-}
+frmMain::~frmMain() = default;
 
-void frmMain::columnAboutToChange(int column, const QString &what) {
-    m_pendingDate = m_grid->dateColumnDay()[column];
-    m_pendingStep = {fncDaySnapshot(*m_ui.state.objFirstDay, m_pendingDate),
-                     m_grid->columnContent(column)};
-    m_pendingWhat = what;
-}
-
-void frmMain::columnChanged(int column) {
-    const QDate date = m_grid->dateColumnDay()[column];
-    if (date != m_pendingDate)
-        return;
-    ColumnStep after{fncDaySnapshot(*m_ui.state.objFirstDay, date), m_grid->columnContent(column)};
-    if (fncSameDay(after.day, m_pendingStep.day) && after.cells == m_pendingStep.cells)
-        return;
-    auto *step = new ColumnCommand(date, std::move(m_pendingStep), std::move(after),
-                                   fncColumnHeading(date) + u' ' + m_pendingWhat,
-                                   [this](const QDate &d, const ColumnStep &s, bool dayChanged) {
-                                       applyColumnStep(d, s, dayChanged);
-                                   });
-    const bool changesDay = step->changesDay();
-    m_pendingDate = QDate();
-    m_undo->push(step);
-    if (changesDay)
-        noteStateChange();
-}
-
-void frmMain::applyColumnStep(const QDate &date, const ColumnStep &step, bool dayChanged) {
-    if (dayChanged)
-        subRestoreDaySnapshot(*m_ui.state.objFirstDay, date, step.day);
-    int column = m_grid->columnOf(date);
-    if (column < 0) {
-        // The step belongs to another week: that week is shown, as choosing it would.
-        drawWeek(date, false);
-        column = m_grid->columnOf(date);
-    } else if (dayChanged) {
-        m_grid->redrawColumn(column);
-    }
-    if (column >= 0)
-        m_grid->setColumnContent(column, step.cells);
-    if (dayChanged) {
-        announceOwnDays(date);
-        noteStateChange();
-    }
-}
-
-void frmMain::applyDays(const QList<QDate> &dates, const QList<DayRef> &records) {
-    for (qsizetype i = 0; i < dates.size(); ++i)
-        subRestoreDaySnapshot(*m_ui.state.objFirstDay, dates[i], records.value(i));
-    m_grid->redrawKeepingEdits();
-    announceOwnDays(QDate());
-    noteStateChange();
-}
-
-void frmMain::announceOwnDays(const QDate &date) {
-    const QScopedValueRollback<bool> guard(m_announcingOwnChange, true);
-    emit m_ui.events.daysChanged(date);
+void frmMain::stepReplayed(const QList<QDate> &dates) {
+    for (const QDate &date : dates)
+        if (m_grid->columnOf(date) >= 0)
+            return;
+    // The step belongs to another week: that week is shown, as choosing it would.
+    if (!dates.isEmpty())
+        drawWeek(dates.front(), false);
 }
 
 void frmMain::settingsNotice() {
     followSettings();
-    if (!noteStateChange() || m_undo->count() == 0)
-        return;
-    // The steps were taken on the plan as it was; undone on another they could mislead.
-    m_undo->clear();
-    setNote(m_note->isVisible() ? m_note->text() + u'\n' + kStepsCleared : kStepsCleared);
+    m_ui.document.noteSettingsChange();
+}
+
+void frmMain::timetableChosen(bool useB) {
+    m_grid->setTimetableB(useB);
+    setNote(QString());
+    const QList<QDate> entered = m_ui.document.enteredDays();
+    if (!entered.isEmpty())
+        setNote(kKeptOverSwitch.arg(daysText(entered), useB ? u"B"_s : u"A"_s));
+    refreshRecordMenu();
 }
 
 void frmMain::registerRange() {
@@ -163,60 +130,34 @@ void frmMain::registerRange() {
     dlgRegisterRange *dialog = m_ui.windows.open<dlgRegisterRange>();
     if (!fresh)
         return;
-    QList<QDate> entered;
-    for (int d = 0; d < WeekGrid::kDays; ++d)
-        if (m_grid->isColumnEdited(d))
-            entered.append(m_grid->dateColumnDay()[d]);
-    dialog->prepare(m_optionB->isChecked() ? TimetableChoice::B : TimetableChoice::A, entered);
+    dialog->prepare(m_ui.document.timetable(), m_ui.document.enteredDays());
     connect(dialog, &dlgRegisterRange::registerChosen, this, &frmMain::registerDays);
 }
 
 void frmMain::registerDays(const QList<QDate> &chosen, TimetableChoice timetable) {
     // A day whose lessons are being entered is the teacher's to register, also when the
-    // entering began while the dialog was open.
-    QList<QDate> days = chosen;
-    for (int d = 0; d < WeekGrid::kDays; ++d)
-        if (m_grid->isColumnEdited(d))
-            days.removeAll(m_grid->dateColumnDay()[d]);
-    if (days.isEmpty())
-        return;
-    ZuriDayTime &head = *m_ui.state.objFirstDay;
-    QList<DayRef> before;
-    before.reserve(days.size());
-    for (const QDate &d : days)
-        before.append(fncDaySnapshot(head, d));
-    subRegisterDays(m_ui.state, days, timetable);
-    QList<DayRef> after;
-    after.reserve(days.size());
-    for (const QDate &d : days)
-        after.append(fncDaySnapshot(head, d));
-    const QString text = u"%1～%2 まとめて登録（%3 日）"_s
-                             .arg(fncColumnHeading(days.front()), fncColumnHeading(days.back()))
-                             .arg(days.size());
-    m_undo->push(new RangeCommand(days, std::move(before), std::move(after), text,
-                                  [this](const QList<QDate> &dates, const QList<DayRef> &records) {
-                                      applyDays(dates, records);
-                                  }));
-    m_grid->redrawKeepingEdits();
-    announceOwnDays(QDate());
-    noteStateChange();
-    setNote(kRegistered.arg(days.size()));
+    // entering began while the dialog was open: the document leaves it out.
+    const QList<QDate> registered = m_ui.document.registerDays(chosen, timetable);
+    if (!registered.isEmpty())
+        setNote(kRegistered.arg(registered.size()));
 }
 
-bool frmMain::noteStateChange() {
-    if (m_ui.state.intYear == 0)
-        return false;
-    const EncodeResult encoded = encodeDataFile(m_ui.state);
-    if (encoded.bytes == m_fingerprint)
-        return false;
-    m_fingerprint = encoded.bytes;
-    writeRecoveryCopy();
-    return true;
+void frmMain::clearChosenDay() {
+    m_ui.document.clearEntries(m_calendar->selectedDate());
+    refreshRecordMenu();
 }
 
-void frmMain::takeStateAsSaved() {
-    m_fingerprint = m_ui.state.intYear == 0 ? QByteArray() : encodeDataFile(m_ui.state).bytes;
-    m_savedBytes = m_fingerprint;
+void frmMain::refreshRecordMenu() {
+    const QDate chosen = m_calendar->selectedDate();
+    m_clearDayAction->setEnabled(m_ui.state.intYear != 0 &&
+                                 m_ui.document.column(chosen).kind ==
+                                     ClassDocument::ColumnKind::Entered);
+}
+
+void frmMain::protectionFailed(const QString &why) {
+    const QString text = kNotProtected.arg(why);
+    appendNote(text);
+    m_ui.dialogs.message(this, MessageKind::Warning, caption(), text);
 }
 
 } // namespace mirune::ui

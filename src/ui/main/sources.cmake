@@ -7,15 +7,12 @@ list(APPEND mirune_ui_sources
   main/frm_main.h
   main/frm_main_file.cpp
   main/frm_main_record.cpp
-  main/frm_main_recovery.cpp
   main/help_window.cpp
   main/help_window.h
   main/hours_chart.cpp
   main/hours_chart.h
   main/month_calendar.cpp
   main/month_calendar.h
-  main/record_commands.cpp
-  main/record_commands.h
   main/subject_palette.cpp
   main/subject_palette.h
   main/week_grid.cpp

@@ -1,5 +1,6 @@
 #include "week_grid.h"
 
+#include "model/day_column.h"
 #include "model/day_record.h"
 #include "model/school_day.h"
 #include "model/units.h"
@@ -38,6 +39,7 @@ WeekGrid::WeekGrid(UiContext &ui, QWidget *parent) : QFrame(parent), m_ui(ui) {
     setFrameShape(QFrame::StyledPanel);
     buildControls();
     subUnvisibleButton();
+    connect(&m_ui.document, &ClassDocument::columnsChanged, this, &WeekGrid::redrawDays);
 }
 
 void WeekGrid::buildControls() {
@@ -115,7 +117,7 @@ void WeekGrid::subUnvisibleButton() {
 }
 
 void WeekGrid::setTimetableB(bool useB) {
-    m_timetableB = useB;
+    m_ui.document.setTimetable(useB ? TimetableChoice::B : TimetableChoice::A);
     redraw();
 }
 
@@ -130,25 +132,21 @@ KeptEdits WeekGrid::redrawKeepingEdits() {
         return result;
     struct Entry {
         QDate date;
-        ColumnContent content;
         std::optional<ColumnContent> basis;
     };
     QList<Entry> entered;
     for (int d = 0; d < kDays; ++d)
-        if (isColumnEdited(d))
-            entered.append({m_columnDay[d], columnContent(d), m_basis[d]});
+        if (m_kind[d] == ClassDocument::ColumnKind::Entered)
+            entered.append({m_columnDay[d], m_basis[d]});
     const int chooserIndex = m_ui.state.intMainCreditSel;
     const bool chooserOpen = m_cboTime->isVisible();
     showWeek(m_shownDate);
     for (const Entry &entry : entered) {
         const int d = columnOf(entry.date);
-        if (d < 0 || !m_basis[d] || isColumnRegistered(d)) {
+        if (d < 0 || m_kind[d] != ClassDocument::ColumnKind::Entered)
             result.dropped.append(entry.date);
-            continue;
-        }
-        if (m_basis[d] != entry.basis)
+        else if (m_basis[d] != entry.basis)
             result.kept.append(entry.date);
-        applyContent(d, entry.content, false);
     }
     // A length being chosen stays open over its label.
     if (chooserOpen && chooserIndex >= 0 && m_lengths[chooserIndex]->isVisible())
@@ -176,12 +174,11 @@ ColumnContent WeekGrid::columnContent(int column) const {
 }
 
 bool WeekGrid::isColumnRegistered(int column) const {
-    return m_register[column]->isVisibleTo(this) && m_register[column]->text() == kCancel;
+    return m_kind[column] == ClassDocument::ColumnKind::Registered;
 }
 
 bool WeekGrid::isColumnEdited(int column) const {
-    return m_basis[column] && m_register[column]->isVisibleTo(this) &&
-           !isColumnRegistered(column) && columnContent(column) != *m_basis[column];
+    return m_kind[column] == ClassDocument::ColumnKind::Entered;
 }
 
 void WeekGrid::closeLengthChooser() {
@@ -204,6 +201,7 @@ void WeekGrid::showWeek(const QDate &date, bool focusRegister) {
     m_wantLength.fill(false);
     m_wantRegister.fill(false);
     m_basis.fill(std::nullopt);
+    m_kind.fill(ClassDocument::ColumnKind::Blank);
     const WeekSpan span = fncWeekOfDate(state.intYear, date);
     for (int d = 0; d < kDays; ++d) {
         const QDate day = span.first.addDays(d - (span.first.dayOfWeek() - 1));
@@ -216,8 +214,7 @@ void WeekGrid::showWeek(const QDate &date, bool focusRegister) {
         m_columnDay[d] = day;
         m_headings[d]->setText(fncColumnHeading(day));
         nameColumn(d);
-        if (fncIsSchoolDay(state, day))
-            fillColumn(d, day);
+        fillColumn(d, true);
     }
     for (int i = 0; i < kCells; ++i) {
         if (m_cells[i]->isVisibleTo(this) != m_wantCell[i])
@@ -239,40 +236,31 @@ void WeekGrid::showWeek(const QDate &date, bool focusRegister) {
     }
 }
 
-std::optional<ColumnContent> WeekGrid::freshContent(const QDate &date, bool *registered) const {
-    const ZuriDayTime *record = subGetDay(m_ui.state, date, m_timetableB);
-    if (!record)
-        return std::nullopt;
-    const QString &credits = record->strCredit;
-    // A day without eight lengths (a timetable not set up yet) cannot be recorded.
-    if (credits.size() < kPeriods)
-        return std::nullopt;
-    ColumnContent content;
-    for (int p = 0; p < kPeriods; ++p) {
-        if (credits[p] < u'0' || credits[p] > u'4')
-            return std::nullopt;
-        content.credits += credits[p];
-        const QChar code = p < record->strSubject.size() ? record->strSubject[p] : kNoSubject;
-        // A period without time shows no subject; a letter no palette has shows none either.
-        content.subjects += credits[p] == u'0' ? kNoSubject : codeForName(fncSubjectFullName(code));
-    }
-    if (registered)
-        *registered = record->boolWorkDay == kTrue && record->boolNowPlanning != kTrue;
-    return content;
-}
-
-void WeekGrid::fillColumn(int column, const QDate &date) {
-    bool registered = false;
-    const std::optional<ColumnContent> content = freshContent(date, &registered);
-    // A day that cannot be recorded stays blank.
-    if (!content)
+void WeekGrid::fillColumn(int column, bool batch) {
+    const QDate date = m_columnDay[column];
+    const ClassDocument::ShownColumn shown = m_ui.document.column(date);
+    m_kind[column] = shown.kind;
+    m_basis[column] = fncUntouchedColumn(m_ui.state, date, m_ui.document.timetable());
+    if (shown.kind == ClassDocument::ColumnKind::Blank) {
+        // A day that cannot be recorded stays blank.
+        if (!batch) {
+            for (int p = 0; p < kPeriods; ++p) {
+                m_cells[column * kPeriods + p]->hide();
+                m_lengths[column * kPeriods + p]->hide();
+            }
+            m_register[column]->hide();
+        }
         return;
-    m_basis[column] = content;
-    applyContent(column, *content, true);
+    }
+    const bool registered = shown.kind == ClassDocument::ColumnKind::Registered;
+    applyContent(column, shown.content, batch);
     setColumnEnabled(column, !registered);
     m_register[column]->setText(registered ? kCancel : kRegister);
     nameColumn(column);
-    m_wantRegister[column] = true;
+    if (batch)
+        m_wantRegister[column] = true;
+    else
+        m_register[column]->setVisible(true);
 }
 
 void WeekGrid::applyContent(int column, const ColumnContent &content, bool batch) {
@@ -292,35 +280,15 @@ void WeekGrid::applyContent(int column, const ColumnContent &content, bool batch
     }
 }
 
-void WeekGrid::setColumnContent(int column, const ColumnContent &content) {
-    if (column < 0 || column >= kDays || !m_basis[column] || isColumnRegistered(column))
-        return;
-    applyContent(column, content, false);
-}
-
 void WeekGrid::redrawColumn(int column) {
     if (column < 0 || column >= kDays || !m_columnDay[column].isValid())
         return;
-    m_basis[column].reset();
-    m_wantRegister[column] = false;
-    if (fncIsSchoolDay(m_ui.state, m_columnDay[column])) {
-        bool registered = false;
-        if (const std::optional<ColumnContent> content =
-                freshContent(m_columnDay[column], &registered)) {
-            m_basis[column] = content;
-            applyContent(column, *content, false);
-            setColumnEnabled(column, !registered);
-            m_register[column]->setText(registered ? kCancel : kRegister);
-            nameColumn(column);
-            m_register[column]->setVisible(true);
-            return;
-        }
-    }
-    for (int p = 0; p < kPeriods; ++p) {
-        m_cells[column * kPeriods + p]->hide();
-        m_lengths[column * kPeriods + p]->hide();
-    }
-    m_register[column]->hide();
+    fillColumn(column, false);
+}
+
+void WeekGrid::redrawDays(const QList<QDate> &dates) {
+    for (const QDate &date : dates)
+        redrawColumn(columnOf(date));
 }
 
 void WeekGrid::setLength(int index, int timeCode) {
@@ -369,11 +337,10 @@ void WeekGrid::cellClicked(int index) {
     // The same subject again, or an empty cell with nothing selected, empties the cell.
     const QString subject = cell->subject() != m_selectedSubject ? m_selectedSubject : QString();
     const int column = index / kPeriods;
-    const QString period = QString::number(index % kPeriods) + u"時限 "_s;
-    emit columnAboutToChange(
-        column, period + (subject.isEmpty() ? u"授業を消す"_s : u"%1を入れる"_s.arg(subject)));
-    cell->setSubject(subject);
-    emit columnChanged(column);
+    const int period = index % kPeriods;
+    const QString what = QString::number(period) + u"時限 "_s +
+                         (subject.isEmpty() ? u"授業を消す"_s : u"%1を入れる"_s.arg(subject));
+    m_ui.document.setSubject(m_columnDay[column], period, codeForName(subject), what);
 }
 
 void WeekGrid::lengthClicked(int index) {
@@ -391,21 +358,10 @@ void WeekGrid::lengthChosen(int timeCode) {
     const int index = m_ui.state.intMainCreditSel;
     if (index < 0 || index >= kCells)
         return;
-    const bool changes = timeCode != m_timeCode[index];
-    if (changes)
-        emit columnAboutToChange(
-            index / kPeriods,
-            u"%1時限 長さを%2にする"_s.arg(index % kPeriods).arg(subGetCredit(timeCode)));
-    setLength(index, timeCode);
-    SubjectButton *cell = m_cells[index];
-    if (timeCode != 0) {
-        cell->show();
-    } else {
-        cell->setSubject(QString());
-        cell->hide();
-    }
-    if (changes)
-        emit columnChanged(index / kPeriods);
+    const int column = index / kPeriods;
+    const int period = index % kPeriods;
+    m_ui.document.setLength(m_columnDay[column], period, timeCode,
+                            u"%1時限 長さを%2にする"_s.arg(period).arg(subGetCredit(timeCode)));
     deselectSubject();
     m_ui.state.intMainCreditSel = -1;
     m_cboTime->hide();
@@ -413,42 +369,16 @@ void WeekGrid::lengthChosen(int timeCode) {
 }
 
 void WeekGrid::registerClicked(int column) {
-    if (!m_columnDay[column].isValid())
+    const QDate date = m_columnDay[column];
+    if (!date.isValid())
         return;
-    const bool registering = m_register[column]->text() == kRegister;
-    emit columnAboutToChange(column, registering ? u"登録"_s : u"取消"_s);
-    if (registering)
-        registerDay(column);
-    else
-        cancelDay(column);
-    deselectSubject();
-    nameColumn(column);
-    emit columnChanged(column);
-    emit dayChanged(m_columnDay[column]);
-}
-
-void WeekGrid::registerDay(int column) {
-    const int base = column * kPeriods;
-    QString subjects;
-    QString credits;
-    for (int p = 0; p < kPeriods; ++p) {
-        subjects += codeForName(m_cells[base + p]->subject());
-        credits += QChar(u'0' + m_timeCode[base + p]);
-    }
-    setColumnEnabled(column, false);
     m_cboTime->hide();
     m_ui.state.intMainCreditSel = -1;
-    m_ui.state.objFirstDay->appendDay(makeRegisteredDay(m_columnDay[column], subjects, credits));
-    m_register[column]->setText(kCancel);
-    m_basis[column] = ColumnContent{subjects, credits};
-}
-
-void WeekGrid::cancelDay(int column) {
-    setColumnEnabled(column, true);
-    m_ui.state.objFirstDay->withdrawDay(m_columnDay[column]);
-    m_register[column]->setText(kRegister);
-    // The cells keep the withdrawn lessons: they count as entered, against the timetable.
-    m_basis[column] = freshContent(m_columnDay[column], nullptr);
+    if (isColumnRegistered(column))
+        m_ui.document.withdrawDay(date);
+    else
+        m_ui.document.registerDay(date);
+    deselectSubject();
 }
 
 void WeekGrid::mousePressEvent(QMouseEvent *event) {

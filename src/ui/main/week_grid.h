@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/class_document.h"
 #include "ui/common/ui_context.h"
 
 #include <QDate>
@@ -18,13 +19,8 @@ namespace mirune::ui {
 
 class SubjectButton;
 
-// What one day column holds: the one-letter subject code ("　" for none) and the time code digit
-// of each of the eight periods.
-struct ColumnContent {
-    QString subjects;
-    QString credits;
-    bool operator==(const ColumnContent &) const = default;
-};
+// What one day column holds: the subject code and time code of each period.
+using ColumnContent = DayColumn;
 
 // What a redraw kept of the lessons being entered.
 struct KeptEdits {
@@ -36,7 +32,9 @@ struct KeptEdits {
 // heading, eight lesson cells with their length labels beside them, and the register button;
 // the period numbers down the left; and the length chooser cboTime, shown over a length label
 // while its length is chosen. The cells hold what the teacher is entering until the day is
-// registered; everything else is read from the state when a week is drawn.
+// registered. The grid shows the document: what each day holds (its record, or the lessons being
+// entered, which the document keeps until the day is registered or they are cleared) and sends
+// it the teacher's changes.
 class WeekGrid : public QFrame {
     Q_OBJECT
   public:
@@ -52,9 +50,8 @@ class WeekGrid : public QFrame {
     void showWeek(const QDate &date, bool focusRegister = false);
     // Draws the shown week again from the state.
     void redraw();
-    // Draws the shown week again from the state, but a day whose lessons are being entered and
-    // not yet registered keeps them: only the days the teacher has not touched follow the
-    // timetables and holidays.
+    // Draws the shown week again after a change of the timetables or holidays, and tells which
+    // days kept lessons being entered over a timetable or holiday that changed under them.
     KeptEdits redrawKeepingEdits();
     // The date a week was last drawn for (invalid before any).
     QDate shownDate() const { return m_shownDate; }
@@ -62,11 +59,11 @@ class WeekGrid : public QFrame {
     int columnOf(const QDate &date) const;
     // What a column's cells hold now.
     ColumnContent columnContent(int column) const;
-    // Puts lessons into an unregistered column's cells, as the teacher would.
-    void setColumnContent(int column, const ColumnContent &content);
-    // Draws one column again from the state (its register state, cells and lengths).
+    // Draws one column again from the document (its register state, cells and lengths).
     void redrawColumn(int column);
-    // Whether a column is unregistered and holds lessons other than those drawn for it.
+    // Draws the columns of these days again, those that are shown.
+    void redrawDays(const QList<QDate> &dates);
+    // Whether a column is unregistered and holds lessons other than the timetable's.
     bool isColumnEdited(int column) const;
     // Whether the column shows a registered day.
     bool isColumnRegistered(int column) const;
@@ -92,34 +89,20 @@ class WeekGrid : public QFrame {
     QPushButton *registerButton(int day) const { return m_register[day]; }
     QComboBox *lengthChooser() const { return m_cboTime; }
 
-  signals:
-    // A day was registered or cancelled through this grid.
-    void dayChanged(const QDate &date);
-    // The teacher is about to change a column: a cell's subject or a period's length
-    // (`registering` false), or the day's registration (`registering` true). Announced before
-    // the change, so that it can be taken back.
-    void columnAboutToChange(int column, const QString &what);
-    // The change announced last is done.
-    void columnChanged(int column);
-
   protected:
     void mousePressEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     void buildControls();
-    void fillColumn(int column, const QDate &date);
-    // What drawing a date's column from the state shows, or nothing for a day that cannot be
-    // recorded (no timetable day, lengths not set up).
-    std::optional<ColumnContent> freshContent(const QDate &date, bool *registered) const;
+    // Draws a column from the document; `batch` gathers what to show for showWeek.
+    void fillColumn(int column, bool batch);
     void applyContent(int column, const ColumnContent &content, bool batch);
     void cellClicked(int index);
     void lengthClicked(int index);
     void lengthChosen(int timeCode);
     void setLength(int index, int timeCode);
     void registerClicked(int column);
-    void registerDay(int column);
-    void cancelDay(int column);
     void setColumnEnabled(int column, bool enabled);
     void nameColumn(int column);
     void moveFocus(int index, int dayStep, int periodStep);
@@ -132,7 +115,9 @@ class WeekGrid : public QFrame {
     std::array<QPushButton *, kDays> m_register{};
     std::array<int, kCells> m_timeCode{}; // the length labels' time codes
     std::array<QDate, kDays> m_columnDay{};
-    // What a fresh draw shows in each column, to tell the teacher's entries from it.
+    // What each column showed when drawn, and what it would show untouched then, to tell which
+    // entries a change of the timetables or holidays went under.
+    std::array<ClassDocument::ColumnKind, kDays> m_kind{};
     std::array<std::optional<ColumnContent>, kDays> m_basis{};
     // What the week being drawn shows, applied once it is all known.
     std::array<bool, kCells> m_wantCell{};
@@ -142,7 +127,6 @@ class WeekGrid : public QFrame {
     QButtonGroup *m_cellGroup = nullptr;
     QString m_selectedSubject;
     QDate m_shownDate;
-    bool m_timetableB = false;
 };
 
 } // namespace mirune::ui

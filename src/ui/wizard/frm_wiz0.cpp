@@ -5,6 +5,7 @@
 #include "storage/data_file.h"
 #include "ui/common/control_array.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/document_prompts.h"
 #include "ui/common/state_events.h"
 #include "ui/common/windows.h"
 #include "wizard_texts.h"
@@ -65,23 +66,26 @@ void frmWiz0::activated() {
 }
 
 void frmWiz0::next() {
-    if (optWiz0NewOrOld[0]->isChecked())
-        m_ui.windows.replace<frmWiz2>(this);
-    else
+    if (!optWiz0NewOrOld[0]->isChecked()) {
         openExistingFile();
+        return;
+    }
+    // A new plan: one left unsaved by a run that did not end normally is offered first.
+    if (offerWaitingCopy(m_ui, this, wizard_texts::appTitle()) == RecoveryOutcome::Restored) {
+        close();
+        return;
+    }
+    m_ui.windows.replace<frmWiz2>(this);
 }
 
 void frmWiz0::openExistingFile() {
     const QString path = m_ui.dialogs.openFileName(this, u"開く"_s, dataFileFilter());
     if (path.isEmpty())
         return; // cancelled: the page stays
-    m_ui.state.strFileName = path;
-    const LoadResult result = subLoadFile(m_ui.state);
-    if (!result.ok())
-        m_ui.dialogs.message(this, MessageKind::Warning, wizard_texts::appTitle(), result.message);
-    // Whatever the reader made of the file, the state is no longer what the windows show.
-    emit m_ui.events.stateReplaced();
-    emit m_ui.events.fileNameChanged();
+    // Opened as every way of opening opens a file: its lock taken, a waiting recovery copy
+    // offered. A file that cannot be read leaves the plan as it was.
+    if (openDataFile(m_ui, this, wizard_texts::appTitle(), path) == OpenOutcome::Cancelled)
+        return; // another program has it: the page stays
     close();
 }
 

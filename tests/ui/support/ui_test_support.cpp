@@ -15,8 +15,9 @@
 namespace mirune::ui::test {
 
 UiHarness::UiHarness(const QDate &today)
-    : ui{state, dialogs, events, windows, sessionPrinter, [today] { return today; }} {
+    : ui{state, dialogs, events, windows, sessionPrinter, document, [today] { return today; }} {
     subInitApp(state);
+    events.follow(document);
     windows.attach(ui);
 }
 

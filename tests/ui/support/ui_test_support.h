@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/class_document.h"
 #include "model/app_state.h"
 #include "scripted_dialogs.h"
 #include "ui/common/session_printer.h"
@@ -23,8 +24,8 @@ class MonthView;
 
 namespace mirune::ui::test {
 
-// One window set for one test function: a fresh state after start-up, scripted dialogs, the
-// change notices, the windows and a printer, with today fixed.
+// One window set for one test function: a fresh state after start-up, its document, scripted
+// dialogs, the change notices, the windows and a printer, with today fixed.
 struct UiHarness {
     explicit UiHarness(const QDate &today = QDate(2026, 4, 8));
     ~UiHarness();
@@ -36,6 +37,7 @@ struct UiHarness {
     SessionPrinter sessionPrinter;
     // The session's printer, made at once so that a test can set it up before a window uses it.
     QPrinter &printer = sessionPrinter.get();
+    ClassDocument document{state};
     UiContext ui;
 };
 
