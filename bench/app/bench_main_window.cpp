@@ -25,7 +25,7 @@ using bench::NoDialogs;
 namespace {
 
 struct Fixture {
-    Fixture() : ui{state, dialogs, events, windows, printer, [] { return QDate(2026, 6, 10); }} {
+    Fixture() : ui{state, dialogs, events, windows, printer, document, [] { return QDate(2026, 6, 10); }} {
         subInitApp(state);
         state.boolFirstActivate = kFalse;
         ClassChoice choice;
@@ -43,6 +43,7 @@ struct Fixture {
             if (d.dayOfWeek() <= 5)
                 state.objFirstDay->appendDay(
                     makeRegisteredDay(d, u"国算社理体音図家"_s, u"13333310"_s));
+        events.follow(document);
         windows.attach(ui);
         main = windows.open<frmMain>();
         main->activated();
@@ -58,6 +59,7 @@ struct Fixture {
     StateEvents events;
     Windows windows;
     SessionPrinter printer;
+    ClassDocument document{state};
     UiContext ui;
     frmMain *main = nullptr;
 };

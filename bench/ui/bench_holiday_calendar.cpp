@@ -1,6 +1,7 @@
 // Opening the holiday calendar page: three rows of twelve month calendars, a year of school-day
 // marks and holiday names, and the counts. Runs under the offscreen platform.
 
+#include "document/class_document.h"
 #include "model/app_state.h"
 #include "model/class_settings.h"
 #include "model/teacher_holidays.h"
@@ -29,7 +30,9 @@ struct Session {
     StateEvents events;
     Windows windows;
     SessionPrinter printer;
-    UiContext ui{state, dialogs, events, windows, printer, [] { return QDate(2026, 4, 8); }};
+    ClassDocument document{state};
+    UiContext ui{
+        state, dialogs, events, windows, printer, document, [] { return QDate(2026, 4, 8); }};
 
     Session() {
         subInitApp(state);

@@ -1,6 +1,7 @@
 // The annual plan page's store-and-total pass, which runs each time a box gets or loses the
 // focus: all 68 boxes checked and stored, the totals, year sums and coloured differences shown.
 // Run under the offscreen platform.
+#include "document/class_document.h"
 #include "model/app_state.h"
 #include "model/year_plan_entry.h"
 #include "support/window_bench_main.h"
@@ -40,7 +41,8 @@ void BM_PlanPageStoreAndTotal(benchmark::State &bench) {
     StateEvents events;
     Windows windows;
     SessionPrinter printer;
-    UiContext ui{state, dialogs, events, windows, printer};
+    ClassDocument document{state};
+    UiContext ui{state, dialogs, events, windows, printer, document};
     windows.attach(ui);
     frmWiz4 *page = windows.open<frmWiz4>();
     auto *box = page->findChild<QLineEdit *>(u"txtWiz4YearPlan_25"_s);

@@ -4,8 +4,10 @@
 #include "cli_run.h"
 #include "model/range_registration.h"
 #include "storage/data_file.h"
+#include "storage/data_file_lock.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,6 +36,8 @@ class RegisterCliTest : public QObject {
     void registersAsTheModel();
     void refusals_data();
     void refusals();
+    void runsAtOnceBothCount();
+    void refusedWhileTheProgramHasTheFile();
 
   private:
     QTemporaryDir m_dir;
@@ -135,6 +139,66 @@ void RegisterCliTest::refusals() {
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QCOMPARE(run.out, QString());
     QCOMPARE(readAll(file), before);
+}
+
+void RegisterCliTest::runsAtOnceBothCount() {
+    // Two commands on one file at once: the second waits for the first and reads what it wrote,
+    // so neither one's days are lost. Several rounds, since a lost update needs the runs to
+    // overlap.
+    const QString file = m_dir.filePath(u"shared.zr2"_s);
+    const QList<std::pair<QDate, QDate>> ranges = {{QDate(2026, 9, 1), QDate(2026, 9, 30)},
+                                                   {QDate(2026, 10, 1), QDate(2026, 10, 30)}};
+    AppState expected;
+    subInitApp(expected);
+    expected.strFileName = examplePath();
+    QVERIFY(subLoadFile(expected).ok());
+    for (const auto &[from, to] : ranges)
+        subRegisterDays(expected, fncDaysToRegister(expected, from, to, TimetableChoice::A),
+                        TimetableChoice::A);
+    for (int round = 0; round < 5; ++round) {
+        QFile::remove(file);
+        QVERIFY(QFile::copy(examplePath(), file));
+        QList<QProcess *> runs;
+        for (const auto &[from, to] : ranges) {
+            auto *process = new QProcess(this);
+            process->start(QString::fromUtf8(MIRUNE_CLI_PATH),
+                           {u"register"_s, file, u"--from"_s, from.toString(Qt::ISODate),
+                            u"--to"_s, to.toString(Qt::ISODate)});
+            runs.append(process);
+        }
+        for (QProcess *process : runs) {
+            QVERIFY(process->waitForFinished(60000));
+            QCOMPARE(process->exitCode(), 0);
+            delete process;
+        }
+        QCOMPARE(readAll(file), encodeDataFile(expected).bytes);
+    }
+}
+
+void RegisterCliTest::refusedWhileTheProgramHasTheFile() {
+    // This test program stands in for the desktop program holding the file open.
+    const QString file = m_dir.filePath(u"3年1組.zr2"_s);
+    QFile::remove(file);
+    QVERIFY(QFile::copy(examplePath(), file));
+    const QByteArray before = readAll(file);
+    DataFileLock held;
+    QCOMPARE(held.lock(file), DataFileLock::Status::Held);
+    for (const QStringList &args :
+         {QStringList{u"register"_s, file, u"--from"_s, u"2026-09-01"_s, u"--to"_s, u"2026-09-30"_s},
+          QStringList{u"resave"_s, examplePath(), file},
+          QStringList{u"new"_s, file, u"--year"_s, u"2026"_s, u"--force"_s}}) {
+        const Run run = cli(args);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(u"「3年1組.zr2」はほかのミルネ2002で開かれています。"_s),
+                 qPrintable(run.err));
+        QCOMPARE(readAll(file), before);
+    }
+    // Let go, the command goes through.
+    held.unlock();
+    QCOMPARE(cli({u"register"_s, file, u"--from"_s, u"2026-09-01"_s, u"--to"_s, u"2026-09-30"_s})
+                 .exitCode,
+             0);
+    QVERIFY(readAll(file) != before);
 }
 
 QTEST_GUILESS_MAIN(RegisterCliTest)

@@ -9,12 +9,14 @@
 #include "storage/data_file.h"
 #include "storage/recovery_copy.h"
 #include "ui/main/week_grid.h"
+#include "ui/wizard/frm_wiz0.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -48,7 +50,20 @@ bool registerAndDie(const QString &path) {
     return program.state().objFirstDay->searchDay(kMonday) && dialogs.verify().isEmpty();
 }
 
+// Begins a new plan without a file, registers Monday 6 April and is killed.
+void newPlanAndDie() {
+    MainFixture f;
+    setUpPlan(f.h.state);
+    frmMain *main = openMain(f.h);
+    main->showWeekOf(kMonday);
+    main->weekGrid()->registerButton(0)->click();
+}
+
+enum class Way { Start, WizardExistingFile, OpenAfterClose, WizardNewPlan, MenuNewPlan };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Way)
 
 class RecoveryTest : public QObject {
     Q_OBJECT
@@ -201,6 +216,119 @@ class RecoveryTest : public QObject {
         QVERIFY(f.h.state.objFirstDay->searchDay(kMonday));
         QVERIFY(f.h.state.strFileName.isEmpty());
         MIRUNE_VERIFY_DIALOGS(f.h.dialogs);
+    }
+
+    // Every way into a plan offers the copy waiting for it: the file named at start, the
+    // wizard's 既存のファイル, ファイル → 開く after 閉じる, and a new plan begun in the wizard or
+    // from the menu. はい restores the day the killed run registered.
+    void everyWayOfOpeningOffersTheCopy_data() {
+        QTest::addColumn<Way>("way");
+        QTest::newRow("start with the file") << Way::Start;
+        QTest::newRow("wizard, existing file") << Way::WizardExistingFile;
+        QTest::newRow("File, Open after Close") << Way::OpenAfterClose;
+        QTest::newRow("wizard, new plan") << Way::WizardNewPlan;
+        QTest::newRow("File, New") << Way::MenuNewPlan;
+    }
+    void everyWayOfOpeningOffersTheCopy() {
+        QFETCH(Way, way);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"class.zr2"_s);
+        const QString other = dir.filePath(u"other.zr2"_s);
+        QVERIFY(savePlan(path));
+        QVERIFY(savePlan(other));
+        const bool newPlan = way == Way::WizardNewPlan || way == Way::MenuNewPlan;
+        if (newPlan)
+            newPlanAndDie();
+        else
+            QVERIFY(registerAndDie(path));
+
+        ScriptedDialogs dialogs;
+        app::Program program(&dialogs);
+        frmMain *main = nullptr;
+        switch (way) {
+        case Way::Start:
+            dialogs.expectMessage(kOffer, Dialogs::Answer::Yes);
+            main = program.start(path);
+            break;
+        case Way::WizardExistingFile:
+        case Way::WizardNewPlan: {
+            // The start without a file offers a new plan's copy at once; the wizard's own offer
+            // is what is tried here, so the start's is answered "not now, keep it".
+            if (newPlan)
+                dialogs.expectMessage(kOffer, Dialogs::Answer::No)
+                    .expectMessage(kConfirmDiscard, Dialogs::Answer::No)
+                    .expectMessage(u"次のファイルに残しました"_s);
+            main = program.start();
+            QTRY_VERIFY(openWindow<frmWiz0>());
+            frmWiz0 *wizard = openWindow<frmWiz0>();
+            if (newPlan) {
+                MIRUNE_VERIFY_DIALOGS(dialogs);
+                // The kept copy goes back where a waiting copy lies, as a crash leaves it.
+                const QStringList kept = QDir(QFileInfo(fncRecoveryCopyPath(QString()))
+                                                  .absolutePath())
+                                             .entryList({u"新しい計画-前回の内容-*.zr2"_s});
+                QCOMPARE(kept.size(), 1);
+                const QString folder = QFileInfo(fncRecoveryCopyPath(QString())).absolutePath();
+                QVERIFY(QFile::rename(folder + u'/' + kept.front(), fncRecoveryCopyPath(QString())));
+            } else {
+                MIRUNE_FIND(existing, QRadioButton, wizard, u"optWiz0NewOrOld_1"_s);
+                existing->setChecked(true);
+                dialogs.expectOpenFile(path);
+            }
+            dialogs.expectMessage(kOffer, Dialogs::Answer::Yes);
+            MIRUNE_FIND(next, QPushButton, wizard, u"cmdWiz0Next"_s);
+            MIRUNE_CLICK(next);
+            break;
+        }
+        case Way::OpenAfterClose:
+            main = program.start(other);
+            dialogs.expectMessage(u"閉じる前にファイルを保存しますか。"_s, Dialogs::Answer::No)
+                .expectOpenFile(path)
+                .expectMessage(kOffer, Dialogs::Answer::Yes);
+            MIRUNE_TRIGGER(main, u"mnuFileClose"_s);
+            MIRUNE_TRIGGER(main, u"mnuFileOpen"_s);
+            break;
+        case Way::MenuNewPlan:
+            main = program.start(other);
+            dialogs.expectMessage(u"閉じる前にファイルを保存しますか。"_s, Dialogs::Answer::No)
+                .expectMessage(kOffer, Dialogs::Answer::Yes);
+            MIRUNE_TRIGGER(main, u"mnuFileNew"_s);
+            break;
+        }
+        QVERIFY(main);
+        QVERIFY(program.state().objFirstDay->searchDay(kMonday));
+        QCOMPARE(program.state().strFileName, newPlan ? QString() : path);
+        MIRUNE_VERIFY_DIALOGS(dialogs);
+        program.state().intYear = 0; // the run ends without the save question
+    }
+
+    // A run on another file leaves a new plan's copy alone, whatever it answers on its way out.
+    void newPlanCopyOutlivesARunOnAnotherFile_data() {
+        QTest::addColumn<bool>("saveOnExit");
+        QTest::newRow("exit, いいえ") << false;
+        QTest::newRow("exit, はい with no change") << true;
+    }
+    void newPlanCopyOutlivesARunOnAnotherFile() {
+        QFETCH(bool, saveOnExit);
+        QTemporaryDir dir;
+        const QString other = dir.filePath(u"other.zr2"_s);
+        QVERIFY(savePlan(other));
+        newPlanAndDie();
+        const QStringList waiting = fncNewPlanCopyPaths();
+        QCOMPARE(waiting.size(), 1);
+        {
+            ScriptedDialogs dialogs;
+            dialogs.expectMessage(u"終了前にファイルを保存しますか。"_s,
+                                  saveOnExit ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+            app::Program program(&dialogs);
+            QPointer<frmMain> main = program.start(other);
+            main->showWeekOf(kMonday);
+            MIRUNE_CLICK(main->weekGrid()->registerButton(0));
+            MIRUNE_TRIGGER(main.data(), u"mnuFileExit"_s);
+            QTRY_VERIFY(main.isNull());
+            MIRUNE_VERIFY_DIALOGS(dialogs);
+        }
+        QCOMPARE(fncNewPlanCopyPaths(), waiting);
     }
 };
 

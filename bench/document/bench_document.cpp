@@ -1,0 +1,93 @@
+// The document's share of the teacher's work: opening a file with its lock and its recovery
+// check against the bare load, and one step of the recording work in the largest plan (the
+// record changed, the undo step kept, the recovery copy written).
+
+#include "document/class_document.h"
+#include "sample_states.h"
+#include "storage/data_file.h"
+#include "storage/file_commands.h"
+#include "storage/recovery_copy.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <benchmark/benchmark.h>
+
+using namespace Qt::StringLiterals;
+using namespace mirune;
+
+namespace {
+
+// The largest plan saved in a folder of its own.
+QString largestFile(const QTemporaryDir &dir) {
+    AppState state = sample::largestState();
+    state.strFileName = dir.filePath(u"largest.zr2"_s);
+    subSaveFile(state);
+    return state.strFileName;
+}
+
+// The load alone, as Open did it before there was a document.
+void BM_LoadAlone(benchmark::State &bench) {
+    QTemporaryDir dir;
+    const QString path = largestFile(dir);
+    for (auto _ : bench) {
+        AppState state;
+        subInitApp(state);
+        if (!subOpenFile(state, path).ok())
+            bench.SkipWithError("not loaded");
+    }
+}
+BENCHMARK(BM_LoadAlone)->Unit(benchmark::kMillisecond);
+
+// Opening through the document: the lock taken, the file loaded, what it holds kept for the
+// modified test, the waiting copy looked for; closed again each time.
+void BM_OpenThroughDocument(benchmark::State &bench) {
+    QTemporaryDir dir;
+    const QString path = largestFile(dir);
+    for (auto _ : bench) {
+        AppState state;
+        subInitApp(state);
+        ClassDocument document(state);
+        if (!document.open(path).ok())
+            bench.SkipWithError("not opened");
+        benchmark::DoNotOptimize(document.waitingCopy());
+    }
+}
+BENCHMARK(BM_OpenThroughDocument)->Unit(benchmark::kMillisecond);
+
+// One step of the recording work in the largest plan: a day withdrawn or registered again, with
+// its undo step and the recovery copy written.
+void BM_RecordingStepLargest(benchmark::State &bench) {
+    QTemporaryDir dir;
+    const QString path = largestFile(dir);
+    AppState state;
+    subInitApp(state);
+    ClassDocument document(state);
+    document.open(path);
+    const QDate day(2027, 10, 12);
+    bool registered = document.column(day).kind == ClassDocument::ColumnKind::Registered;
+    for (auto _ : bench) {
+        const bool done = registered ? document.withdrawDay(day) : document.registerDay(day);
+        if (!done)
+            bench.SkipWithError("no step");
+        registered = !registered;
+    }
+    bench.counters["steps kept"] = document.undoStack()->count();
+}
+BENCHMARK(BM_RecordingStepLargest)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    // The copies go to the test folders, never to a teacher's own data folder.
+    QStandardPaths::setTestModeEnabled(true);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    QDir(QFileInfo(fncRecoveryCopyPath(QString())).absolutePath()).removeRecursively();
+    return 0;
+}
