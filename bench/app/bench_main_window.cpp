@@ -25,7 +25,14 @@ using bench::NoDialogs;
 namespace {
 
 struct Fixture {
-    Fixture() : ui{state, dialogs, events, windows, printer, document, [] { return QDate(2026, 6, 10); }} {
+    Fixture()
+        : ui{state,
+             dialogs,
+             events,
+             windows,
+             printer,
+             document,
+             [] { return QDate(2026, 6, 10); }} {
         subInitApp(state);
         state.boolFirstActivate = kFalse;
         ClassChoice choice;

@@ -103,16 +103,21 @@ bool lockForWriting(const QString &command, const QString &path, DataFileLock &l
     // Long enough for another command to read, register and write a whole year.
     constexpr int kWaitForCommandMs = 10000;
     DataFileLock::Status status = lock.lock(path);
-    if (status == DataFileLock::Status::HeldElsewhere &&
-        lock.holderProgram() == DataFileLock::ownProgramName())
+    // Another command is waited for; so is a holder not yet known (a lock that is being
+    // written names nobody for a moment). The desktop program is not: it keeps its file for hours.
+    const auto byAnotherCommand = [&lock] {
+        return lock.holderProgram().isEmpty() ||
+               lock.holderProgram() == DataFileLock::ownProgramName();
+    };
+    if (status == DataFileLock::Status::HeldElsewhere && byAnotherCommand())
         status = lock.lock(path, kWaitForCommandMs);
     if (status != DataFileLock::Status::HeldElsewhere)
         return true;
-    exitCode = fileError(command, lock.holderProgram() == DataFileLock::ownProgramName()
-                                      ? u"「%1」はほかの mirune-cli が使っています。"
-                                        u"しばらくしてからもう一度実行してください。"_s.arg(
-                                            QFileInfo(path).fileName())
-                                      : fncHeldElsewhereMessage(path));
+    exitCode =
+        fileError(command, byAnotherCommand() ? u"「%1」はほかの mirune-cli が使っています。"
+                                                u"しばらくしてからもう一度実行してください。"_s.arg(
+                                                    QFileInfo(path).fileName())
+                                              : fncHeldElsewhereMessage(path));
     return false;
 }
 

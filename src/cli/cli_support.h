@@ -43,8 +43,7 @@ int fileError(const QString &command, const QString &message);
 // command's lock is waited for a few seconds; a file the desktop program has open is refused
 // with its message (kExitFileError returned through `exitCode`). A folder where no lock can be
 // made is written as before. True when the command may go on.
-bool lockForWriting(const QString &command, const QString &path, DataFileLock &lock,
-                    int &exitCode);
+bool lockForWriting(const QString &command, const QString &path, DataFileLock &lock, int &exitCode);
 
 // Starts a fresh state and loads the data file at `path` into it. On failure the reader's
 // message (with the line number) is reported on stderr and false returned.

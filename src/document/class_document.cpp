@@ -168,8 +168,7 @@ std::optional<ClassDocument::WaitingCopy> ClassDocument::waitingCopy() {
     const QString copy = fncRecoveryCopyPath(m_state.strFileName, m_readOnly);
     if (copy == m_ownCopy)
         return std::nullopt;
-    const RecoveryCopyCheck check =
-        fncCheckRecoveryCopyAt(copy, m_state.strFileName, m_savedBytes);
+    const RecoveryCopyCheck check = fncCheckRecoveryCopyAt(copy, m_state.strFileName, m_savedBytes);
     if (check.sameAsFile) {
         // It holds exactly what the file holds: nothing is lost by letting it go.
         QFile::remove(copy);
@@ -242,9 +241,8 @@ void ClassDocument::updateCopy(const QByteArray &bytes) {
     }
     QString path = m_ownCopy;
     if (path.isEmpty())
-        path = m_state.strFileName.isEmpty()
-                   ? fncUnusedNewPlanCopyPath()
-                   : fncRecoveryCopyPath(m_state.strFileName, m_readOnly);
+        path = m_state.strFileName.isEmpty() ? fncUnusedNewPlanCopyPath()
+                                             : fncRecoveryCopyPath(m_state.strFileName, m_readOnly);
     const SaveResult written = subWriteRecoveryBytes(path, bytes);
     if (!written.ok()) {
         // The teacher's work goes on; the file itself is what a save writes.
@@ -437,10 +435,9 @@ bool ClassDocument::withdrawDay(const QDate &date) {
     after.record->boolNowPlanning = kTrue;
     // The withdrawn lessons stay in the column, as entered against the timetable.
     const ZuriDayTime *weekday = fncTimetableRecord(m_state, date, m_timetable);
-    const std::optional<DayColumn> timetable =
-        weekday ? fncRecordColumn(*weekday) : std::nullopt;
-    after.entry = timetable && *timetable == shown.content ? std::nullopt
-                                                            : std::optional(shown.content);
+    const std::optional<DayColumn> timetable = weekday ? fncRecordColumn(*weekday) : std::nullopt;
+    after.entry =
+        timetable && *timetable == shown.content ? std::nullopt : std::optional(shown.content);
     pushStep({before}, {after}, fncColumnHeading(date) + u" 取消"_s);
     return true;
 }
@@ -486,10 +483,10 @@ QList<QDate> ClassDocument::registerDays(const QList<QDate> &days, TimetableChoi
     }
     for (const QDate &d : registered)
         m_entries.remove(d);
-    const QString text = u"%1～%2 まとめて登録（%3 日）"_s
-                             .arg(fncColumnHeading(registered.front()),
-                                  fncColumnHeading(registered.back()))
-                             .arg(registered.size());
+    const QString text =
+        u"%1～%2 まとめて登録（%3 日）"_s
+            .arg(fncColumnHeading(registered.front()), fncColumnHeading(registered.back()))
+            .arg(registered.size());
     pushStep(std::move(changedBefore), std::move(after), text, true);
     recordsChanged();
     emit columnsChanged(registered);

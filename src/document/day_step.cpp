@@ -6,8 +6,8 @@ namespace mirune {
 
 DayStepCommand::DayStepCommand(QList<DayState> before, QList<DayState> after, const QString &text,
                                Apply apply, bool done)
-    : QUndoCommand(text), m_before(std::move(before)), m_after(std::move(after)),
-      m_skipRedo(done), m_apply(std::move(apply)) {
+    : QUndoCommand(text), m_before(std::move(before)), m_after(std::move(after)), m_skipRedo(done),
+      m_apply(std::move(apply)) {
     for (qsizetype i = 0; i < m_before.size() && !m_recordsChanged; ++i)
         m_recordsChanged = !fncSameDay(m_before[i].record, m_after.value(i).record);
 }

@@ -17,7 +17,7 @@ namespace {
 
 // Weekday 0 Sunday .. 6 Saturday to what its untouched column registers.
 std::array<std::optional<DayColumn>, 7> timetableColumns(const AppState &state,
-                                                           TimetableChoice timetable) {
+                                                         TimetableChoice timetable) {
     std::array<std::optional<DayColumn>, 7> columns;
     const WeekTotalRef &week =
         timetable == TimetableChoice::B ? state.objWeekPlanB : state.objWeekPlanA;

@@ -53,7 +53,8 @@ QString fncRecoveryCopyPath(const QString &dataFileName, bool readOnly) {
 QStringList fncNewPlanCopyPaths() {
     const QDir folder(recoveryFolder());
     QFileInfoList found;
-    for (const QFileInfo &info : folder.entryInfoList({kNewPlanName + u"*"_s + kSuffix}, QDir::Files)) {
+    for (const QFileInfo &info :
+         folder.entryInfoList({kNewPlanName + u"*"_s + kSuffix}, QDir::Files)) {
         // 新しい計画.zr2 and 新しい計画-N.zr2 only: a copy kept aside has a name of its own.
         const QString middle = info.completeBaseName().mid(kNewPlanName.size());
         bool number = middle.isEmpty();

@@ -162,13 +162,13 @@ void RegisterCliTest::runsAtOnceBothCount() {
         for (const auto &[from, to] : ranges) {
             auto *process = new QProcess(this);
             process->start(QString::fromUtf8(MIRUNE_CLI_PATH),
-                           {u"register"_s, file, u"--from"_s, from.toString(Qt::ISODate),
-                            u"--to"_s, to.toString(Qt::ISODate)});
+                           {u"register"_s, file, u"--from"_s, from.toString(Qt::ISODate), u"--to"_s,
+                            to.toString(Qt::ISODate)});
             runs.append(process);
         }
         for (QProcess *process : runs) {
             QVERIFY(process->waitForFinished(60000));
-            QCOMPARE(process->exitCode(), 0);
+            QVERIFY2(process->exitCode() == 0, process->readAllStandardError().constData());
             delete process;
         }
         QCOMPARE(readAll(file), encodeDataFile(expected).bytes);
@@ -184,7 +184,8 @@ void RegisterCliTest::refusedWhileTheProgramHasTheFile() {
     DataFileLock held;
     QCOMPARE(held.lock(file), DataFileLock::Status::Held);
     for (const QStringList &args :
-         {QStringList{u"register"_s, file, u"--from"_s, u"2026-09-01"_s, u"--to"_s, u"2026-09-30"_s},
+         {QStringList{u"register"_s, file, u"--from"_s, u"2026-09-01"_s, u"--to"_s,
+                      u"2026-09-30"_s},
           QStringList{u"resave"_s, examplePath(), file},
           QStringList{u"new"_s, file, u"--year"_s, u"2026"_s, u"--force"_s}}) {
         const Run run = cli(args);

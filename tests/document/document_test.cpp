@@ -322,7 +322,8 @@ void DocumentTest::untouchedDayRegistersAsTheRangeDoes() {
     QVERIFY(byRange.document.open(path, true).ok());
     byButton.document.setTimetable(timetable);
     const QDate first = firstOpenDay(byButton.state);
-    const QList<QDate> days = fncDaysToRegister(byButton.state, first, first.addDays(13), timetable);
+    const QList<QDate> days =
+        fncDaysToRegister(byButton.state, first, first.addDays(13), timetable);
     QVERIFY(days.size() >= 5);
     for (const QDate &d : days)
         QVERIFY(byButton.document.registerDay(d));

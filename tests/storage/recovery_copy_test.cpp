@@ -119,17 +119,24 @@ void RecoveryCopyTest::writtenInTheFileFormat() {
 }
 
 void RecoveryCopyTest::pendingWhenNewer() {
+    // Decided by content, not by the clock: a copy that holds the file's bytes waits for nobody,
+    // any other copy waits, also one older than the file (written since by something else).
     const QString dataFile = m_dir.filePath(u"pending.zr2"_s);
-    const AppState state = samplePlan(dataFile);
+    AppState state = samplePlan(dataFile);
     QVERIFY(subSaveFile(state).ok());
     QVERIFY(subWriteRecoveryCopy(state).ok());
     const QString copy = fncRecoveryCopyPath(dataFile);
+    QVERIFY(!fncHasPendingRecoveryCopy(dataFile));
+    QVERIFY(fncCheckRecoveryCopy(dataFile).sameAsFile);
 
+    state.strTeacher = u"別の先生"_s;
+    QVERIFY(subWriteRecoveryCopy(state).ok());
     shiftTime(dataFile, -60);
     QVERIFY(fncHasPendingRecoveryCopy(dataFile));
-    // Saved after the copy was written (the copy outlived a save that could not remove it).
+    QVERIFY(!fncCheckRecoveryCopy(dataFile).fileChangedSince);
     shiftTime(copy, -120);
-    QVERIFY(!fncHasPendingRecoveryCopy(dataFile));
+    QVERIFY(fncHasPendingRecoveryCopy(dataFile));
+    QVERIFY(fncCheckRecoveryCopy(dataFile).fileChangedSince);
     // Another class's file of the same name elsewhere has no copy.
     QDir(m_dir.path()).mkpath(u"other"_s);
     const QString other = m_dir.filePath(u"other/pending.zr2"_s);

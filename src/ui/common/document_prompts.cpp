@@ -55,7 +55,8 @@ RecoveryOutcome offerWaitingCopy(UiContext &ui, QWidget *parent, const QString &
         dataFile.isEmpty() ? document.waitingCopy() : document.waitingCopyOf(dataFile);
     if (!copy)
         return RecoveryOutcome::None;
-    const QString question = kOfferRestore + (copy->fileChangedSince ? kFileChangedSince : QString());
+    const QString question =
+        kOfferRestore + (copy->fileChangedSince ? kFileChangedSince : QString());
     if (ui.dialogs.message(parent, MessageKind::YesNo, title, question) != Dialogs::Answer::Yes) {
         if (ui.dialogs.message(parent, MessageKind::YesNo, title, kConfirmDiscard) ==
             Dialogs::Answer::Yes) {

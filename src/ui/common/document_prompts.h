@@ -19,8 +19,7 @@ enum class OpenOutcome {
     Failed,    // not a data file, or unreadable: the reason was shown, the plan is as it was
     Cancelled, // another program has it, and the teacher did not want it read-only
 };
-OpenOutcome openDataFile(UiContext &ui, QWidget *parent, const QString &title,
-                         const QString &path);
+OpenOutcome openDataFile(UiContext &ui, QWidget *parent, const QString &title, const QString &path);
 
 enum class RecoveryOutcome { None, Declined, Restored, SetAside };
 

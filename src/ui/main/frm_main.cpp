@@ -69,8 +69,9 @@ frmMain::frmMain(UiContext &ui, QWidget *parent) : QMainWindow(parent), m_ui(ui)
         refreshFromState();
         m_grid->redraw();
         if (m_ui.document.isReadOnly())
-            setNote(u"「%1」を読み取り専用で開いています。保存するときは［名前を付けて保存］で"
-                    u"別の名前を付けてください。"_s.arg(QFileInfo(m_ui.state.strFileName).fileName()));
+            setNote(
+                u"「%1」を読み取り専用で開いています。保存するときは［名前を付けて保存］で"
+                u"別の名前を付けてください。"_s.arg(QFileInfo(m_ui.state.strFileName).fileName()));
     });
     connect(&m_ui.document, &ClassDocument::copyRestored, this, [this] {
         setNote(u"前回、保存されずに終了した内容を復元しました。まだ保存されていません。"_s);
@@ -93,8 +94,15 @@ frmMain::frmMain(UiContext &ui, QWidget *parent) : QMainWindow(parent), m_ui(ui)
         settingsNotice();
     });
     connect(&events, &StateEvents::fileNameChanged, this, &frmMain::refreshFileMenu);
-    // The days the document changed are drawn by the grid; the palette follows the codes used.
-    connect(&events, &StateEvents::daysChanged, this, [this] { refreshPalette(); });
+    // Days changed elsewhere show at once (the document's own are drawn already, and drawing a
+    // column again costs little); the palette follows the codes used.
+    connect(&events, &StateEvents::daysChanged, this, [this](const QDate &date) {
+        if (!date.isValid())
+            m_grid->redraw();
+        else if (date >= m_weekFirst && date <= m_weekLast)
+            m_grid->redrawDays({date});
+        refreshPalette();
+    });
 
     restorePlacement();
     refreshFromState();

@@ -149,9 +149,8 @@ void frmMain::clearChosenDay() {
 
 void frmMain::refreshRecordMenu() {
     const QDate chosen = m_calendar->selectedDate();
-    m_clearDayAction->setEnabled(m_ui.state.intYear != 0 &&
-                                 m_ui.document.column(chosen).kind ==
-                                     ClassDocument::ColumnKind::Entered);
+    m_clearDayAction->setEnabled(m_ui.state.intYear != 0 && m_ui.document.column(chosen).kind ==
+                                                                ClassDocument::ColumnKind::Entered);
 }
 
 void frmMain::protectionFailed(const QString &why) {

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace mirune;
@@ -53,6 +54,12 @@ class FileMenuTest : public QObject {
     void initTestCase() {
         initUiTestCase();
         QCoreApplication::setOrganizationName(u"mirune"_s);
+    }
+
+    // A new plan's recovery copy left by one test would be offered to the next one's new plan.
+    void init() {
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
+            .removeRecursively();
     }
 
     void saveAsKeepsABackupThenOpenAndClose() {

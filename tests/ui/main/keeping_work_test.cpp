@@ -111,10 +111,16 @@ class KeepingWorkTest : public QObject {
         QVERIFY(noteLine(main)->text().contains(u"4／9(木) は休日になったため"_s));
         QCOMPARE(grid->cell(kEntered)->subject(), u"家庭"_s);
 
-        // Choosing the date again draws the week from the timetable.
+        // Choosing the date again keeps what is being entered; この日の入力を取り消す puts the
+        // day back to the timetable, and 元に戻す brings the entries back.
         QVERIFY(clickDate(main->calendar(), QDate(2026, 4, 8)));
-        QCOMPARE(grid->cell(kEntered)->subject(), u"音楽"_s);
+        QCOMPARE(grid->cell(kEntered)->subject(), u"家庭"_s);
         QVERIFY(!noteLine(main)->isVisible());
+        MIRUNE_TRIGGER(main, u"mnuRecordClearDay"_s);
+        QCOMPARE(grid->cell(kEntered)->subject(), u"音楽"_s);
+        QVERIFY(!grid->isColumnEdited(kWednesday));
+        MIRUNE_TRIGGER(main, u"mnuRecordUndo"_s);
+        QCOMPARE(grid->cell(kEntered)->subject(), u"家庭"_s);
     }
 
     // The day's note under the calendar follows every change of the holidays.

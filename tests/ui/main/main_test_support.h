@@ -57,6 +57,8 @@ struct MainFixture {
 // The main window on the harness's state, the wizard's first activation already past.
 inline frmMain *openMain(UiHarness &h) {
     h.state.boolFirstActivate = kFalse;
+    // The plan was set up without the pages' notices: the document takes it as it stands.
+    h.document.takeStateAsOpened();
     frmMain *main = h.windows.open<frmMain>();
     main->activated();
     return main;

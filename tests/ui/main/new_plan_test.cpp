@@ -14,8 +14,10 @@
 #include "ui/wizard/frm_wiz5.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 
 using namespace mirune;
 using namespace mirune::ui;
@@ -38,6 +40,11 @@ class NewPlanTest : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() { initUiTestCase(); }
+    // A new plan's recovery copy left by an earlier run would be offered to this one's.
+    void init() {
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
+            .removeRecursively();
+    }
 
     void newPlanThroughTheWizardThenRecording() {
         MainFixture f;

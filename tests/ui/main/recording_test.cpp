@@ -261,10 +261,13 @@ class RecordingTest : public QObject {
         QCOMPARE(recordOn(state, QDate(2026, 4, 8))->boolNowPlanning, kTrue);
         QVERIFY(!state.objFirstDay->searchDay(QDate(2026, 4, 8)));
 
-        // Drawn again, the withdrawn day shows the timetable.
+        // Drawn again, the withdrawn day keeps its lessons as entered until they are cleared,
+        // then shows the timetable.
         main->showWeekOf(QDate(2026, 4, 8));
-        QCOMPARE(grid->cell(cellIndex(2, 2))->subject(), u"算数"_s);
+        QCOMPARE(grid->cell(cellIndex(2, 2))->subject(), u"体育"_s);
         QCOMPARE(grid->registerButton(3)->text(), u"取消"_s);
+        MIRUNE_TRIGGER(main, u"mnuRecordClearDay"_s);
+        QCOMPARE(grid->cell(cellIndex(2, 2))->subject(), u"算数"_s);
 
         // Registering it again leaves one record for the date, valid.
         MIRUNE_CLICK(grid->registerButton(2));
@@ -279,9 +282,10 @@ class RecordingTest : public QObject {
         frmMain *main = openMain(f.h);
         QVERIFY(QTest::qWaitForWindowExposed(main));
         WeekGrid *grid = main->weekGrid();
+        // With no subject chosen, a click empties a cell.
         for (int p = 0; p < 8; ++p)
             if (grid->cell(cellIndex(0, p))->isVisible())
-                grid->cell(cellIndex(0, p))->setSubject(QString());
+                MIRUNE_CLICK(grid->cell(cellIndex(0, p)));
         MIRUNE_CLICK(grid->registerButton(0));
         QCOMPARE(recordOn(f.h.state, QDate(2026, 4, 6))->strSubject, QString(8, kNoSubject));
     }

@@ -264,12 +264,13 @@ class RecoveryTest : public QObject {
             if (newPlan) {
                 MIRUNE_VERIFY_DIALOGS(dialogs);
                 // The kept copy goes back where a waiting copy lies, as a crash leaves it.
-                const QStringList kept = QDir(QFileInfo(fncRecoveryCopyPath(QString()))
-                                                  .absolutePath())
-                                             .entryList({u"新しい計画-前回の内容-*.zr2"_s});
+                const QStringList kept =
+                    QDir(QFileInfo(fncRecoveryCopyPath(QString())).absolutePath())
+                        .entryList({u"新しい計画-前回の内容-*.zr2"_s});
                 QCOMPARE(kept.size(), 1);
                 const QString folder = QFileInfo(fncRecoveryCopyPath(QString())).absolutePath();
-                QVERIFY(QFile::rename(folder + u'/' + kept.front(), fncRecoveryCopyPath(QString())));
+                QVERIFY(
+                    QFile::rename(folder + u'/' + kept.front(), fncRecoveryCopyPath(QString())));
             } else {
                 MIRUNE_FIND(existing, QRadioButton, wizard, u"optWiz0NewOrOld_1"_s);
                 existing->setChecked(true);

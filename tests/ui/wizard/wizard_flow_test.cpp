@@ -114,7 +114,8 @@ class WizardFlowTest : public QObject {
         if (pageCloses) {
             QTRY_VERIFY(wiz0.isNull());
             QVERIFY(openWindowNames(h).isEmpty());
-            QCOMPARE(replaced.count(), 1);
+            // A file that cannot be read leaves the plan as it was: nothing is replaced.
+            QCOMPARE(replaced.count(), year ? 1 : 0);
         } else {
             QVERIFY(wiz0 && wiz0->isVisible());
             QCOMPARE(replaced.count(), 0);
