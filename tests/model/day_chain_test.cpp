@@ -1,6 +1,7 @@
 // The chain of registered days: lookup, insertion in date order, copying, and the records the
 // register button builds.
 
+#include "model/day_column.h"
 #include "model/day_record.h"
 #include "model_test_support.h"
 
@@ -14,6 +15,8 @@ class DayChainTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void sameDayComparesEveryField_data();
+    void sameDayComparesEveryField();
     void newRecordIsEmpty();
     void registeredDay_data();
     void registeredDay();
@@ -267,6 +270,54 @@ void DayChainTest::droppingTheHeadKeepsTailsHeldElsewhere() {
     QVERIFY(!third.expired());
     QCOMPARE(heldByTerm->objNextDay, third.lock());
     QCOMPARE(heldByTerm->objNextDay->dateThisDay, QDate(2004, 4, 14));
+}
+
+// Two records hold the same day only when every field but the link agrees: an undo step that
+// missed a field would take nothing back while saying it did.
+void DayChainTest::sameDayComparesEveryField_data() {
+    QTest::addColumn<int>("field");
+    for (int field = 0; field < 9; ++field)
+        QTest::newRow(qPrintable(QString::number(field))) << field;
+}
+
+void DayChainTest::sameDayComparesEveryField() {
+    QFETCH(int, field);
+    const DayRef a = makeRegisteredDay(QDate(2026, 4, 8), u"国算理社体音図家"_s, u"33333333"_s);
+    const DayRef b = std::make_shared<ZuriDayTime>();
+    b->cloneDay(*a);
+    QVERIFY(fncSameDay(a, b));
+    switch (field) {
+    case 0:
+        b->intThisDay = qint16(b->intThisDay + 1);
+        break;
+    case 1:
+        b->dateThisDay = b->dateThisDay.addDays(1);
+        break;
+    case 2:
+        b->intWeekName = 4;
+        break;
+    case 3:
+        b->strSubject = u"国国国国国国国国"_s;
+        break;
+    case 4:
+        b->strCredit = u"33333330"_s;
+        break;
+    case 5:
+        b->boolNowPlanning = kTrue;
+        break;
+    case 6:
+        b->strComment = u"遠足"_s;
+        break;
+    case 7:
+        b->boolWeekEnd = kTrue;
+        break;
+    case 8:
+        b->boolWorkDay = kFalse;
+        break;
+    }
+    QVERIFY(!fncSameDay(a, b));
+    QVERIFY(!fncSameDay(a, nullptr));
+    QVERIFY(fncSameDay(nullptr, nullptr));
 }
 
 QTEST_APPLESS_MAIN(DayChainTest)

@@ -5,6 +5,7 @@
 #include "model/day_record.h"
 #include "program.h"
 #include "storage/data_file.h"
+#include "storage/data_file_lock.h"
 #include "storage/settings_store.h"
 #include "ui/common/state_events.h"
 #include "ui/main/month_calendar.h"
@@ -103,6 +104,75 @@ class FileMenuTest : public QObject {
         QCOMPARE(chainLength(*h.state.objFirstDay), 1);
         QCOMPARE(main->weekGrid()->registerButton(0)->text(), u"取消"_s);
         QVERIFY(save->isVisible());
+    }
+
+    // A file another program has open: the teacher is told, and may open it read-only (its save
+    // then asks for a name of its own, the other program's file untouched) or leave it.
+    void fileOpenElsewhere_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("read-only") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void fileOpenElsewhere() {
+        QFETCH(bool, readOnly);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"3年2組.zr2"_s);
+        {
+            AppState saved;
+            subInitApp(saved);
+            setUpPlan(saved, 2026, u"田中　一郎"_s);
+            saved.strFileName = path;
+            QVERIFY(subSaveFile(saved).ok());
+        }
+        const QByteArray before = readAll(path);
+        DataFileLock otherProgram;
+        QCOMPARE(otherProgram.lock(path), DataFileLock::Status::Held);
+
+        MainFixture f;
+        UiHarness &h = f.h;
+        setUpPlan(h.state);
+        frmMain *main = openMain(h);
+        h.dialogs.expectOpenFile(path).expectMessage(
+            u"「3年2組.zr2」はほかのミルネ2002で開かれています。"_s,
+            readOnly ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+        MIRUNE_TRIGGER(main, u"mnuFileOpen"_s);
+        MIRUNE_VERIFY_DIALOGS(h.dialogs);
+        if (!readOnly) {
+            QCOMPARE(h.state.strFileName, QString());
+            QCOMPARE(h.state.strTeacher, u"山田　花子"_s);
+            return;
+        }
+        QCOMPARE(h.state.strFileName, path);
+        QCOMPARE(h.state.strTeacher, u"田中　一郎"_s);
+        MIRUNE_FIND(note, QLabel, main, u"lblMainNote"_s);
+        QVERIFY(note->text().contains(u"読み取り専用"_s));
+        registerMonday(main);
+        const QString mine = dir.filePath(u"3年2組-自分.zr2"_s);
+        h.dialogs.expectSaveFile(mine);
+        MIRUNE_TRIGGER(main, u"mnuFileSave"_s);
+        MIRUNE_VERIFY_DIALOGS(h.dialogs);
+        QCOMPARE(h.state.strFileName, mine);
+        QCOMPARE(readAll(mine), encodeDataFile(h.state).bytes);
+        QCOMPARE(readAll(path), before);
+    }
+
+    // A recovery copy that cannot be written is told once, in the note and a message.
+    void unprotectedWorkIsToldOnce() {
+        const QString folder =
+            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(writeAll(folder + u"/recovery"_s, "a file where the copies' folder goes"));
+        MainFixture f;
+        setUpPlan(f.h.state);
+        frmMain *main = openMain(f.h);
+        f.h.dialogs.expectMessage(u"次に保存するまで守られていません"_s);
+        registerMonday(main);
+        MIRUNE_VERIFY_DIALOGS(f.h.dialogs);
+        MIRUNE_FIND(note, QLabel, main, u"lblMainNote"_s);
+        QVERIFY(note->text().contains(u"回復用のコピーを"_s));
+        MIRUNE_CLICK(main->weekGrid()->registerButton(1));
+        MIRUNE_VERIFY_DIALOGS(f.h.dialogs); // not told again
+        QFile::remove(folder + u"/recovery"_s);
     }
 
     void saveAsToANewNameAndANameWithoutDot() {

@@ -4,12 +4,14 @@
 
 #include "main_test_support.h"
 #include "model/teacher_holidays.h"
+#include "model/week_view.h"
 #include "ui/main/month_calendar.h"
 #include "ui/main/week_grid.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 
 using namespace mirune;
@@ -121,6 +123,42 @@ class KeepingWorkTest : public QObject {
         QVERIFY(!grid->isColumnEdited(kWednesday));
         MIRUNE_TRIGGER(main, u"mnuRecordUndo"_s);
         QCOMPARE(grid->cell(kEntered)->subject(), u"家庭"_s);
+    }
+
+    // Entered lessons stay with the open year: another week and back shows them, and switching
+    // to timetable B redraws only the untouched days, naming the day that kept its entries.
+    // 元に戻す of the entry from another week brings the week back into view.
+    void entriesSurviveWeeksAndTheTimetableSwitch() {
+        MainFixture f;
+        setUpPlan(f.h.state);
+        frmMain *main = openMain(f.h);
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        WeekGrid *grid = main->weekGrid();
+        QVERIFY(enterHomeEconomics(main));
+
+        QVERIFY(clickDate(main->calendar(), QDate(2026, 4, 15)));
+        QCOMPARE(grid->dateColumnDay()[kWednesday], QDate(2026, 4, 15));
+        QVERIFY(!grid->isColumnEdited(kWednesday));
+        QVERIFY(clickDate(main->calendar(), QDate(2026, 4, 8)));
+        QCOMPARE(grid->cell(kEntered)->subject(), u"家庭"_s);
+        QVERIFY(grid->isColumnEdited(kWednesday));
+
+        MIRUNE_FIND(optionB, QRadioButton, main, u"Option1_1"_s);
+        MIRUNE_CLICK(optionB);
+        QCOMPARE(grid->cell(kEntered)->subject(), u"家庭"_s);
+        // Monday follows B, whose Monday row is A's Tuesday.
+        QCOMPARE(grid->cell(cellIndex(0, 1))->subject(),
+                 fncSubjectFullName(timetableSubjects(1)[1]));
+        QVERIFY(noteLine(main)->isVisible());
+        QVERIFY2(
+            noteLine(main)->text().contains(u"4／8(水) は入力中の授業をそのまま残しています"_s),
+            qPrintable(noteLine(main)->text()));
+
+        QVERIFY(clickDate(main->calendar(), QDate(2026, 4, 15)));
+        MIRUNE_TRIGGER(main, u"mnuRecordUndo"_s);
+        QCOMPARE(grid->dateColumnDay()[kWednesday], QDate(2026, 4, 8));
+        QCOMPARE(grid->cell(kEntered)->subject(), fncSubjectFullName(timetableSubjects(3)[1]));
+        QVERIFY(noteLine(main)->text().contains(u"元に戻しました"_s));
     }
 
     // The day's note under the calendar follows every change of the holidays.
