@@ -8,6 +8,7 @@
 #include "storage/file_commands.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QUndoStack>
 #include <algorithm>
 
@@ -49,22 +50,28 @@ bool ClassDocument::isModified() const {
 ClassDocument::OpenResult ClassDocument::open(const QString &path, bool readOnly) {
     OpenResult result;
     auto lock = std::make_unique<DataFileLock>();
-    if (!readOnly && lock->lock(path) == DataFileLock::Status::HeldElsewhere) {
+    // The open file again: its lock is this document's already.
+    const bool ownFile = m_lock && QFileInfo(m_lock->dataFile()) == QFileInfo(path);
+    if (!readOnly && !ownFile && lock->lock(path) == DataFileLock::Status::HeldElsewhere) {
         result.status = OpenStatus::HeldElsewhere;
         result.message = fncHeldElsewhereMessage(path);
         return result;
     }
     // Read into a copy: a file that fails part way leaves the plan in memory as it was.
-    const LoadResult loaded = subOpenFile(m_state, path);
+    QByteArray bytes;
+    const LoadResult loaded = subOpenFile(m_state, path, &bytes);
     if (!loaded.ok()) {
         result.status = OpenStatus::Failed;
         result.message = loaded.message;
         return result;
     }
-    m_lock = lock->isHeld() ? std::move(lock) : nullptr;
+    if (readOnly || !ownFile)
+        m_lock = lock->isHeld() ? std::move(lock) : nullptr;
     m_readOnly = readOnly;
     resetWork();
-    takeAsSaved();
+    // What the file holds, as read: saving writes other bytes exactly when the plan differs.
+    // (A file written by hand with other line ends counts as modified until it is saved.)
+    m_savedBytes = m_lastBytes = bytes;
     emit planReplaced();
     emit fileNameChanged();
     return result;
@@ -96,7 +103,7 @@ SaveResult ClassDocument::save() {
 SaveResult ClassDocument::saveAs(const QString &path) {
     SaveResult result;
     auto lock = std::make_unique<DataFileLock>();
-    const bool ownFile = m_lock && m_lock->dataFile() == path;
+    const bool ownFile = m_lock && QFileInfo(m_lock->dataFile()) == QFileInfo(path);
     if (!ownFile && lock->lock(path) == DataFileLock::Status::HeldElsewhere) {
         result.status = SaveResult::Status::Failed;
         result.message = fncHeldElsewhereMessage(path);

@@ -37,12 +37,13 @@ struct SaveResult {
 };
 
 // Reads a data file's bytes into the state (the reader proper; takes any device so that tests
-// and the fuzzer can feed a buffer). On Failed the week and year data are reset.
-LoadResult readDataFile(QIODevice &device, AppState &state);
+// and the fuzzer can feed a buffer). On Failed the week and year data are reset. When loaded,
+// `bytesRead` (if given) gets the file's bytes as read.
+LoadResult readDataFile(QIODevice &device, AppState &state, QByteArray *bytesRead = nullptr);
 
 // Reads the file named by strFileName. Whatever goes wrong, strFileName is emptied, so a
 // non-empty strFileName afterwards means the file was loaded.
-LoadResult subLoadFile(AppState &state);
+LoadResult subLoadFile(AppState &state, QByteArray *bytesRead = nullptr);
 
 // The whole state as the data file's bytes (CP932, CR LF). Fails, with a message, on a text that
 // the file cannot carry (a line break inside a value, a character outside the code page).

@@ -251,7 +251,7 @@ LoadResult failed(int line, const QString &reason) {
 
 } // namespace
 
-LoadResult readDataFile(QIODevice &device, AppState &state) {
+LoadResult readDataFile(QIODevice &device, AppState &state, QByteArray *bytesRead) {
     state.boolDaySelected = 0;
     const auto notADataFile = [] {
         LoadResult result;
@@ -309,10 +309,12 @@ LoadResult readDataFile(QIODevice &device, AppState &state) {
     }
 
     state = std::move(loaded);
+    if (bytesRead)
+        *bytesRead = bytes;
     return {};
 }
 
-LoadResult subLoadFile(AppState &state) {
+LoadResult subLoadFile(AppState &state, QByteArray *bytesRead) {
     const auto cannotOpen = [&state](const QString &reason) {
         state.boolDaySelected = 0;
         LoadResult result;
@@ -334,7 +336,7 @@ LoadResult subLoadFile(AppState &state) {
     QFile file(state.strFileName);
     if (!file.open(QIODevice::ReadOnly))
         return cannotOpen(file.errorString());
-    LoadResult result = readDataFile(file, state);
+    LoadResult result = readDataFile(file, state, bytesRead);
     if (!result.ok())
         state.strFileName.clear();
     return result;

@@ -51,10 +51,10 @@ SaveResult subSaveFileAs(AppState &state, const QString &path) {
     return result;
 }
 
-LoadResult subOpenFile(AppState &state, const QString &path) {
+LoadResult subOpenFile(AppState &state, const QString &path, QByteArray *bytesRead) {
     AppState fresh = state;
     fresh.strFileName = path;
-    LoadResult result = subLoadFile(fresh);
+    LoadResult result = subLoadFile(fresh, bytesRead);
     if (result.ok())
         state = std::move(fresh);
     return result;

@@ -24,7 +24,8 @@ bool subMakeBackup(const QString &path);
 SaveResult subSaveFileAs(AppState &state, const QString &path);
 
 // Open: reads `path` into a copy of the state and takes the copy over only when the file loaded.
-// Whatever goes wrong, the plan in memory is left exactly as it was.
-LoadResult subOpenFile(AppState &state, const QString &path);
+// Whatever goes wrong, the plan in memory is left exactly as it was. When loaded, `bytesRead`
+// (if given) gets the file's bytes as read.
+LoadResult subOpenFile(AppState &state, const QString &path, QByteArray *bytesRead = nullptr);
 
 } // namespace mirune

@@ -62,9 +62,6 @@ frmMain::frmMain(UiContext &ui, QWidget *parent) : QMainWindow(parent), m_ui(ui)
     StateEvents &events = m_ui.events;
     connect(&events, &StateEvents::stateReplaced, this, [this] {
         m_calendarYear = 0; // another plan: the marks are made again
-        // A page that rebuilt the plan in place (days dropped with a change of year) ends the
-        // steps and entries of the plan as it was; a plan the document opened has none.
-        m_ui.document.planRebuilt();
         setNote(QString());
         refreshFromState();
         m_grid->redraw();

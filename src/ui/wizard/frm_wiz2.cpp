@@ -1,5 +1,6 @@
 #include "frm_wiz2.h"
 
+#include "document/class_document.h"
 #include "frm_wiz0.h"
 #include "frm_wiz3.h"
 #include "model/app_state.h"
@@ -382,8 +383,11 @@ ClassResult frmWiz2::getClass(const ClassChoice &choice) {
         }
     });
     QScopedValueRollback<bool> writing(m_writing, true);
-    if (dropped)
+    if (dropped) {
+        // The plan was rebuilt in place: the steps and entries of the plan as it was go.
+        m_ui.document.planRebuilt();
         emit m_ui.events.stateReplaced();
+    }
     if (result == ClassResult::Stored)
         emit m_ui.events.classChanged();
     return result;
