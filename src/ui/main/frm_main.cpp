@@ -35,6 +35,7 @@
 #include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QStringList>
+#include <QTimer>
 #include <QUndoStack>
 
 namespace mirune::ui {
@@ -252,13 +253,28 @@ void frmMain::activated() {
         // The wizard's first page opens once per run; it is cleared here as well as by the page,
         // so that this stays true whatever the page does.
         m_ui.state.boolFirstActivate = kFalse;
-        // Queued: the main window is drawn first and the page opens over it, rather than both
-        // appearing only once the page is built.
-        QMetaObject::invokeMethod(
-            this, [this] { m_ui.windows.open<frmWiz0>(); }, Qt::QueuedConnection);
+        // The main window is drawn first and the page opens over it, rather than both appearing
+        // only once the page is built: the page waits for the window's first paint (a queued
+        // call alone runs before the window system asks for that paint). A window that is not
+        // painted soon (minimized at start) gets its page all the same.
+        m_wizardAfterPaint = true;
+        QTimer::singleShot(kWizardAtTheLatestMs, this, &frmMain::openWizardAfterPaint);
         return;
     }
     refreshFromState();
+}
+
+void frmMain::paintEvent(QPaintEvent *event) {
+    QMainWindow::paintEvent(event);
+    if (m_wizardAfterPaint)
+        QMetaObject::invokeMethod(this, &frmMain::openWizardAfterPaint, Qt::QueuedConnection);
+}
+
+void frmMain::openWizardAfterPaint() {
+    if (!m_wizardAfterPaint)
+        return;
+    m_wizardAfterPaint = false;
+    m_ui.windows.open<frmWiz0>();
 }
 
 void frmMain::followSettings() {

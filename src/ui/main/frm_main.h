@@ -68,6 +68,7 @@ class frmMain : public QMainWindow {
   protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
   private:
     void buildMenus();
@@ -113,6 +114,8 @@ class frmMain : public QMainWindow {
     void restorePlacement();
     void storePlacement();
     void closeOtherWindows();
+    // The wizard's first page, once the main window has painted itself.
+    void openWizardAfterPaint();
 
     UiContext &m_ui;
     MonthCalendar *m_calendar = nullptr;
@@ -131,6 +134,8 @@ class frmMain : public QMainWindow {
     QDate m_weekLast;
     int m_calendarYear = 0; // the school year the calendar's marks were made for
     bool m_exitConfirmed = false;
+    static constexpr int kWizardAtTheLatestMs = 300;
+    bool m_wizardAfterPaint = false; // the wizard's first page waits for the first paint
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
     QAction *m_clearDayAction = nullptr;
