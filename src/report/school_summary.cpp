@@ -85,21 +85,30 @@ QString fileIdentity(const QString &path) {
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
-// The names of the .zr2 entries directly in a folder, in name order, or the reason it could
-// not be listed. Listed through the standard library, which, unlike QDir, tells a folder that
-// cannot be read from an empty one, and sees the entries QDir leaves out (links that lead
-// nowhere, pipes, sockets).
-std::optional<QString> listFolder(const QString &folder, QStringList &names) {
+// An entry of a folder: its name, and whether it is a link (whose file is elsewhere).
+struct FolderEntry {
+    QString name;
+    bool link = false;
+};
+
+// The .zr2 entries directly in a folder, in name order, or the reason it could not be listed.
+// Listed through the standard library, which, unlike QDir, tells a folder that cannot be read
+// from an empty one, and sees the entries QDir leaves out (links that lead nowhere, pipes,
+// sockets).
+std::optional<QString> listFolder(const QString &folder, QList<FolderEntry> &entries) {
     std::error_code error;
     std::filesystem::directory_iterator entry(QDir(folder).filesystemPath(), error);
     for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
         const QString name = QFileInfo(entry->path()).fileName();
-        if (name.endsWith(kDataFileSuffix, Qt::CaseInsensitive))
-            names += name;
+        if (!name.endsWith(kDataFileSuffix, Qt::CaseInsensitive))
+            continue;
+        std::error_code linkError;
+        entries += {name, entry->is_symlink(linkError)};
     }
     if (error)
         return QString::fromLocal8Bit(error.message());
-    std::sort(names.begin(), names.end());
+    std::sort(entries.begin(), entries.end(),
+              [](const FolderEntry &a, const FolderEntry &b) { return a.name < b.name; });
     return std::nullopt;
 }
 
@@ -108,29 +117,34 @@ std::optional<QString> listFolder(const QString &folder, QStringList &names) {
 SchoolFiles fncSchoolFiles(const QStringList &paths) {
     SchoolFiles found;
     QSet<QString> taken;
-    const auto take = [&](const QString &file) {
+    const auto take = [&](const QString &file, const QString &identity) {
         found.inputs += file;
-        if (!taken.contains(fileIdentity(file))) {
-            taken.insert(fileIdentity(file));
+        if (!taken.contains(identity)) {
+            taken.insert(identity);
             found.files += file;
         }
     };
     for (const QString &path : paths) {
         if (!QFileInfo(path).isDir()) {
-            take(path);
+            take(path, fileIdentity(path));
             continue;
         }
         found.inputs += path;
-        QStringList names;
-        if (const std::optional<QString> error = listFolder(path, names)) {
+        QList<FolderEntry> entries;
+        if (const std::optional<QString> error = listFolder(path, entries)) {
             found.failed += {path, u"フォルダの中を見られませんでした（%1）。"_s.arg(*error)};
             continue;
         }
-        if (names.isEmpty())
+        if (entries.isEmpty())
             found.failed += {path, u"フォルダに .zr2 ファイルがありません。"_s};
+        // An entry that is no link is where its folder is: one resolution of the folder serves
+        // them all, which a school of a thousand classes notices.
         const QDir dir(path);
-        for (const QString &name : names)
-            take(dir.filePath(name));
+        const QDir resolved(fileIdentity(path));
+        for (const FolderEntry &entry : entries) {
+            const QString file = dir.filePath(entry.name);
+            take(file, entry.link ? fileIdentity(file) : resolved.filePath(entry.name));
+        }
     }
     return found;
 }
