@@ -77,8 +77,8 @@ bool sameClass(const SchoolClass &a, const SchoolClass &b) {
     return a.year == b.year && a.grade == b.grade && sameClassName(a.className, b.className);
 }
 
-// What tells one file from another whatever path names it: the path with every link and "..",
-// resolved, or for a path that leads nowhere the path itself made absolute.
+// What tells one file from another whatever path names it: the path with every link and ".."
+// resolved, or for a path that leads nowhere the path itself, made absolute.
 QString fileIdentity(const QString &path) {
     const QFileInfo info(path);
     const QString canonical = info.canonicalFilePath();

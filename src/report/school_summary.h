@@ -34,9 +34,11 @@ struct SchoolSummary {
 };
 
 // What a list of paths names. A folder stands for every entry directly in it whose name ends in
-// .zr2 (in name order), whatever it is: a link that leads nowhere, a pipe or a folder is read,
-// and refused, as it would be named on its own. Anything else stands for itself. A file named
-// twice (directly, through a folder, through another path or a link) is taken once.
+// .zr2 (in name order), whatever it is: a link that leads nowhere, a loop of links, a pipe or a
+// socket is taken, and fails to be read with the reason it gets when named on its own (a folder
+// so named, as no regular file). Anything else stands for itself. A file named twice (directly,
+// through a folder, through another path or a link) is taken once. Two hard links of one file
+// are two names to this: each is taken.
 struct SchoolFiles {
     QStringList files;
     // Every path named or found, the folders and the files taken once included: a report may

@@ -229,7 +229,7 @@ std::optional<QString> fillSheet(lxw_workbook *book, lxw_worksheet *sheet,
                 ++numberColumn;
             }
         }
-        // A sheet that cannot take a row will take none after it.
+        // The workbook is lost with its first refused cell: no need to go on.
         if (errors.failed())
             return errors.message();
     }

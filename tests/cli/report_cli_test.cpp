@@ -14,7 +14,10 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cstring>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -377,6 +380,7 @@ void ReportCliTest::unreadableEntries_data() {
     QTest::newRow("a link to a share that is not mounted") << u"dangling"_s << QString();
     QTest::newRow("a loop of links") << u"loop"_s << QString();
     QTest::newRow("a pipe") << u"fifo"_s << u"名前付きパイプ"_s;
+    QTest::newRow("a socket") << u"socket"_s << u"ソケット"_s;
     QTest::newRow("a file that is not a data file") << u"garbage"_s << u"トワラ2002"_s;
 }
 
@@ -395,6 +399,18 @@ void ReportCliTest::unreadableEntries() {
         QVERIFY(QFile::link(entry, folder + u"/other.zr2"_s));
     } else if (kind == u"fifo"_s) {
         QCOMPARE(mkfifo(QFile::encodeName(entry).constData(), 0600), 0);
+    } else if (kind == u"socket"_s) {
+        // A socket bound to the name leaves its file behind when closed.
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(socket >= 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(entry);
+        QVERIFY(name.size() < qsizetype(sizeof address.sun_path));
+        std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
+        const int bound = ::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof address);
+        ::close(socket);
+        QCOMPARE(bound, 0);
     } else {
         QVERIFY(writeBytes(entry, "garbage\r\n"));
     }
