@@ -10,6 +10,7 @@
 #include "ui/common/control_array.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/hide_on_close.h"
+#include "ui/common/scrolling_page.h"
 #include "ui/common/state_events.h"
 #include "ui/common/twips.h"
 
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -138,11 +138,9 @@ frmDispTimeTable::frmDispTimeTable(UiContext &ui, QWidget *parent) : QWidget(par
     subFillTimeTable();
 
     // Big enough for the whole grid: a window's first size is otherwise kept to two thirds of
-    // the screen, which cuts off the totals at the bottom.
-    QSize size = sizeHint();
-    if (const QScreen *shown = screen())
-        size = size.boundedTo(shown->availableSize());
-    resize(size);
+    // the screen, which cuts off the totals at the bottom. No larger than the screen, title bar
+    // included.
+    fitToScreen(this);
 }
 
 void frmDispTimeTable::buildGrid() {
