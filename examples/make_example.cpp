@@ -24,7 +24,10 @@ namespace {
 
 constexpr int kYear = 2026;
 
-// Lesson hours a year for grade 3 (45-minute hours), the national standard; base hours alike.
+// Lesson hours a year for grade 3 (45-minute hours), base hours alike: the standard hours of the
+// 2008 course of study (2011 to 2019, 特別活動 under 学活) with some club, council and event
+// hours besides. They are not the standard of the school year 2026, whose grade 3 also has 35
+// hours of 外国語活動: the plan keeps to the rows of the 2002 file, so the file keeps that form.
 struct PlannedHours {
     HourField field;
     int lessonHours;

@@ -2,6 +2,7 @@
 #include "commands.h"
 #include "model/class_settings.h"
 #include "model/standard_hours.h"
+#include "model/term_split.h"
 #include "storage/data_file.h"
 
 #include <QFileInfo>
@@ -78,10 +79,15 @@ int runNew(const QStringList &args) {
     subInitApp(state);
     subGetClass(state, ClassChoice{year, gradeText, classText, teacher}, nullptr);
     subGetHoliday(state, days);
-    if (parsed.flags.contains(u"standard-hours"_s) && !subFillBasePlanFromStandard(state))
-        return usageError(command,
-                          u"%1年度には標準授業時数の表がありません（%2年度から）。"_s.arg(year).arg(
-                              kFirstStandardHoursYear));
+    if (parsed.flags.contains(u"standard-hours"_s)) {
+        if (!subFillBasePlanFromStandard(state))
+            return usageError(
+                command, u"%1年度には標準授業時数の表がありません（%2年度から）。"_s.arg(year).arg(
+                             kFirstStandardHoursYear));
+        // A plan the summaries can measure against at once: the base shared out over the
+        // terms, as 学期に配分 does.
+        subSplitBasePlanOverTerms(state);
+    }
     state.strFileName = path;
     const SaveResult saved = subSaveFile(state);
     if (!saved.ok())

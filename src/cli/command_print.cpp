@@ -2,6 +2,7 @@
 #include "commands.h"
 #include "print/pdf_output.h"
 #include "print/print_dispatch.h"
+#include "report/output_file.h"
 #include "storage/file_kind.h"
 #include "storage/file_messages.h"
 
@@ -31,7 +32,8 @@ bool startsLikePdf(const QString &path) {
 }
 
 // Why the PDF must not go to `output`, or empty text when it may. The output never replaces the
-// data file it is drawn from, nor, unless forced, any other file that is not a PDF.
+// data file it is drawn from nor any other data file, nor, unless forced, any other file that is
+// not a PDF.
 QString outputProblem(const QString &input, const QString &output, bool force) {
     if (isSameFile(input, output))
         return u"出力先「%1」は読み込むデータファイルと同じファイルです。"
@@ -46,6 +48,10 @@ QString outputProblem(const QString &input, const QString &output, bool force) {
     }
     if (kind != FileKind::Regular)
         return file_messages::saveTargetNotRegular(output, file_messages::kindName(kind));
+    // Another class's data file, or a backup of one, is never a PDF's place, forced or not.
+    if (fncIsDataFileName(output) || fncExistingFileKind(output) == ExistingFile::DataFile)
+        return u"出力先「%1」はデータファイルです。データファイルを PDF で置き換えることはしません。"_s
+            .arg(output);
     if (!force && !startsLikePdf(output))
         return u"出力先「%1」は PDF ではないファイルです。置き換えるには --force を指定してください。"_s
             .arg(output);

@@ -31,7 +31,7 @@ QString schoolJson(const SchoolSummary &summary) {
 
 int runSchool(const QStringList &args) {
     const QString command = u"school"_s;
-    const ParsedArgs parsed = parseArgs(args, {u"term"_s, u"format"_s, u"o"_s}, {});
+    const ParsedArgs parsed = parseArgs(args, {u"term"_s, u"format"_s, u"o"_s}, {u"force"_s});
     if (!parsed.error.isEmpty())
         return usageError(command, parsed.error);
     if (parsed.positional.isEmpty())
@@ -48,13 +48,22 @@ int runSchool(const QStringList &args) {
     if (!format)
         return kExitUsage;
 
-    const SchoolSummary summary = fncSchoolSummary(parsed.positional, term);
+    // Every path named or found is an input, read or not: none of them may become the output.
+    const SchoolFiles files = fncSchoolFiles(parsed.positional);
+    const ReportTarget target{parsed.value(u"o"_s), parsed.flags.contains(u"force"_s),
+                              files.inputs};
+    if (const int checked = checkReportTarget(command, *format, target); checked != kExitOk)
+        return checked;
+
+    const SchoolSummary summary = fncSchoolSummary(files, term);
     for (const SchoolFailure &failure : summary.failed)
         err() << u"mirune-cli %1: %2: %3\n"_s.arg(command, failure.file, failure.error);
+    // A report of no class would only replace the last good one.
+    if (summary.classes.isEmpty() && !target.path.isEmpty())
+        return fileError(command,
+                         u"読み込めたデータファイルがないため、%1 には書き出しませんでした。"_s.arg(
+                             target.path));
 
-    QStringList inputs;
-    for (const SchoolClass &one : summary.classes)
-        inputs += one.file;
     const ReportTable table = fncSchoolReport(summary);
     // The class columns, the subject, the mark and the file read from the left; the figures line
     // up on the right.
@@ -62,8 +71,7 @@ int runSchool(const QStringList &args) {
                              ? alignedText(fncReportLines(table), {0, 1, 2, 3, 4, 9, 10})
                              : QString();
     const QString json = *format == ReportFormat::Json ? schoolJson(summary) : QString();
-    const int written =
-        writeReport(command, *format, parsed.value(u"o"_s), inputs, table, text, json);
+    const int written = writeReport(command, *format, target, table, text, json);
     if (written != kExitOk)
         return written;
     return summary.failed.isEmpty() ? kExitOk : kExitFileError;

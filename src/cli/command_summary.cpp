@@ -28,7 +28,7 @@ QString summaryJson(const AppState &state, const HoursSummary &summary) {
 
 int runSummary(const QStringList &args) {
     const QString command = u"summary"_s;
-    const ParsedArgs parsed = parseArgs(args, {u"term"_s, u"format"_s, u"o"_s}, {});
+    const ParsedArgs parsed = parseArgs(args, {u"term"_s, u"format"_s, u"o"_s}, {u"force"_s});
     if (!parsed.error.isEmpty())
         return usageError(command, parsed.error);
     if (parsed.positional.size() != 1)
@@ -40,8 +40,12 @@ int runSummary(const QStringList &args) {
     if (!format)
         return kExitUsage;
 
-    AppState state;
     const QString file = parsed.positional.first();
+    const ReportTarget target{parsed.value(u"o"_s), parsed.flags.contains(u"force"_s), {file}};
+    if (const int checked = checkReportTarget(command, *format, target); checked != kExitOk)
+        return checked;
+
+    AppState state;
     if (!loadState(command, file, state))
         return kExitFileError;
 
@@ -50,7 +54,7 @@ int runSummary(const QStringList &args) {
     const QString text =
         *format == ReportFormat::Text ? alignedText(fncReportLines(table), {0}) : QString();
     const QString json = *format == ReportFormat::Json ? summaryJson(state, summary) : QString();
-    return writeReport(command, *format, parsed.value(u"o"_s), {file}, table, text, json);
+    return writeReport(command, *format, target, table, text, json);
 }
 
 } // namespace mirune::cli

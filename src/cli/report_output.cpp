@@ -2,10 +2,11 @@
 
 #include "cli_support.h"
 #include "report/csv_bytes.h"
+#include "report/output_file.h"
 #include "report/workbook_write.h"
+#include "storage/file_kind.h"
+#include "storage/file_messages.h"
 #include "storage/whole_file_write.h"
-
-#include <QFileInfo>
 
 namespace mirune::cli {
 
@@ -23,12 +24,89 @@ int displayWidth(const QString &text) {
     return width;
 }
 
-bool sameFile(const QString &a, const QString &b) {
-    const QFileInfo x(a);
-    const QFileInfo y(b);
-    if (x.exists() && y.exists())
-        return x.canonicalFilePath() == y.canonicalFilePath();
-    return x.absoluteFilePath() == y.absoluteFilePath();
+// The kind a format writes, and its name in a message.
+bool isOwnKind(ReportFormat format, ExistingFile kind) {
+    switch (format) {
+    case ReportFormat::Text:
+        return kind == ExistingFile::Text;
+    case ReportFormat::Csv:
+        return kind == ExistingFile::Csv;
+    case ReportFormat::Json:
+        return kind == ExistingFile::Json;
+    case ReportFormat::Xlsx:
+        return kind == ExistingFile::Workbook;
+    }
+    return false;
+}
+
+QString kindName(ExistingFile kind) {
+    switch (kind) {
+    case ExistingFile::Workbook:
+        return u"Excel のブック"_s;
+    case ExistingFile::Pdf:
+        return u"PDF"_s;
+    case ExistingFile::Csv:
+        return u"CSV のファイル"_s;
+    case ExistingFile::Json:
+        return u"JSON のファイル"_s;
+    case ExistingFile::Text:
+        return u"テキストのファイル"_s;
+    case ExistingFile::Empty:
+    case ExistingFile::DataFile:
+    case ExistingFile::Other:
+        break;
+    }
+    return u"ほかの種類のファイル"_s;
+}
+
+QString formatName(ReportFormat format) {
+    switch (format) {
+    case ReportFormat::Text:
+        return u"text"_s;
+    case ReportFormat::Csv:
+        return u"csv"_s;
+    case ReportFormat::Json:
+        return u"json"_s;
+    case ReportFormat::Xlsx:
+        break;
+    }
+    return u"xlsx"_s;
+}
+
+// Why the report must not go to `target`, or empty text when it may.
+QString targetProblem(ReportFormat format, const ReportTarget &target) {
+    const QString &path = target.path;
+    for (const QString &input : target.inputs)
+        if (fncNamesSameFile(path, input))
+            return u"出力先「%1」は読み込むファイル「%2」と同じです。書き出し先には使えません。"_s
+                .arg(path, input);
+    if (fncIsDataFileName(path))
+        return u"出力先「%1」はデータファイルの名前（.zr2）です。"
+               "集計をデータファイルの名前で書き出すことはしません。"_s.arg(path);
+    const FileKind onDisk = fileKind(path);
+    if (onDisk == FileKind::Missing)
+        return QString(); // a new file
+    if (onDisk != FileKind::Regular)
+        return file_messages::saveTargetNotRegular(path, file_messages::kindName(onDisk));
+    const ExistingFile kind = fncExistingFileKind(path);
+    if (kind == ExistingFile::DataFile)
+        return u"出力先「%1」はデータファイルです。データファイルを集計で置き換えることはしません。"_s
+            .arg(path);
+    if (kind == ExistingFile::Empty || isOwnKind(format, kind) || target.force)
+        return QString();
+    return u"出力先「%1」は%2で、%3 の書き出しで置き換えるファイルではありません。"
+           "置き換えるには --force を指定してください。"_s.arg(path, kindName(kind),
+                                                               formatName(format));
+}
+
+// The files a table could not take in, as a text form lists them under the table.
+QString unreadText(const QList<UnreadFile> &unread) {
+    if (unread.isEmpty())
+        return QString();
+    QList<QStringList> lines;
+    for (const UnreadFile &file : unread)
+        lines += QStringList{u"  "_s + file.file, file.reason};
+    return u"\n読み込めなかったファイル\n"_s + alignedText(lines, {0, 1});
 }
 
 } // namespace
@@ -109,39 +187,42 @@ std::optional<ReportFormat> reportFormat(const QString &command, const QString &
     return std::nullopt;
 }
 
-int writeReport(const QString &command, ReportFormat format, const QString &outPath,
-                const QStringList &inputs, const ReportTable &table, const QString &text,
-                const QString &json) {
-    if (format == ReportFormat::Xlsx && outPath.isEmpty())
+int checkReportTarget(const QString &command, ReportFormat format, const ReportTarget &target) {
+    if (format == ReportFormat::Xlsx && target.path.isEmpty())
         return usageError(command, u"xlsx は -o OUT.xlsx で書き出すファイルを指定してください。"_s);
-    for (const QString &input : inputs) {
-        if (!outPath.isEmpty() && sameFile(outPath, input))
-            return fileError(
-                command,
-                u"%1 は読み込むデータファイルです。書き出し先には使えません。"_s.arg(outPath));
-    }
+    if (target.path.isEmpty())
+        return kExitOk;
+    if (const QString problem = targetProblem(format, target); !problem.isEmpty())
+        return fileError(command, problem);
+    return kExitOk;
+}
+
+int writeReport(const QString &command, ReportFormat format, const ReportTarget &target,
+                const ReportTable &table, const QString &text, const QString &json) {
+    if (const int checked = checkReportTarget(command, format, target); checked != kExitOk)
+        return checked;
 
     QByteArray bytes;
     switch (format) {
     case ReportFormat::Text:
-        bytes = text.toUtf8();
+        bytes = (text + unreadText(table.unread)).toUtf8();
         break;
     case ReportFormat::Json:
         bytes = json.toUtf8();
         break;
     case ReportFormat::Csv:
-        bytes = fncCsvBytes(fncReportLines(table));
+        bytes = fncReportCsvBytes(table);
         break;
     case ReportFormat::Xlsx: {
-        const FileWriteResult written = writeWorkbook(outPath, table);
+        const FileWriteResult written = writeWorkbook(target.path, table);
         return written.ok() ? kExitOk : fileError(command, written.message);
     }
     }
-    if (outPath.isEmpty()) {
+    if (target.path.isEmpty()) {
         writeOut(bytes);
         return kExitOk;
     }
-    const FileWriteResult written = writeWholeFile(outPath, bytes);
+    const FileWriteResult written = writeWholeFile(target.path, bytes);
     return written.ok() ? kExitOk : fileError(command, written.message);
 }
 

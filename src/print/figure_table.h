@@ -27,7 +27,8 @@ namespace mirune {
 // Whether the summary sheets give a field a column: every row of the 2002 curriculum always;
 // 外国語 and 外国語活動 where the plan, a timetable or a day of the year uses them. A row only
 // the curriculum's standard hours name would print a column of zeros: the windows offer it so
-// that a teacher can start using it, but on paper it would only narrow the others.
+// that a teacher can start using it (fncIsFieldShown), but on paper it would only narrow the
+// others, and a class that uses neither keeps the sheets it always had.
 bool fncSheetShowsField(const AppState &state, HourField field);
 
 // Where a column's figures stand, from its left rule: in the week rows and in the plan, actual

@@ -26,6 +26,12 @@ struct ReportCell {
     Shade shade = Shade::None;
 };
 
+// A file that a table was to take in but could not read, and why.
+struct UnreadFile {
+    QString file;
+    QString reason;
+};
+
 // A titled table: what both the CSV and the workbook are written from.
 struct ReportTable {
     QString title;     // the first line: what the table is
@@ -37,6 +43,9 @@ struct ReportTable {
     QStringList numberHeadings;
     // A class's summary prints on one page; a school's, as long as it is, one page wide.
     bool onePage = true;
+    // Files left out because they could not be read. What a person reads lists them under the
+    // table, so that a report missing a class says so; a CSV keeps its rows for machines.
+    QList<UnreadFile> unread;
 };
 
 // The hours summary of one class for its chosen term, with the headings of the window.

@@ -5,7 +5,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <algorithm>
+#include <filesystem>
+#include <optional>
 
 namespace mirune {
 
@@ -14,19 +17,48 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr QStringView kDuplicateMark = u"重複";
+constexpr QStringView kDataFileSuffix = u".zr2";
 
-// Class names as typed: numbers in their numeric order ("2" before "10"), others after them
-// in text order.
+// A class name as the number it stands for, in half-width or full-width digits ("2", "２",
+// "１０"), or nothing for a name that is not one.
+std::optional<int> classNumber(const QString &name) {
+    const QString text = name.trimmed();
+    if (text.isEmpty() || text.size() > 9)
+        return std::nullopt;
+    int value = 0;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        int digit = -1;
+        if (u >= u'0' && u <= u'9')
+            digit = u - u'0';
+        else if (u >= u'０' && u <= u'９')
+            digit = u - u'０';
+        if (digit < 0)
+            return std::nullopt;
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
+// Class names as typed: numbers in their numeric order ("2" before "１０"), others after them
+// in text order; names of the same number ("2", "２") by their text, so that they stand
+// together.
 bool classBefore(const QString &a, const QString &b) {
-    bool aNumber = false;
-    bool bNumber = false;
-    const int aValue = a.toInt(&aNumber);
-    const int bValue = b.toInt(&bNumber);
-    if (aNumber && bNumber && aValue != bValue)
-        return aValue < bValue;
-    if (aNumber != bNumber)
-        return aNumber;
+    const std::optional<int> aNumber = classNumber(a);
+    const std::optional<int> bNumber = classNumber(b);
+    if (aNumber && bNumber && *aNumber != *bNumber)
+        return *aNumber < *bNumber;
+    if (aNumber.has_value() != bNumber.has_value())
+        return aNumber.has_value();
     return a < b;
+}
+
+bool sameClassName(const QString &a, const QString &b) {
+    const std::optional<int> aNumber = classNumber(a);
+    const std::optional<int> bNumber = classNumber(b);
+    if (aNumber && bNumber)
+        return *aNumber == *bNumber;
+    return a == b;
 }
 
 bool classOrder(const SchoolClass &a, const SchoolClass &b) {
@@ -34,42 +66,99 @@ bool classOrder(const SchoolClass &a, const SchoolClass &b) {
         return a.year < b.year;
     if (a.grade != b.grade)
         return a.grade < b.grade;
-    if (a.className != b.className)
-        return classBefore(a.className, b.className);
+    if (classBefore(a.className, b.className))
+        return true;
+    if (classBefore(b.className, a.className))
+        return false;
     return a.file < b.file;
 }
 
 bool sameClass(const SchoolClass &a, const SchoolClass &b) {
-    return a.year == b.year && a.grade == b.grade && a.className == b.className;
+    return a.year == b.year && a.grade == b.grade && sameClassName(a.className, b.className);
+}
+
+// What tells one file from another whatever path names it: the path with every link and ".."
+// resolved, or for a path that leads nowhere the path itself, made absolute.
+QString fileIdentity(const QString &path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+// An entry of a folder: its name, and whether it is a link (whose file is elsewhere).
+struct FolderEntry {
+    QString name;
+    bool link = false;
+};
+
+// The .zr2 entries directly in a folder, in name order, or the reason it could not be listed.
+// Listed through the standard library, which, unlike QDir, tells a folder that cannot be read
+// from an empty one, and sees the entries QDir leaves out (links that lead nowhere, pipes,
+// sockets).
+std::optional<QString> listFolder(const QString &folder, QList<FolderEntry> &entries) {
+    std::error_code error;
+    std::filesystem::directory_iterator entry(QDir(folder).filesystemPath(), error);
+    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        const QString name = QFileInfo(entry->path()).fileName();
+        if (!name.endsWith(kDataFileSuffix, Qt::CaseInsensitive))
+            continue;
+        std::error_code linkError;
+        entries += {name, entry->is_symlink(linkError)};
+    }
+    if (error)
+        return QString::fromLocal8Bit(error.message());
+    std::sort(entries.begin(), entries.end(),
+              [](const FolderEntry &a, const FolderEntry &b) { return a.name < b.name; });
+    return std::nullopt;
 }
 
 } // namespace
 
-QStringList fncSchoolFiles(const QStringList &paths, QList<SchoolFailure> &failed) {
-    QStringList files;
+SchoolFiles fncSchoolFiles(const QStringList &paths) {
+    SchoolFiles found;
+    QSet<QString> taken;
+    const auto take = [&](const QString &file, const QString &identity) {
+        found.inputs += file;
+        if (!taken.contains(identity)) {
+            taken.insert(identity);
+            found.files += file;
+        }
+    };
     for (const QString &path : paths) {
-        const QFileInfo info(path);
-        if (!info.isDir()) {
-            files += path;
+        if (!QFileInfo(path).isDir()) {
+            take(path, fileIdentity(path));
             continue;
         }
+        found.inputs += path;
+        QList<FolderEntry> entries;
+        if (const std::optional<QString> error = listFolder(path, entries)) {
+            found.failed += {path, u"フォルダの中を見られませんでした（%1）。"_s.arg(*error)};
+            continue;
+        }
+        if (entries.isEmpty())
+            found.failed += {path, u"フォルダに .zr2 ファイルがありません。"_s};
+        // An entry that is no link is where its folder is: one resolution of the folder serves
+        // them all, which a school of a thousand classes notices.
         const QDir dir(path);
-        const QStringList names =
-            dir.entryList({u"*.zr2"_s}, QDir::Files | QDir::Hidden, QDir::Name);
-        if (names.isEmpty())
-            failed += {path, u"フォルダに .zr2 ファイルがありません。"_s};
-        for (const QString &name : names)
-            files += dir.filePath(name);
+        const QDir resolved(fileIdentity(path));
+        for (const FolderEntry &entry : entries) {
+            const QString file = dir.filePath(entry.name);
+            take(file, entry.link ? fileIdentity(file) : resolved.filePath(entry.name));
+        }
     }
-    return files;
+    return found;
 }
 
 SchoolSummary fncSchoolSummary(const QStringList &paths, int term) {
+    return fncSchoolSummary(fncSchoolFiles(paths), term);
+}
+
+SchoolSummary fncSchoolSummary(const SchoolFiles &files, int term) {
     SchoolSummary summary;
     summary.term = std::clamp(term, 0, 3);
-    const QStringList files = fncSchoolFiles(paths, summary.failed);
-    summary.classes.reserve(files.size());
-    for (const QString &file : files) {
+    summary.failed = files.failed;
+    summary.classes.reserve(files.files.size());
+    for (const QString &file : files.files) {
         AppState state;
         subInitApp(state);
         state.strFileName = file;
@@ -133,6 +222,8 @@ ReportTable fncSchoolReport(const SchoolSummary &summary) {
             table.rows += cells;
         }
     }
+    for (const SchoolFailure &failure : summary.failed)
+        table.unread += {failure.file, failure.error};
     return table;
 }
 

@@ -33,16 +33,30 @@ struct SchoolSummary {
     QList<SchoolFailure> failed;
 };
 
-// The files a list of paths names: a folder stands for the .zr2 files directly in it (in name
-// order), anything else for itself. A folder without any is a failure of its own.
-QStringList fncSchoolFiles(const QStringList &paths, QList<SchoolFailure> &failed);
+// What a list of paths names. A folder stands for every entry directly in it whose name ends in
+// .zr2 (in name order), whatever it is: a link that leads nowhere, a loop of links, a pipe or a
+// socket is taken, and fails to be read with the reason it gets when named on its own (a folder
+// so named, as no regular file). Anything else stands for itself. A file named twice (directly,
+// through a folder, through another path or a link) is taken once. Two hard links of one file
+// are two names to this: each is taken.
+struct SchoolFiles {
+    QStringList files;
+    // Every path named or found, the folders and the files taken once included: a report may
+    // replace none of them, read or not.
+    QStringList inputs;
+    // Folders that could not be listed, with the reason, and folders without a .zr2 entry.
+    QList<SchoolFailure> failed;
+};
+SchoolFiles fncSchoolFiles(const QStringList &paths);
 
 // Reads every file with the data file reader, one after another in this process, and keeps the
 // plan and the actual totals (recomputed from the day chain) of each.
+SchoolSummary fncSchoolSummary(const SchoolFiles &files, int term);
 SchoolSummary fncSchoolSummary(const QStringList &paths, int term);
 
 // One row per class and subject row: year, grade, class, teacher, subject, plan, actual,
-// difference, 実施率, the duplicate mark and the file.
+// difference, 実施率, the duplicate mark and the file; the files that could not be read listed
+// under it.
 ReportTable fncSchoolReport(const SchoolSummary &summary);
 
 } // namespace mirune

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
+#include <optional>
 #include <xlsxwriter.h>
 
 namespace mirune {
@@ -72,6 +73,18 @@ class Formats {
         }
         return m_title;
     }
+    // The files that could not be read, under the table: red, as a warning is.
+    lxw_format *unread(bool heading) {
+        lxw_format *&f = heading ? m_unreadHeading : m_unread;
+        if (!f) {
+            f = workbook_add_format(m_book);
+            format_set_font_name(f, kFontName);
+            format_set_font_color(f, kNegative);
+            if (heading)
+                format_set_bold(f);
+        }
+        return f;
+    }
     lxw_format *plain() {
         if (!m_plain) {
             m_plain = workbook_add_format(m_book);
@@ -129,19 +142,57 @@ class Formats {
     lxw_format *m_heading = nullptr;
     lxw_format *m_title = nullptr;
     lxw_format *m_plain = nullptr;
+    lxw_format *m_unread = nullptr;
+    lxw_format *m_unreadHeading = nullptr;
     QHash<int, lxw_format *> m_cells;
 };
 
-void writeText(lxw_worksheet *sheet, int row, int column, const QString &text, lxw_format *f) {
-    worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column), text.toUtf8().constData(), f);
+// The first thing the library refused while the sheet was filled, with the cell it was for.
+class SheetErrors {
+  public:
+    void check(lxw_error result, int row, int column) {
+        if (result != LXW_NO_ERROR && m_first == LXW_NO_ERROR) {
+            m_first = result;
+            m_row = row;
+            m_column = column;
+        }
+    }
+    bool failed() const { return m_first != LXW_NO_ERROR; }
+    QString message() const {
+        return u"ワークブックの%1行%2列目を書けませんでした（%3）。"_s.arg(m_row + 1)
+            .arg(m_column + 1)
+            .arg(QString::fromUtf8(lxw_strerror(m_first)));
+    }
+
+  private:
+    lxw_error m_first = LXW_NO_ERROR;
+    int m_row = 0;
+    int m_column = 0;
+};
+
+void writeText(SheetErrors &errors, lxw_worksheet *sheet, int row, int column, const QString &text,
+               lxw_format *f) {
+    errors.check(worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column),
+                                        text.toUtf8().constData(), f),
+                 row, column);
 }
 
-void fillSheet(lxw_workbook *book, lxw_worksheet *sheet, const ReportTable &table) {
+void writeNumber(SheetErrors &errors, lxw_worksheet *sheet, int row, int column, double number,
+                 lxw_format *f) {
+    errors.check(worksheet_write_number(sheet, lxw_row_t(row), lxw_col_t(column), number, f), row,
+                 column);
+}
+
+// Fills the sheet; the first cell the library refused (a text past a cell's 32,767 characters,
+// a row past the sheet's last), or nothing when the whole table is in.
+std::optional<QString> fillSheet(lxw_workbook *book, lxw_worksheet *sheet,
+                                 const ReportTable &table) {
     Formats formats(book);
+    SheetErrors errors;
     constexpr int kHeadingRow = 3;
-    writeText(sheet, 0, 0, table.title, formats.title());
+    writeText(errors, sheet, 0, 0, table.title, formats.title());
     if (!table.classLine.isEmpty())
-        writeText(sheet, 1, 0, table.classLine, formats.plain());
+        writeText(errors, sheet, 1, 0, table.classLine, formats.plain());
 
     // The number columns follow the table's own, one per Figure column.
     const int firstNumberColumn = int(table.headings.size());
@@ -153,10 +204,11 @@ void fillSheet(lxw_workbook *book, lxw_worksheet *sheet, const ReportTable &tabl
     for (int c = 0; c < headings.size(); ++c) {
         widths += widestLine(headings[c]);
         twoLines = twoLines || headings[c].contains(u'\n');
-        writeText(sheet, kHeadingRow, c, headings[c], formats.heading());
+        writeText(errors, sheet, kHeadingRow, c, headings[c], formats.heading());
     }
     if (twoLines)
-        worksheet_set_row(sheet, kHeadingRow, 2 * LXW_DEF_ROW_HEIGHT, nullptr);
+        errors.check(worksheet_set_row(sheet, kHeadingRow, 2 * LXW_DEF_ROW_HEIGHT, nullptr),
+                     kHeadingRow, 0);
 
     for (int r = 0; r < table.rows.size(); ++r) {
         const int sheetRow = kHeadingRow + 1 + r;
@@ -166,28 +218,45 @@ void fillSheet(lxw_workbook *book, lxw_worksheet *sheet, const ReportTable &tabl
             const ReportCell &cell = cells[c];
             const bool asNumber = cell.number && cell.kind != ReportCell::Kind::Figure;
             if (asNumber)
-                worksheet_write_number(sheet, lxw_row_t(sheetRow), lxw_col_t(c), *cell.number,
-                                       formats.cell(cell, false));
+                writeNumber(errors, sheet, sheetRow, c, *cell.number, formats.cell(cell, false));
             else
-                writeText(sheet, sheetRow, c, cell.text, formats.cell(cell, false));
+                writeText(errors, sheet, sheetRow, c, cell.text, formats.cell(cell, false));
             if (c < widths.size())
                 widths[c] = std::max(widths[c], textWidth(cell.text));
             if (cell.kind == ReportCell::Kind::Figure && numberColumn < widths.size()) {
-                worksheet_write_number(sheet, lxw_row_t(sheetRow), lxw_col_t(numberColumn),
-                                       cell.number.value_or(0.0), formats.cell(cell, true));
+                writeNumber(errors, sheet, sheetRow, numberColumn, cell.number.value_or(0.0),
+                            formats.cell(cell, true));
                 ++numberColumn;
             }
         }
+        // The workbook is lost with its first refused cell: no need to go on.
+        if (errors.failed())
+            return errors.message();
     }
     for (int c = 0; c < widths.size(); ++c)
-        worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), widths[c] + 2, nullptr);
+        errors.check(
+            worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), widths[c] + 2, nullptr),
+            kHeadingRow, c);
+
+    // Under the table, after a blank row, the files it leaves out: each with its reason in one
+    // cell, which runs on over the empty cells beside it.
+    int lastRow = kHeadingRow + int(table.rows.size());
+    if (!table.unread.isEmpty()) {
+        lastRow += 2;
+        writeText(errors, sheet, lastRow, 0, u"読み込めなかったファイル"_s, formats.unread(true));
+        for (const UnreadFile &file : table.unread)
+            writeText(errors, sheet, ++lastRow, 0, file.file + u"　"_s + file.reason,
+                      formats.unread(false));
+    }
 
     worksheet_set_paper(sheet, kPaperA4);
     worksheet_set_landscape(sheet);
     worksheet_fit_to_pages(sheet, 1, table.onePage ? 1 : 0);
-    worksheet_print_area(sheet, 0, 0, lxw_row_t(kHeadingRow + table.rows.size()),
-                         lxw_col_t(std::max<qsizetype>(widths.size(), 1) - 1));
-    worksheet_repeat_rows(sheet, kHeadingRow, kHeadingRow);
+    errors.check(worksheet_print_area(sheet, 0, 0, lxw_row_t(lastRow),
+                                      lxw_col_t(std::max<qsizetype>(widths.size(), 1) - 1)),
+                 lastRow, 0);
+    errors.check(worksheet_repeat_rows(sheet, kHeadingRow, kHeadingRow), kHeadingRow, 0);
+    return errors.failed() ? std::optional<QString>(errors.message()) : std::nullopt;
 }
 
 } // namespace
@@ -204,9 +273,19 @@ QByteArray fncWorkbookBytes(const ReportTable &table, QString *error) {
         *error = u"ワークブックを作れませんでした。"_s;
         return {};
     }
+    // A workbook without its sheet, or with cells left out, is no report: the library's refusal
+    // is the error, and nothing is written.
     lxw_worksheet *sheet = workbook_add_worksheet(book, kSheetName);
-    if (sheet)
-        fillSheet(book, sheet, table);
+    std::optional<QString> refused;
+    if (!sheet)
+        refused = u"ワークブックにシートを作れませんでした。"_s;
+    else
+        refused = fillSheet(book, sheet, table);
+    if (refused) {
+        workbook_close(book);
+        *error = *refused;
+        return {};
+    }
     if (const lxw_error result = workbook_close(book); result != LXW_NO_ERROR) {
         *error = QString::fromUtf8(lxw_strerror(result));
         return {};

@@ -3,6 +3,7 @@
 #include "cli_run.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -119,8 +120,39 @@ void CurriculumCliTest::newFillsTheBasePlan() {
     QCOMPARE(base[u"kokugo"_s].toInt(), 175 * 3);
     QCOMPARE(base[u"gaikokugo"_s].toInt(), 70 * 3);
     QCOMPARE(base[u"SouJyugyouJisuu"_s].toInt(), 1015 * 3);
-    // The term plans stay empty until 学期に配分.
-    QCOMPARE(root[u"plan"_s].toObject()[u"kokugo"_s].toInt(), 0);
+    // The base shared out over the terms as 学期に配分 does, in whole lessons, so that the year's
+    // plan is the base and every term has a plan to measure against.
+    QCOMPARE(root[u"plan"_s].toObject(), base);
+    const QJsonArray terms = root[u"terms"_s].toArray();
+    QCOMPARE(terms.size(), 3);
+    for (const QString &field : base.keys()) {
+        int sum = 0;
+        for (const QJsonValue &term : terms) {
+            const int units = term[u"plan"_s][field].toInt();
+            QVERIFY2(units % 3 == 0, qPrintable(field));
+            sum += units;
+        }
+        QCOMPARE(sum, base[field].toInt());
+    }
+    // 2026 has 71, 77 and 47 school days in its terms: 国語's 175 lessons are 64, 69 and 42;
+    // 学活's 35 (12.74, 13.82, 8.44) are 13, 14 and 8.
+    const Run days = cli({u"schooldays"_s, grade5});
+    QVERIFY2(days.out.contains(u"71"_s) && days.out.contains(u"77"_s) && days.out.contains(u"47"_s),
+             qPrintable(days.out));
+    QCOMPARE(terms[0][u"plan"_s][u"kokugo"_s].toInt(), 64 * 3);
+    QCOMPARE(terms[1][u"plan"_s][u"kokugo"_s].toInt(), 69 * 3);
+    QCOMPARE(terms[2][u"plan"_s][u"kokugo"_s].toInt(), 42 * 3);
+    QCOMPARE(terms[0][u"plan"_s][u"gakkyuukatsudou"_s].toInt(), 13 * 3);
+    QCOMPARE(terms[1][u"plan"_s][u"gakkyuukatsudou"_s].toInt(), 14 * 3);
+    QCOMPARE(terms[2][u"plan"_s][u"gakkyuukatsudou"_s].toInt(), 8 * 3);
+
+    // The summary a teacher reads: the term's plan and a rate of 0.0 %, not the dash of no plan.
+    const Run text = cli({u"summary"_s, grade5});
+    QCOMPARE(text.exitCode, 0);
+    const QString kokugo = text.out.split(u'\n').filter(u"国語"_s).value(0);
+    QCOMPARE(kokugo.split(u' ', Qt::SkipEmptyParts).mid(0, 3),
+             (QStringList{u"国語"_s, u"64.0"_s, u"0.0"_s}));
+    QVERIFY2(kokugo.contains(u"0.0%"_s), qPrintable(kokugo));
 }
 
 QTEST_MAIN(CurriculumCliTest)

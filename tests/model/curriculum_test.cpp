@@ -195,22 +195,44 @@ void CurriculumTest::shownRows() {
     QCOMPARE(fncShownCodes(state, paletteOrder()), expectedPalette);
 }
 
+// Worked by hand: a term's share is whole lessons (3 units), the largest remainders take the
+// lessons left over, and a rest of 15 or 30 minutes stays whole in the term left furthest below
+// its share.
 void CurriculumTest::splitOverTerms_data() {
     QTest::addColumn<int>("base");
     QTest::addColumn<QList<int>>("days");
     QTest::addColumn<QList<int>>("expected");
-    QTest::newRow("even") << 300 << QList<int>{70, 70, 70} << QList<int>{100, 100, 100};
-    QTest::newRow("not divisible by 3 units")
+    // 175 x 71/195 = 63.72, x 77/195 = 69.10, x 47/195 = 42.18: 63 + 69 + 42, the one left to
+    // term 1. In lessons 64, 69, 42.
+    QTest::newRow("国語 175 lessons")
+        << 175 * 3 << QList<int>{71, 77, 47} << QList<int>{64 * 3, 69 * 3, 42 * 3};
+    // 3 x 71/195 = 1.09, 1.18, 0.72: 1 + 1 + 0, the one left to term 3. Not 1.0, 1.1, 0.2.
+    QTest::newRow("クラブ 3 lessons") << 3 * 3 << QList<int>{71, 77, 47} << QList<int>{3, 3, 3};
+    // 100 lessons in thirds: 33 each, the one left to the first of the tie.
+    QTest::newRow("even days") << 300 << QList<int>{70, 70, 70} << QList<int>{102, 99, 99};
+    // 33 lessons and a unit: 11 lessons each, the unit to the first of the tie.
+    QTest::newRow("a unit over whole lessons")
         << 100 << QList<int>{70, 70, 70} << QList<int>{34, 33, 33};
-    QTest::newRow("largest remainder wins") << 10 << QList<int>{72, 80, 48} << QList<int>{4, 4, 2};
+    // 97 units = 32 lessons and a unit. 32 x 71/195 = 11.65, 12.64, 7.71: 11 + 12 + 7, the two
+    // left to terms 3 and 1; 12, 12, 8 lessons are 36, 36, 24 units against shares of 35.32,
+    // 38.30, 23.38, so the unit goes to term 2: 12.0, 12.1, 8.0.
+    QTest::newRow("32.1 over a real year")
+        << 97 << QList<int>{71, 77, 47} << QList<int>{36, 37, 24};
     QTest::newRow("a term with no school days")
         << 105 << QList<int>{0, 75, 50} << QList<int>{0, 63, 42};
-    QTest::newRow("no school days at all") << 7 << QList<int>{0, 0, 0} << QList<int>{3, 2, 2};
+    // Evenly: 2 lessons to terms 1 and 2, the unit to term 3, the furthest below its 2.33.
+    QTest::newRow("no school days at all") << 7 << QList<int>{0, 0, 0} << QList<int>{3, 3, 1};
     QTest::newRow("zero") << 0 << QList<int>{70, 80, 50} << QList<int>{0, 0, 0};
-    QTest::newRow("one unit") << 1 << QList<int>{70, 80, 50} << QList<int>{0, 1, 0};
-    QTest::newRow("negative base") << -5 << QList<int>{1, 1, 1} << QList<int>{-2, -2, -1};
-    QTest::newRow("a real year: 国語 of grade 3")
-        << 245 * 3 << QList<int>{71, 80, 49} << QList<int>{261, 294, 180};
+    QTest::newRow("one unit: the term with most days")
+        << 1 << QList<int>{70, 80, 50} << QList<int>{0, 1, 0};
+    QTest::newRow("30 minutes stay together") << 2 << QList<int>{70, 80, 50} << QList<int>{0, 2, 0};
+    QTest::newRow("one lesson: the largest share")
+        << 3 << QList<int>{71, 77, 47} << QList<int>{0, 3, 0};
+    // 5 = a lesson (term 1 of the tie) and 2 units (term 2, 1.67 below its share).
+    QTest::newRow("negative base") << -5 << QList<int>{1, 1, 1} << QList<int>{-3, -2, 0};
+    // 245 x 71/200 = 86.975, 98, 60.025: 86 + 98 + 60, the one left to term 1.
+    QTest::newRow("国語 of grade 3, 245 lessons")
+        << 245 * 3 << QList<int>{71, 80, 49} << QList<int>{87 * 3, 98 * 3, 60 * 3};
 }
 
 void CurriculumTest::splitOverTerms() {
@@ -220,6 +242,11 @@ void CurriculumTest::splitOverTerms() {
     const auto shares = fncSplitOverTerms(base, {days[0], days[1], days[2]});
     QCOMPARE(QList<int>(shares.begin(), shares.end()), expected);
     QCOMPARE(shares[0] + shares[1] + shares[2], base);
+    // At most one term holds a part of a lesson.
+    int partTerms = 0;
+    for (int share : shares)
+        partTerms += share % 3 != 0;
+    QVERIFY(partTerms <= 1);
 }
 
 void CurriculumTest::splitTheBasePlan() {
@@ -230,8 +257,12 @@ void CurriculumTest::splitTheBasePlan() {
     subSplitBasePlanOverTerms(state);
     const std::array<int, 4> days = fncCountSchoolDays(state);
     QVERIFY(days[0] > 0 && days[1] > days[0] && days[2] > 0);
-    for (HourField f : baseFields())
+    for (HourField f : baseFields()) {
         QCOMPARE(int(state.objSeasonPlan->hours[f]), int((*state.objYearPlan)[f]));
+        // The standard hours are whole lessons, and so is every term's share of them.
+        for (const SeasonTotalRef &term : state.objSeasonPlan->terms())
+            QCOMPARE((*term)[f] % 3, 0);
+    }
     QCOMPARE(int((*state.objSeasonPlan->terms()[0])[F::kurabu]), 0);
     // Each term's totals follow its figures; the year's are the plan's 1015 hours.
     const auto terms = state.objSeasonPlan->terms();

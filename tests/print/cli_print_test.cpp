@@ -222,7 +222,11 @@ void CliPrintTest::outputProtection_data() {
     QTest::newRow("a link to the input") << u"link.zr2"_s << data << false << sameFile;
     QTest::newRow("a hard link to the input") << u"hard.zr2"_s << data << false << sameFile;
     QTest::newRow("the input, forced") << u"class.zr2"_s << data << true << sameFile;
-    QTest::newRow("another data file") << u"other.zr2"_s << data << false << notPdf;
+    const QString dataFile =
+        u"はデータファイルです。データファイルを PDF で置き換えることはしません。"_s;
+    QTest::newRow("another data file") << u"other.zr2"_s << data << false << dataFile;
+    QTest::newRow("another data file, forced") << u"other.zr2"_s << data << true << dataFile;
+    QTest::newRow("a backup of a data file, forced") << u"class.bak"_s << data << true << dataFile;
     QTest::newRow("a text file") << u"notes.txt"_s << QByteArray("notes\n") << false << notPdf;
     QTest::newRow("an empty file") << u"empty.pdf"_s << QByteArray() << false << notPdf;
     QTest::newRow("a text file, forced")

@@ -2,6 +2,8 @@
 // their columns in display order where the plan uses them, the headings and figures in the
 // right columns, the groups' borders, and the table inside the frame it always had.
 
+#include "model/curriculum_rows.h"
+#include "print/figure_table.h"
 #include "print/fitted_text.h"
 #include "print/recording_surface.h"
 #include "print/sheet_fonts.h"
@@ -144,6 +146,8 @@ class FigureTableTest : public QObject {
     void groupBorders();
     void insideTheFrame_data() { addSheetRows(); }
     void insideTheFrame();
+    void curriculumAloneKeepsTheLayout_data();
+    void curriculumAloneKeepsTheLayout();
 };
 
 void FigureTableTest::headingsInDisplayOrder() {
@@ -309,6 +313,58 @@ void FigureTableTest::insideTheFrame() {
                                 .arg(cell->right)));
     }
     QVERIFY(inTable > int(cells.size()) * 4);
+}
+
+// The rule for the later rows on paper. A row only the curriculum names (外国語活動 of a grade 4
+// in 2026), which the windows show, leaves the sheet as a grade 2's without that row in its
+// curriculum, to the twip; a day that uses it adds the column.
+void FigureTableTest::curriculumAloneKeepsTheLayout_data() {
+    QTest::addColumn<Sheet>("sheet");
+    QTest::newRow("year") << Sheet::Year;
+    QTest::newRow("term summary") << Sheet::Term1Total;
+}
+
+void FigureTableTest::curriculumAloneKeepsTheLayout() {
+    QFETCH(Sheet, sheet);
+    AppState grade4 = laterRowsState(None);
+    QVERIFY(fncIsFieldShown(grade4, HourField::gaikokugokatsudou));
+    QVERIFY(!fncSheetShowsField(grade4, HourField::gaikokugokatsudou));
+    AppState grade2 = laterRowsState(None);
+    grade2.intGrade = 2;
+    QVERIFY(!fncIsFieldShown(grade2, HourField::gaikokugokatsudou));
+
+    const auto rules = [](const RecordingSurface &s) {
+        QList<std::array<int, 5>> found;
+        for (const RecordedLine &l : s.lines())
+            found.append({l.x1, l.y1, l.x2, l.y2, l.width});
+        return found;
+    };
+    const auto texts = [](const RecordingSurface &s) {
+        QStringList found;
+        for (const RecordedText &t : s.texts())
+            found += u"%1,%2,%3,%4"_s.arg(t.x).arg(t.y).arg(t.fontSize).arg(t.text);
+        return found;
+    };
+    const RecordingSurface curriculumOnly = printSheet(sheet, grade4);
+    const RecordingSurface without = printSheet(sheet, grade2);
+    QCOMPARE(rules(curriculumOnly), rules(without));
+    // The same texts in the same places, but for the grade in the class line.
+    const QStringList a = texts(curriculumOnly);
+    const QStringList b = texts(without);
+    QCOMPARE(a.size(), b.size());
+    QStringList differing;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            differing += a[i] + u" / "_s + b[i];
+    QVERIFY2(differing.size() == 1 && differing[0].contains(u"４年"_s) &&
+                 differing[0].contains(u"２年"_s),
+             qPrintable(differing.join(u'\n')));
+
+    AppState used = laterRowsState(Activity);
+    const RecordingSurface withColumn = printSheet(sheet, used);
+    QVERIFY(rules(withColumn) != rules(without));
+    QCOMPARE(cellsOf(withColumn, geometry(sheet)).size(),
+             cellsOf(without, geometry(sheet)).size() + 1);
 }
 
 QTEST_APPLESS_MAIN(FigureTableTest)

@@ -46,10 +46,16 @@ class ReportTest : public QObject {
   private slots:
     void csvBytes_data();
     void csvBytes();
+    void reportCsv_data();
+    void reportCsv();
+    void hoursPinned();
     void workbookReadBack();
+    void workbookRefusesWhatItCannotHold();
+    void workbookListsUnreadFiles();
     void workbookNotWrittenIntoAMissingFolder();
     void schoolFolderWithGoodBrokenAndDuplicateFiles();
     void schoolClassOrder();
+    void schoolFileNamedTwice();
     void schoolTermOrYear_data();
     void schoolTermOrYear();
 };
@@ -73,6 +79,68 @@ void ReportTest::csvBytes() {
     QFETCH(QList<QStringList>, lines);
     QFETCH(QByteArray, bytes);
     QCOMPARE(fncCsvBytes(lines), bytes);
+}
+
+// A report table's CSV: texts a spreadsheet would run as a formula are made text, figures are
+// left alone, and the lesson hours follow at the right.
+void ReportTest::reportCsv_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("units");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("plain name") << u"国語"_s << 97 << QByteArray("国語,32.1,32.333333");
+    QTest::newRow("=: a formula") << u"=1+2"_s << 3 << QByteArray("'=1+2,1.0,1");
+    QTest::newRow("+") << u"+81"_s << 0 << QByteArray("'+81,0.0,0");
+    QTest::newRow("- on a name, not on a figure")
+        << u"-1"_s << -4 << QByteArray("'-1,-1.1,-1.333333");
+    QTest::newRow("@") << u"@SUM(A1)"_s << 2 << QByteArray("'@SUM(A1),0.2,0.666667");
+    QTest::newRow("tab") << u"\tx"_s << 1 << QByteArray("'\tx,0.1,0.333333");
+    QTest::newRow("carriage return, quoted too")
+        << u"\rx"_s << 1 << QByteArray("\"'\rx\",0.1,0.333333");
+    QTest::newRow("= inside a name") << u"a=b"_s << 6 << QByteArray("a=b,2.0,2");
+}
+
+void ReportTest::reportCsv() {
+    QFETCH(QString, label);
+    QFETCH(int, units);
+    QFETCH(QByteArray, line);
+    ReportTable table;
+    table.headings = {u"組"_s, u"計画"_s};
+    table.numberHeadings = {u"計画（時間）"_s};
+    table.rows += QList<ReportCell>{{ReportCell::Kind::Label, label, std::nullopt, 0, {}},
+                                    figureCell(units, ReportCell::Shade::Term)};
+    table.unread += {u"broken.zr2"_s, u"読めません"_s};
+    const QByteArray bom("\xEF\xBB\xBF");
+    QCOMPARE(fncReportCsvBytes(table),
+             bom + u"組,計画,計画（時間）\r\n"_s.toUtf8() + line + "\r\n");
+}
+
+// 97 units: "32.1" for a person, 32.33 lesson hours for a spreadsheet, in every form.
+void ReportTest::hoursPinned() {
+    AppState state = sample::classState(2026, 2);
+    (*state.objSeasonPlan->terms()[0])[F::kokugo] = 97;
+    state.objSeasonPlan->terms()[0]->hours.deriveTotals();
+    state.objSeasonPlan->calculate();
+    const ReportTable table = fncSummaryReport(state, fncHoursSummary(state, 1));
+    const QList<ReportCell> &kokugo = table.rows.first();
+    QCOMPARE(kokugo[0].text, u"国語"_s);
+    QCOMPARE(kokugo[1].text, u"32.1"_s);
+    QCOMPARE(qRound(*kokugo[1].number * 100), 3233);
+
+    const QList<QByteArray> csv = fncReportCsvBytes(table).split('\n');
+    QVERIFY(csv[0].contains(u"学期･計画（時間）"_s.toUtf8()));
+    const QList<QByteArray> fields = csv[1].trimmed().split(',');
+    QCOMPARE(fields.size(), 9 + 6);
+    QCOMPARE(fields[1], QByteArray("32.1"));
+    QCOMPARE(qRound(fields[9].toDouble() * 100), 3233);
+    // Totalled over three such rows the hours come to 97 exactly.
+    QCOMPARE(qRound(fields[9].toDouble() * 3 * 100), 9700);
+
+    QString error;
+    const Workbook book = readWorkbook(fncWorkbookBytes(table, &error));
+    QCOMPARE(book.text(u"B5"_s), u"32.1"_s);
+    QVERIFY(book.cells.value(u"J5"_s).isNumber);
+    QCOMPARE(qRound(book.number(u"J5"_s) * 100), 3233);
+    QCOMPARE(qRound(book.number(u"J5"_s) * 3 * 1000), 97000);
 }
 
 void ReportTest::workbookReadBack() {
@@ -149,6 +217,65 @@ void ReportTest::workbookNotWrittenIntoAMissingFolder() {
     QVERIFY(!QFile::exists(path));
 }
 
+// A cell the workbook cannot hold (a class name past a cell's 32,767 characters, which a data
+// file's 64 KiB line can carry) fails the workbook rather than leaving the cell empty.
+void ReportTest::workbookRefusesWhatItCannotHold() {
+    SchoolSummary school;
+    SchoolClass one;
+    one.file = u"long.zr2"_s;
+    one.year = 2026;
+    one.grade = 2;
+    one.className = QString(40000, u'A');
+    one.shownFields = {F::kokugo};
+    school.classes += one;
+    QString error;
+    QVERIFY(fncWorkbookBytes(fncSchoolReport(school), &error).isEmpty());
+    QVERIFY2(error.contains(u"5行3列目"_s), qPrintable(error));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"school.xlsx"_s);
+    QFile previous(path);
+    QVERIFY(previous.open(QIODevice::WriteOnly));
+    previous.write("the previous workbook");
+    previous.close();
+    const FileWriteResult written = writeWorkbook(path, fncSchoolReport(school));
+    QVERIFY(!written.ok());
+    QVERIFY(written.message.contains(u"school.xlsx"_s));
+    QFile after(path);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), QByteArray("the previous workbook"));
+}
+
+// The files a school's table leaves out stand under it in red, with their reasons.
+void ReportTest::workbookListsUnreadFiles() {
+    QTemporaryDir dir;
+    QVERIFY(save(classWithDays(2026, 3, u"1"_s, QDate(2026, 4, 30)), dir.filePath(u"a.zr2"_s)));
+    QFile broken(dir.filePath(u"b.zr2"_s));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("not a data file\r\n");
+    broken.close();
+    const SchoolSummary school = fncSchoolSummary({dir.path()}, 0);
+    QCOMPARE(school.classes.size(), 1);
+    const ReportTable table = fncSchoolReport(school);
+    QCOMPARE(table.unread.size(), 1);
+
+    QString error;
+    const Workbook book = readWorkbook(fncWorkbookBytes(table, &error));
+    QVERIFY2(!book.sheetXml().isEmpty(), qPrintable(error));
+    // Title, class line, a blank row, the headings, the rows, a blank row, then the list.
+    const QString heading = u"A"_s + QString::number(4 + table.rows.size() + 2);
+    const QString entry = u"A"_s + QString::number(4 + table.rows.size() + 3);
+    QCOMPARE(book.text(heading), u"読み込めなかったファイル"_s);
+    QCOMPARE(book.fontColour(heading), u"FFFF0000"_s);
+    QVERIFY(book.text(entry).startsWith(dir.filePath(u"b.zr2"_s)));
+    QVERIFY(book.text(entry).endsWith(school.failed.first().error));
+    QCOMPARE(book.fontColour(entry), u"FFFF0000"_s);
+    // Printed with the table.
+    QVERIFY2(book.parts.value(u"xl/workbook.xml"_s)
+                 .contains(u"$A$1:$N$%1"_s.arg(4 + table.rows.size() + 3).toUtf8()),
+             book.parts.value(u"xl/workbook.xml"_s).constData());
+}
+
 void ReportTest::schoolFolderWithGoodBrokenAndDuplicateFiles() {
     QTemporaryDir dir;
     const QString folder = dir.filePath(u"school"_s);
@@ -220,13 +347,14 @@ void ReportTest::schoolFolderWithGoodBrokenAndDuplicateFiles() {
     QVERIFY(book.parts.value(u"xl/workbook.xml"_s).contains("_xlnm.Print_Titles"));
 }
 
-// Classes by year, grade and class; class names that are numbers in their numeric order, before
-// names that are not.
+// Classes by year, grade and class; class names that are numbers (in half-width or full-width
+// digits) in their numeric order, before names that are not.
 void ReportTest::schoolClassOrder() {
     QTemporaryDir dir;
     const QList<std::tuple<int, int, QString>> classes = {
-        {2026, 3, u"10"_s}, {2026, 3, u"B"_s}, {2026, 3, u"2"_s},
-        {2026, 2, u"5"_s},  {2025, 4, u"1"_s}, {2026, 3, u"A"_s},
+        {2026, 3, u"10"_s},   {2026, 3, u"B"_s},  {2026, 3, u"2"_s},
+        {2026, 2, u"5"_s},    {2025, 4, u"1"_s},  {2026, 3, u"A"_s},
+        {2026, 3, u"１１"_s}, {2026, 3, u"３"_s}, {2026, 2, u"５"_s},
     };
     QStringList paths;
     for (qsizetype i = 0; i < classes.size(); ++i) {
@@ -238,8 +366,39 @@ void ReportTest::schoolClassOrder() {
     QStringList order;
     for (const SchoolClass &one : school.classes)
         order += u"%1-%2-%3"_s.arg(one.year).arg(one.grade).arg(one.className);
-    QCOMPARE(order, (QStringList{u"2025-4-1"_s, u"2026-2-5"_s, u"2026-3-2"_s, u"2026-3-10"_s,
-                                 u"2026-3-A"_s, u"2026-3-B"_s}));
+    // Full-width digits are the numbers they show: "３" between 2 and 10, "１１" after 10; "５"
+    // is class 5 again, and both files of 2-5 are marked.
+    QCOMPARE(order, (QStringList{u"2025-4-1"_s, u"2026-2-5"_s, u"2026-2-５"_s, u"2026-3-2"_s,
+                                 u"2026-3-３"_s, u"2026-3-10"_s, u"2026-3-１１"_s, u"2026-3-A"_s,
+                                 u"2026-3-B"_s}));
+    QList<bool> duplicates;
+    for (const SchoolClass &one : school.classes)
+        duplicates += one.duplicate;
+    QCOMPARE(duplicates,
+             (QList<bool>{false, true, true, false, false, false, false, false, false}));
+}
+
+// One file named directly, through its folder, through a link and through "..": read once, and
+// not marked as a duplicate of itself. A copy of it is another file of the same class.
+void ReportTest::schoolFileNamedTwice() {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(u"school"_s);
+    QVERIFY(QDir().mkpath(folder));
+    const QString file = folder + u"/3-1.zr2"_s;
+    QVERIFY(save(classWithDays(2026, 3, u"1"_s, QDate(2026, 4, 30)), file));
+    QVERIFY(QFile::link(file, dir.filePath(u"link.zr2"_s)));
+    const QStringList paths = {file, folder, dir.filePath(u"link.zr2"_s),
+                               folder + u"/../school/3-1.zr2"_s};
+    SchoolSummary school = fncSchoolSummary(paths, 0);
+    QCOMPARE(school.classes.size(), 1);
+    QCOMPARE(school.classes[0].file, file);
+    QVERIFY(!school.classes[0].duplicate);
+    QVERIFY(school.failed.isEmpty());
+
+    QVERIFY(QFile::copy(file, folder + u"/3-1 copy.zr2"_s));
+    school = fncSchoolSummary(paths, 0);
+    QCOMPARE(school.classes.size(), 2);
+    QVERIFY(school.classes[0].duplicate && school.classes[1].duplicate);
 }
 
 void ReportTest::schoolTermOrYear_data() {

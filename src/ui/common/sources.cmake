@@ -11,6 +11,8 @@ list(APPEND mirune_ui_sources
   common/month_view.h
   common/qt_dialogs.cpp
   common/qt_dialogs.h
+  common/scrolling_page.cpp
+  common/scrolling_page.h
   common/session_printer.cpp
   common/session_printer.h
   common/state_events.cpp

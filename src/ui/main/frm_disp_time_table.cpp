@@ -5,10 +5,12 @@
 #include "model/hours_summary.h"
 #include "model/term_rule.h"
 #include "model/units.h"
+#include "report/output_file.h"
 #include "report/workbook_write.h"
 #include "ui/common/control_array.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/hide_on_close.h"
+#include "ui/common/scrolling_page.h"
 #include "ui/common/state_events.h"
 #include "ui/common/twips.h"
 
@@ -21,7 +23,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -37,6 +38,7 @@ const QString kSaveExcelCaption = u"Excel に保存"_s;
 const QString kExcelFilter = u"Excel ブック (*.xlsx)"_s;
 const QString kSaveFailedTitle = u"Excel に保存"_s;
 const QString kDataFileRefused = u"%1 は開いているデータファイルです。別の名前を付けてください。"_s;
+const QString kOtherDataFileRefused = u"%1 はデータファイルです。別の名前を付けてください。"_s;
 
 constexpr int kColumnCount = kHoursSummaryColumns;
 // Every column of the grid is at least this wide, and wider where a heading needs it.
@@ -97,6 +99,9 @@ frmDispTimeTable::frmDispTimeTable(UiContext &ui, QWidget *parent) : QWidget(par
     auto *tableRow = new QHBoxLayout;
     tableRow->addWidget(m_gridTimeTable);
     tableRow->addWidget(m_chartTimeTable, 1);
+    // The legend under both, as wide as the window: its items take a second line rather than
+    // lose their ends.
+    m_chartLegend = new HoursChartLegend(this);
 
     m_cmdCloseTimeTable = new QPushButton(u"閉じる"_s, this);
     m_cmdCloseTimeTable->setObjectName(u"cmdCloseTimeTable"_s);
@@ -113,6 +118,7 @@ frmDispTimeTable::frmDispTimeTable(UiContext &ui, QWidget *parent) : QWidget(par
     layout->addLayout(seasonRow);
     layout->addWidget(m_labelTimeTable);
     layout->addLayout(tableRow, 1);
+    layout->addWidget(m_chartLegend);
     layout->addLayout(buttonRow);
 
     // Choosing a term by mouse or with the arrow keys refills at once.
@@ -132,11 +138,9 @@ frmDispTimeTable::frmDispTimeTable(UiContext &ui, QWidget *parent) : QWidget(par
     subFillTimeTable();
 
     // Big enough for the whole grid: a window's first size is otherwise kept to two thirds of
-    // the screen, which cuts off the totals at the bottom.
-    QSize size = sizeHint();
-    if (const QScreen *shown = screen())
-        size = size.boundedTo(shown->availableSize());
-    resize(size);
+    // the screen, which cuts off the totals at the bottom. No larger than the screen, title bar
+    // included.
+    fitToScreen(this);
 }
 
 void frmDispTimeTable::buildGrid() {
@@ -227,6 +231,7 @@ void frmDispTimeTable::subFillTimeTable() {
     }
     m_chartTimeTable->setFigures(summary, fncShownFields(m_ui.state),
                                  fncShareOfYearPast(m_ui.state, m_ui.today()));
+    m_chartLegend->setTerm(summary.term);
     m_chartTimeTable->alignRows(m_gridTimeTable->horizontalHeader()->height(),
                                 m_gridTimeTable->frameWidth());
 }
@@ -237,11 +242,14 @@ void frmDispTimeTable::saveWorkbook() {
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += u".xlsx"_s;
-    const QFileInfo target(path);
-    if (!m_ui.state.strFileName.isEmpty() && target.exists() &&
-        target.canonicalFilePath() == QFileInfo(m_ui.state.strFileName).canonicalFilePath()) {
+    // A workbook never replaces a class's data file: this one, under any path, or another one
+    // (a .zr2 name, or a file that starts as a data file does, such as a backup).
+    const bool ownFile =
+        !m_ui.state.strFileName.isEmpty() && fncNamesSameFile(path, m_ui.state.strFileName);
+    if (ownFile || fncIsDataFileName(path) ||
+        (QFileInfo::exists(path) && fncExistingFileKind(path) == ExistingFile::DataFile)) {
         m_ui.dialogs.message(this, MessageKind::Warning, kSaveFailedTitle,
-                             kDataFileRefused.arg(path));
+                             (ownFile ? kDataFileRefused : kOtherDataFileRefused).arg(path));
         return;
     }
     const HoursSummary summary = fncHoursSummary(m_ui.state, chosenTerm());

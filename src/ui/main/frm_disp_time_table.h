@@ -13,7 +13,8 @@ class QTableWidget;
 
 namespace mirune::ui {
 class HoursChart;
-}
+class HoursChartLegend;
+} // namespace mirune::ui
 
 namespace mirune::ui {
 
@@ -55,6 +56,7 @@ class frmDispTimeTable : public QWidget {
     QLabel *m_labelTimeTable = nullptr;
     QTableWidget *m_gridTimeTable = nullptr;
     HoursChart *m_chartTimeTable = nullptr;
+    HoursChartLegend *m_chartLegend = nullptr;
     QPushButton *m_cmdSaveExcel = nullptr;
     QPushButton *m_cmdCloseTimeTable = nullptr;
 };

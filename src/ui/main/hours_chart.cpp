@@ -12,9 +12,12 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kChartName = u"時数のグラフ"_s;
+const QString kLegendName = u"グラフの凡例"_s;
 const QString kLegendPlan = u"計画"_s;
 const QString kLegendActual = u"実績"_s;
+const QString kLegendOver = u"計画を超えた実績"_s;
 const QString kLegendToday = u"今日までの計画"_s;
+const QString kLegendBars = u"上の棒は%1学期、下の棒は年間"_s;
 const QString kTermLabel = u"%1学期"_s;
 const QString kYearLabel = u"年間"_s;
 // "国語：1学期 計画 40.0、実績 38.1（95.3%）；年間 計画 …、実績 …（…）、今日までの計画 60.2"
@@ -42,10 +45,7 @@ HoursChart::HoursChart(QWidget *parent) : QWidget(parent) {
 
 QSize HoursChart::sizeHint() const {
     const int line = fontMetrics().height();
-    // Room for the names and the whole legend: three swatches, three words and the gaps.
-    const int legend = fontMetrics().horizontalAdvance(u'国') * kNameWidthChars + line * 7 +
-                       fontMetrics().horizontalAdvance(kLegendPlan + kLegendActual + kLegendToday);
-    return {std::max(line * 20, legend), line * (2 + int(m_rows.size()) * 2)};
+    return {line * 20, line * (2 + int(m_rows.size()) * 2)};
 }
 
 QSize HoursChart::minimumSizeHint() const {
@@ -96,24 +96,11 @@ void HoursChart::paintEvent(QPaintEvent *) {
     const qreal headingHeight = m_headingHeight > 0 ? m_headingHeight : line * 1.25;
     const QRectF area = QRectF(rect()).adjusted(line / 2, m_frame, -line / 2, -m_frame);
     // The row names, unless the chart is too narrow to give its bars room beside them: its rows
-    // stand level with the table's, whose names are then read across.
+    // stand level with the table's, whose names are then read across. The heading band stays
+    // level with the table's heading row; the legend stands under both.
     qreal nameWidth = metrics.horizontalAdvance(u'国') * kNameWidthChars;
     if (m_headingHeight > 0 && area.width() < nameWidth + line * 8)
         nameWidth = 0;
-
-    // The legend in the heading band.
-    qreal x = area.left() + nameWidth;
-    const qreal legendTop = area.top() + (headingHeight - line) / 2;
-    const auto legend = [&](const QColor &fill, const QString &text) {
-        painter.fillRect(QRectF(x, legendTop + line * 0.25, line * 0.8, line * 0.5), fill);
-        x += line;
-        painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(QPointF(x, legendTop + metrics.ascent()), text);
-        x += metrics.horizontalAdvance(text) + line;
-    };
-    legend(kPlanFill, kLegendPlan);
-    legend(kActualFill, kLegendActual);
-    legend(kMark, kLegendToday);
 
     const int rowCount = int(m_rows.size());
     if (rowCount == 0)
@@ -159,6 +146,112 @@ void HoursChart::paintEvent(QPaintEvent *) {
         painter.setPen(QPen(kMark, std::max<qreal>(1.5, line / 8)));
         painter.drawLine(QPointF(markX, yearY - barHeight * 0.2),
                          QPointF(markX, yearY + barHeight * 1.2));
+    }
+}
+
+HoursChartLegend::HoursChartLegend(QWidget *parent) : QWidget(parent) {
+    setObjectName(u"chartLegend"_s);
+    setAccessibleName(kLegendName);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+    setTerm(1);
+}
+
+void HoursChartLegend::setTerm(int term) {
+    m_term = term;
+    setAccessibleDescription(texts().join(u'、'));
+    updateGeometry();
+    update();
+}
+
+QStringList HoursChartLegend::texts() const {
+    return {kLegendPlan, kLegendActual, kLegendOver, kLegendToday, kLegendBars.arg(m_term)};
+}
+
+int HoursChartLegend::itemWidth(int index) const {
+    const int line = fontMetrics().height();
+    // The last item is words only; the others have a swatch before their words.
+    const int swatch = index < 4 ? line : 0;
+    return swatch + fontMetrics().horizontalAdvance(texts()[index]);
+}
+
+QList<QList<int>> HoursChartLegend::lines(int width) const {
+    const int gap = fontMetrics().height();
+    QList<QList<int>> result;
+    int x = 0;
+    for (int i = 0; i < int(texts().size()); ++i) {
+        const int w = itemWidth(i);
+        if (result.isEmpty() || (x > 0 && x + gap + w > width)) {
+            result.append(QList<int>());
+            x = 0;
+        }
+        x += (x > 0 ? gap : 0) + w;
+        result.last().append(i);
+    }
+    return result;
+}
+
+int HoursChartLegend::heightForWidth(int width) const {
+    const int margins = contentsMargins().left() + contentsMargins().right();
+    return int(lines(width - margins).size()) * fontMetrics().height() * 5 / 4 +
+           contentsMargins().top() + contentsMargins().bottom();
+}
+
+QSize HoursChartLegend::sizeHint() const {
+    int width = 0;
+    for (int i = 0; i < int(texts().size()); ++i)
+        width += itemWidth(i) + fontMetrics().height();
+    return {width, heightForWidth(width)};
+}
+
+QSize HoursChartLegend::minimumSizeHint() const {
+    // As narrow as its widest item, on as many lines as that takes.
+    int width = 0;
+    for (int i = 0; i < int(texts().size()); ++i)
+        width = std::max(width, itemWidth(i));
+    return {width, heightForWidth(width)};
+}
+
+void HoursChartLegend::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QFontMetricsF metrics(font());
+    const qreal line = metrics.height();
+    const QRect area = contentsRect();
+    const QStringList words = texts();
+    qreal y = area.top() + line / 8;
+    for (const QList<int> &items : lines(area.width())) {
+        qreal x = area.left();
+        for (int i : items) {
+            const QRectF swatch(x, y + line * 0.25, line * 0.8, line * 0.5);
+            switch (i) {
+            case 0:
+                painter.setPen(QPen(kPlanEdge, 0.8));
+                painter.setBrush(kPlanFill);
+                painter.drawRect(swatch);
+                break;
+            case 1:
+            case 2:
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(i == 1 ? kActualFill : kOverFill);
+                painter.drawRect(swatch);
+                break;
+            case 3:
+                painter.setPen(QPen(kMark, std::max<qreal>(1.5, line / 8)));
+                painter.drawLine(QPointF(swatch.center().x(), y + line * 0.1),
+                                 QPointF(swatch.center().x(), y + line * 0.9));
+                break;
+            default:
+                break;
+            }
+            if (i < 4)
+                x += line;
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawText(QPointF(x, y + metrics.ascent()), words[i]);
+            x += metrics.horizontalAdvance(words[i]) + line;
+        }
+        y += line * 5 / 4;
     }
 }
 

@@ -6,6 +6,7 @@
 #include "model/app_state.h"
 #include "ui/common/control_array.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/scrolling_page.h"
 #include "ui/common/state_events.h"
 #include "ui/common/windows.h"
 #include "wizard_texts.h"
@@ -84,7 +85,7 @@ frmWiz2::frmWiz2(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
     setObjectName(u"frmWiz2"_s);
     setWindowTitle(wizard_texts::caption());
 
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout;
     buildClassRows();
     buildHolidayRows();
 
@@ -150,7 +151,7 @@ frmWiz2::frmWiz2(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
     buttons->addWidget(cmdWiz2Before);
     buttons->addWidget(cmdWiz2Next);
     buttons->addWidget(cmdWiz2Cancel);
-    layout->addLayout(buttons);
+    setScrollingLayout(this, layout, buttons);
 
     // The keyboard walks the page top to bottom, each vacation from its first to its last day.
     QWidget *previous = cboWiz1Year;

@@ -9,6 +9,7 @@
 #include "ui/common/control_array.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/month_row.h"
+#include "ui/common/scrolling_page.h"
 #include "ui/common/state_events.h"
 #include "ui/common/windows.h"
 #include "wizard_texts.h"
@@ -89,15 +90,17 @@ frmWiz3::frmWiz3(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
     cmdWiz3Cancel = new QPushButton(wizard_texts::finish(), this);
     cmdWiz3Cancel->setObjectName(u"cmdWiz3Cancel"_s);
 
-    auto *layout = new QVBoxLayout(this);
+    // The year's count under the calendars, right-aligned like the terms' inside the frame; the
+    // buttons alone under the part that scrolls.
+    auto *layout = new QVBoxLayout;
     layout->addWidget(fraWiz3Month);
+    layout->addWidget(lblWiz3NumberOfSchoolDays[kYearCount], 0, Qt::AlignRight);
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(lblWiz3NumberOfSchoolDays[kYearCount]);
     bottom->addStretch(1);
     bottom->addWidget(cmdWiz3Before);
     bottom->addWidget(cmdWiz3Next);
     bottom->addWidget(cmdWiz3Cancel);
-    layout->addLayout(bottom);
+    setScrollingLayout(this, layout, bottom);
 
     connect(cmdWiz3Before, &QPushButton::clicked, this,
             [this] { m_ui.windows.replace<frmWiz2>(this); });

@@ -9,6 +9,7 @@
 #include "plan_box_keys.h"
 #include "ui/common/control_array.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/scrolling_page.h"
 #include "ui/common/state_events.h"
 #include "ui/common/windows.h"
 
@@ -275,11 +276,6 @@ void frmWiz4::buildPage() {
     cmdWiz4Split = new QPushButton(QString::fromUtf16(kSplitTerms), this);
     cmdWiz4Split->setObjectName(u"cmdWiz4Split"_s);
     cmdWiz4Split->setToolTip(QString::fromUtf16(kSplitTermsTip));
-    auto *planButtons = new QHBoxLayout;
-    planButtons->addWidget(cmdWiz4Standard);
-    planButtons->addWidget(cmdWiz4Split);
-    planButtons->addStretch();
-
     lblWiz4Held = new QLabel(QString::fromUtf16(kHeldNotice), this);
     lblWiz4Held->setObjectName(u"lblWiz4Held"_s);
     lblWiz4Held->setWordWrap(true);
@@ -293,19 +289,21 @@ void frmWiz4::buildPage() {
     for (QPushButton *button : {cmdWiz4Standard, cmdWiz4Split, cmdWiz4Before, cmdWiz4Cancel})
         button->setAutoDefault(false);
 
+    // Every button stays in view under the plan, which scrolls when the screen is short of it.
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdWiz4Standard);
+    buttons->addWidget(cmdWiz4Split);
     buttons->addStretch();
     buttons->addWidget(cmdWiz4Before);
     buttons->addWidget(cmdWiz4Cancel);
 
-    auto *page = new QVBoxLayout(this);
+    auto *page = new QVBoxLayout;
     page->addWidget(comment0);
     page->addWidget(comment1);
     page->addWidget(frame);
-    page->addLayout(planButtons);
     page->addWidget(lblWiz4Held);
-    page->addLayout(buttons);
-    page->setSizeConstraint(QLayout::SetMinimumSize);
+    page->addStretch();
+    setScrollingLayout(this, page, buttons);
 }
 
 void frmWiz4::activated() {

@@ -6,6 +6,7 @@
 #include "model/hour_fields.h"
 #include "model/units.h"
 #include "ui/common/control_array.h"
+#include "ui/common/scrolling_page.h"
 #include "ui/common/state_events.h"
 #include "ui/common/subject_button.h"
 #include "ui/common/subject_icons.h"
@@ -186,11 +187,10 @@ void frmWiz5::buildPage() {
     buttons->addWidget(cmdWiz5Next);
     buttons->addWidget(cmdWiz5Cancel);
 
-    auto *page = new QVBoxLayout(this);
+    auto *page = new QVBoxLayout;
     page->addLayout(frames);
     page->addStretch();
-    page->addLayout(buttons);
-    page->setSizeConstraint(QLayout::SetMinimumSize);
+    setScrollingLayout(this, page, buttons);
 }
 
 QWidget *frmWiz5::buildTimeFrame() {

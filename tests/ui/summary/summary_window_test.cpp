@@ -106,6 +106,8 @@ class SummaryWindowTest : public QObject {
     void accessibleNames();
     void chartSaysTheFiguresInWords_data();
     void chartSaysTheFiguresInWords();
+    void legendWholeAtAnyWidth_data();
+    void legendWholeAtAnyWidth();
     void saveExcel_data();
     void saveExcel();
     void rowsFollowTheCurriculum_data();
@@ -450,18 +452,92 @@ void SummaryWindowTest::chartSaysTheFiguresInWords() {
     MIRUNE_VERIFY_DIALOGS(h.dialogs);
 }
 
+// The legend names every colour the chart draws, the one of actual hours past the plan
+// included, and takes more lines rather than cut an item off when the window is narrow.
+void SummaryWindowTest::legendWholeAtAnyWidth_data() {
+    QTest::addColumn<int>("width"); // 0: as the window gives it
+    QTest::newRow("in the window") << 0;
+    QTest::newRow("wide") << 2000;
+    QTest::newRow("narrow") << 200;
+    QTest::newRow("narrower than an item") << 10;
+}
+
+void SummaryWindowTest::legendWholeAtAnyWidth() {
+    QFETCH(int, width);
+    UiHarness h;
+    fillSmallYear(h.state);
+    auto *w = h.windows.open<frmDispTimeTable>();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    MIRUNE_FIND(legend, HoursChartLegend, w, u"chartLegend"_s);
+    QCOMPARE(legend->texts(), (QStringList{u"計画"_s, u"実績"_s, u"計画を超えた実績"_s,
+                                           u"今日までの計画"_s, u"上の棒は1学期、下の棒は年間"_s}));
+    if (width == 0) {
+        // In the window, whole, as tall as its lines need.
+        const QRect inWindow(legend->mapTo(w, QPoint(0, 0)), legend->size());
+        QVERIFY(w->rect().contains(inWindow));
+        QCOMPARE(legend->height(), legend->heightForWidth(legend->width()));
+        width = legend->contentsRect().width();
+    }
+
+    // Every item once, in order, each line inside the width (a line of one item that is wider
+    // still stands alone): a swatch of a line's height before the colours' words, a line's
+    // height between items.
+    const QFontMetrics metrics = legend->fontMetrics();
+    const QList<QList<int>> lines = legend->lines(width);
+    QList<int> order;
+    for (const QList<int> &line : lines) {
+        int used = 0;
+        for (int i : line) {
+            used += (used > 0 ? metrics.height() : 0) + (i < 4 ? metrics.height() : 0) +
+                    metrics.horizontalAdvance(legend->texts()[i]);
+            order += i;
+        }
+        QVERIFY2(used <= width || line.size() == 1, qPrintable(u"%1 > %2"_s.arg(used).arg(width)));
+    }
+    QCOMPARE(order, (QList<int>{0, 1, 2, 3, 4}));
+    if (width < 200)
+        QCOMPARE(lines.size(), 5);
+    if (width >= 2000)
+        QCOMPARE(lines.size(), 1);
+
+    // The colour of actual hours past the plan is drawn in it.
+    const QImage picture = legend->grab().toImage();
+    bool blue = false;
+    for (int y = 0; y < picture.height() && !blue; ++y)
+        for (int x = 0; x < picture.width() && !blue; ++x)
+            blue = picture.pixelColor(x, y) == QColor(0, 0, 255);
+    QVERIFY(blue);
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
+}
+
 void SummaryWindowTest::saveExcel_data() {
-    QTest::addColumn<QString>("answer");  // the name given in the save dialog; "" cancels
-    QTest::addColumn<QString>("written"); // the file that must then hold the workbook
-    QTest::newRow("with the extension") << u"sum.xlsx"_s << u"sum.xlsx"_s;
-    QTest::newRow("extension added") << u"sum"_s << u"sum.xlsx"_s;
-    QTest::newRow("cancelled") << QString() << QString();
+    QTest::addColumn<QString>("answer");   // the name given in the save dialog; "" cancels
+    QTest::addColumn<QByteArray>("there"); // what the file held before, if it was there
+    QTest::addColumn<QString>("written");  // the file that must then hold the workbook
+    QTest::addColumn<QString>("refusal");  // the warning instead, when the name is refused
+    QTest::newRow("with the extension")
+        << u"sum.xlsx"_s << QByteArray() << u"sum.xlsx"_s << QString();
+    QTest::newRow("extension added") << u"sum"_s << QByteArray() << u"sum.xlsx"_s << QString();
+    QTest::newRow("cancelled") << QString() << QByteArray() << QString() << QString();
+    QTest::newRow("a data file's name")
+        << u"1-2.zr2"_s << QByteArray() << QString() << u"1-2.zr2 はデータファイルです"_s;
+    // "トワラ" in CP932: a backup of a class file.
+    QTest::newRow("a backup of a data file")
+        << u"1-2.bak"_s << QByteArray("\x83\x67\x83\x8F\x83\x89\r\n") << QString()
+        << u"1-2.bak はデータファイルです"_s;
 }
 
 void SummaryWindowTest::saveExcel() {
     QFETCH(QString, answer);
+    QFETCH(QByteArray, there);
     QFETCH(QString, written);
+    QFETCH(QString, refusal);
     QTemporaryDir dir;
+    if (!there.isEmpty()) {
+        QFile previous(dir.filePath(answer));
+        QVERIFY(previous.open(QIODevice::WriteOnly));
+        previous.write(there);
+    }
     UiHarness h;
     fillSmallYear(h.state);
     h.state.dateSelected = QDate(2026, 9, 1);
@@ -470,11 +546,20 @@ void SummaryWindowTest::saveExcel() {
     QCOMPARE(w->chosenTerm(), 2);
 
     h.dialogs.expectSaveFile(answer.isEmpty() ? QString() : dir.filePath(answer));
+    if (!refusal.isEmpty())
+        h.dialogs.expectMessage(refusal, Dialogs::Answer::Ok);
     MIRUNE_FIND(save, QPushButton, w, u"cmdSaveExcel"_s);
     MIRUNE_CLICK(save);
     MIRUNE_VERIFY_DIALOGS(h.dialogs);
     if (written.isEmpty()) {
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+        // Nothing written, and what was there is as it was.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 there.isEmpty() ? QStringList() : QStringList{answer});
+        if (!there.isEmpty()) {
+            QFile previous(dir.filePath(answer));
+            QVERIFY(previous.open(QIODevice::ReadOnly));
+            QCOMPARE(previous.readAll(), there);
+        }
         return;
     }
     QFile file(dir.filePath(written));
