@@ -1,3 +1,4 @@
+#include "by_month.h"
 #include "cli_support.h"
 #include "commands.h"
 #include "report/school_summary.h"
@@ -12,12 +13,13 @@ namespace {
 QString schoolJson(const SchoolSummary &summary) {
     QStringList classes;
     for (const SchoolClass &one : summary.classes) {
-        classes += u"{\"file\":%1,\"year\":%2,\"grade\":%3,\"class\":%4,\"teacher\":%5,"
-                   "\"duplicate\":%6,\"plan\":%7,\"actual\":%8}"_s.arg(
-                       jsonString(one.file), QString::number(one.year), QString::number(one.grade),
-                       jsonString(one.className), jsonString(one.teacher),
-                       one.duplicate ? u"true"_s : u"false"_s, jsonCounts(one.plan),
-                       jsonCounts(one.actual));
+        classes +=
+            u"{\"file\":%1,\"year\":%2,\"grade\":%3,\"class\":%4,\"teacher\":%5,"
+            "\"duplicate\":%6,\"plan\":%7,\"actual\":%8%9}"_s.arg(
+                jsonString(one.file), QString::number(one.year), QString::number(one.grade),
+                jsonString(one.className), jsonString(one.teacher),
+                one.duplicate ? u"true"_s : u"false"_s, jsonCounts(one.plan),
+                jsonCounts(one.actual), one.pace ? u',' + paceJsonMembers(*one.pace) : QString());
     }
     QStringList failed;
     for (const SchoolFailure &failure : summary.failed)
@@ -31,7 +33,8 @@ QString schoolJson(const SchoolSummary &summary) {
 
 int runSchool(const QStringList &args) {
     const QString command = u"school"_s;
-    const ParsedArgs parsed = parseArgs(args, {u"term"_s, u"format"_s, u"o"_s}, {});
+    const ParsedArgs parsed =
+        parseArgs(args, QStringList{u"term"_s, u"format"_s, u"o"_s} + monthOptionNames(), {});
     if (!parsed.error.isEmpty())
         return usageError(command, parsed.error);
     if (parsed.positional.isEmpty())
@@ -47,20 +50,26 @@ int runSchool(const QStringList &args) {
     const auto format = reportFormat(command, parsed.value(u"format"_s, u"text"_s));
     if (!format)
         return kExitUsage;
+    const auto months = monthRequest(command, parsed);
+    if (!months)
+        return kExitUsage;
 
-    const SchoolSummary summary = fncSchoolSummary(parsed.positional, term);
+    const SchoolSummary summary = fncSchoolSummary(
+        parsed.positional, term, months->byMonth ? std::optional(months->today) : std::nullopt);
     for (const SchoolFailure &failure : summary.failed)
         err() << u"mirune-cli %1: %2: %3\n"_s.arg(command, failure.file, failure.error);
 
     QStringList inputs;
     for (const SchoolClass &one : summary.classes)
         inputs += one.file;
-    const ReportTable table = fncSchoolReport(summary);
+    const ReportTable table =
+        months->byMonth ? schoolMonthTable(summary) : fncSchoolReport(summary);
     // The class columns, the subject, the mark and the file read from the left; the figures line
     // up on the right.
-    const QString text = *format == ReportFormat::Text
-                             ? alignedText(fncReportLines(table), {0, 1, 2, 3, 4, 9, 10})
-                             : QString();
+    QString text;
+    if (*format == ReportFormat::Text)
+        text = months->byMonth ? schoolMonthText(table)
+                               : alignedText(fncReportLines(table), {0, 1, 2, 3, 4, 9, 10});
     const QString json = *format == ReportFormat::Json ? schoolJson(summary) : QString();
     const int written =
         writeReport(command, *format, parsed.value(u"o"_s), inputs, table, text, json);

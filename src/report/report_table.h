@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 namespace mirune {
 
@@ -37,6 +38,11 @@ struct ReportTable {
     QStringList numberHeadings;
     // A class's summary prints on one page; a school's, as long as it is, one page wide.
     bool onePage = true;
+    // The workbook's name of the table's sheet; empty for the summary's own name.
+    QString sheetName;
+    // Tables a workbook carries on further sheets after this one; a CSV or a text has room for
+    // one table only and leaves them out.
+    std::vector<ReportTable> followingSheets;
 };
 
 // The hours summary of one class for its chosen term, with the headings of the window.

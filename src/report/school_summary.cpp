@@ -64,7 +64,8 @@ QStringList fncSchoolFiles(const QStringList &paths, QList<SchoolFailure> &faile
     return files;
 }
 
-SchoolSummary fncSchoolSummary(const QStringList &paths, int term) {
+SchoolSummary fncSchoolSummary(const QStringList &paths, int term,
+                               const std::optional<QDate> &paceDay) {
     SchoolSummary summary;
     summary.term = std::clamp(term, 0, 3);
     const QStringList files = fncSchoolFiles(paths, summary.failed);
@@ -88,6 +89,8 @@ SchoolSummary fncSchoolSummary(const QStringList &paths, int term) {
         one.plan = summary.term == 0 ? hours.yearPlan : hours.termPlans[summary.term - 1];
         one.actual = summary.term == 0 ? hours.yearActual : hours.termActuals[summary.term - 1];
         one.shownFields = fncShownFields(state);
+        if (paceDay)
+            one.pace = fncMonthlyPace(state, *paceDay);
         summary.classes += std::move(one);
     }
 

@@ -204,9 +204,20 @@ QByteArray fncWorkbookBytes(const ReportTable &table, QString *error) {
         *error = u"ワークブックを作れませんでした。"_s;
         return {};
     }
-    lxw_worksheet *sheet = workbook_add_worksheet(book, kSheetName);
-    if (sheet)
-        fillSheet(book, sheet, table);
+    // The table's own sheet, then those that follow it, each under a name of its own.
+    QStringList names;
+    const auto addSheet = [&](const ReportTable &t) {
+        const QString wanted = t.sheetName.isEmpty() ? QString::fromUtf8(kSheetName) : t.sheetName;
+        QString name = wanted;
+        for (int n = 2; names.contains(name); ++n)
+            name = wanted + QString::number(n);
+        names += name;
+        if (lxw_worksheet *sheet = workbook_add_worksheet(book, name.toUtf8().constData()))
+            fillSheet(book, sheet, t);
+    };
+    addSheet(table);
+    for (const ReportTable &following : table.followingSheets)
+        addSheet(following);
     if (const lxw_error result = workbook_close(book); result != LXW_NO_ERROR) {
         *error = QString::fromUtf8(lxw_strerror(result));
         return {};
