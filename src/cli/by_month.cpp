@@ -8,6 +8,47 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The members of a counts object as jsonCounts writes them, made once: "\"kokugo\":".
+const std::array<QString, kHourFieldCount> &jsonKeys() {
+    static const std::array<QString, kHourFieldCount> keys = [] {
+        std::array<QString, kHourFieldCount> made;
+        for (HourField f : displayOrder())
+            made[static_cast<int>(f)] =
+                jsonString(QString::fromLatin1(subjectInfo(f).fieldName)) + u':';
+        return made;
+    }();
+    return keys;
+}
+
+void appendNumber(QString &out, int n) {
+    char16_t digits[12];
+    int i = 12;
+    unsigned magnitude = n < 0 ? 0u - unsigned(n) : unsigned(n);
+    do {
+        digits[--i] = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    if (n < 0)
+        digits[--i] = u'-';
+    out += QStringView(digits + i, 12 - i);
+}
+
+// What jsonCounts gives, appended in place: a school's months write some three hundred thousand
+// of these members, and a string for each would cost more than reading the files.
+void appendCounts(QString &out, const HourCounts &counts) {
+    const auto &keys = jsonKeys();
+    out += u'{';
+    bool first = true;
+    for (HourField f : displayOrder()) {
+        if (!first)
+            out += u',';
+        first = false;
+        out += keys[static_cast<int>(f)];
+        appendNumber(out, counts[f]);
+    }
+    out += u'}';
+}
+
 QString jsonFieldNames(const QList<HourField> &fields) {
     QStringList names;
     for (HourField f : fields)
@@ -68,14 +109,26 @@ std::optional<MonthRequest> monthRequest(const QString &command, const ParsedArg
 }
 
 QString paceJsonMembers(const MonthlyPace &pace) {
-    QStringList months;
-    for (const MonthTotal &month : pace.totals.months)
-        months += u"{\"month\":%1,\"school_days\":%2,\"actual\":%3}"_s.arg(
-            jsonString(month.firstDay.toString(u"yyyy-MM"_s)), QString::number(month.schoolDays),
-            jsonCounts(month.actual));
-    return u"\"date\":%1,\"months\":[%2],\"due\":%3,\"behind\":%4"_s.arg(
-        jsonString(fncPaceDateText(pace.date)), months.join(u','), jsonCounts(pace.due()),
-        jsonFieldNames(pace.behindRows()));
+    QString json;
+    json.reserve(4096);
+    json += u"\"date\":"_s + jsonString(fncPaceDateText(pace.date)) + u",\"months\":["_s;
+    for (const MonthTotal &month : pace.totals.months) {
+        if (&month != &pace.totals.months.front())
+            json += u',';
+        json += u"{\"month\":\""_s;
+        appendNumber(json, month.firstDay.year());
+        json += month.firstDay.month() < 10 ? u"-0"_s : u"-"_s;
+        appendNumber(json, month.firstDay.month());
+        json += u"\",\"school_days\":"_s;
+        appendNumber(json, month.schoolDays);
+        json += u",\"actual\":"_s;
+        appendCounts(json, month.actual);
+        json += u'}';
+    }
+    json += u"],\"due\":"_s;
+    appendCounts(json, pace.due());
+    json += u",\"behind\":"_s + jsonFieldNames(pace.behindRows());
+    return json;
 }
 
 int writeSummaryByMonth(const QString &command, ReportFormat format, const QString &outPath,
@@ -94,17 +147,25 @@ int writeSummaryByMonth(const QString &command, ReportFormat format, const QStri
     return writeReport(command, format, outPath, {file}, table, text, json);
 }
 
-ReportTable schoolMonthTable(const SchoolSummary &summary) {
+ReportTable schoolMonthTable(const SchoolSummary &summary, ReportFormat format) {
+    // A thousand classes make tens of thousands of rows: none is made that goes nowhere.
+    if (format == ReportFormat::Json || format == ReportFormat::Text)
+        return {};
     ReportTable table = fncSchoolMonthReport(summary);
-    table.followingSheets.push_back(fncSchoolReport(summary));
+    if (format == ReportFormat::Xlsx)
+        table.followingSheets.push_back(fncSchoolReport(summary));
     return table;
 }
 
-QString schoolMonthText(const ReportTable &table) {
-    return alignedText(
-        fncReportLines(table),
-        leftColumns(table, {u"年度"_s, u"学年"_s, u"組"_s, u"担任"_s, u"教科"_s,
-                            kPaceHeading.toString(), u"基準日"_s, u"重複"_s, u"ファイル"_s}));
+QString schoolMonthText(const SchoolSummary &summary) {
+    const QList<QStringList> lines = fncSchoolMonthLines(summary);
+    const QStringList left = {u"年度"_s, u"学年"_s,   u"組"_s,   u"担任"_s,    u"教科"_s,
+                              u"状況"_s, u"基準日"_s, u"重複"_s, u"ファイル"_s};
+    QList<int> columns;
+    for (int c = 0; c < lines.first().size(); ++c)
+        if (left.contains(lines.first()[c]))
+            columns += c;
+    return alignedText(lines, columns);
 }
 
 } // namespace mirune::cli

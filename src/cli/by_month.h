@@ -39,9 +39,9 @@ QString paceJsonMembers(const MonthlyPace &pace);
 int writeSummaryByMonth(const QString &command, ReportFormat format, const QString &outPath,
                         const QString &file, const AppState &state, const QDate &today);
 
-// school --by month: the month table, which a workbook follows with the school's usual table on
-// a sheet of its own, and its text.
-ReportTable schoolMonthTable(const SchoolSummary &summary);
-QString schoolMonthText(const ReportTable &table);
+// school --by month: the month table as the format needs it (a workbook follows it with the
+// school's usual table on a sheet of its own; text and JSON need none), and its text.
+ReportTable schoolMonthTable(const SchoolSummary &summary, ReportFormat format);
+QString schoolMonthText(const SchoolSummary &summary);
 
 } // namespace mirune::cli

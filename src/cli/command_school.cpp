@@ -11,22 +11,33 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QString schoolJson(const SchoolSummary &summary) {
-    QStringList classes;
+    // Appended in place rather than listed, joined and added up: by month, a school's classes
+    // run to megabytes, and every copy of them costs as much as reading another hundred files.
+    QString json = u"{\"classes\":["_s;
     for (const SchoolClass &one : summary.classes) {
-        classes +=
-            u"{\"file\":%1,\"year\":%2,\"grade\":%3,\"class\":%4,\"teacher\":%5,"
-            "\"duplicate\":%6,\"plan\":%7,\"actual\":%8%9}"_s.arg(
-                jsonString(one.file), QString::number(one.year), QString::number(one.grade),
-                jsonString(one.className), jsonString(one.teacher),
-                one.duplicate ? u"true"_s : u"false"_s, jsonCounts(one.plan),
-                jsonCounts(one.actual), one.pace ? u',' + paceJsonMembers(*one.pace) : QString());
+        if (&one != &summary.classes.first())
+            json += u',';
+        json += u"{\"file\":%1,\"year\":%2,\"grade\":%3,\"class\":%4,\"teacher\":%5,"
+                "\"duplicate\":%6,\"plan\":%7,\"actual\":%8"_s.arg(
+                    jsonString(one.file), QString::number(one.year), QString::number(one.grade),
+                    jsonString(one.className), jsonString(one.teacher),
+                    one.duplicate ? u"true"_s : u"false"_s, jsonCounts(one.plan),
+                    jsonCounts(one.actual));
+        // By month: the class's months and pace.
+        if (one.pace) {
+            json += u',';
+            json += paceJsonMembers(*one.pace);
+        }
+        json += u'}';
     }
+    json += u"],\"failed\":["_s;
     QStringList failed;
     for (const SchoolFailure &failure : summary.failed)
         failed += u"{\"file\":%1,\"error\":%2}"_s.arg(jsonString(failure.file),
                                                       jsonString(failure.error));
-    return u"{\"classes\":["_s + classes.join(u',') + u"],\"failed\":["_s + failed.join(u',') +
-           u"]}\n"_s;
+    json += failed.join(u',');
+    json += u"]}\n"_s;
+    return json;
 }
 
 } // namespace
@@ -63,12 +74,12 @@ int runSchool(const QStringList &args) {
     for (const SchoolClass &one : summary.classes)
         inputs += one.file;
     const ReportTable table =
-        months->byMonth ? schoolMonthTable(summary) : fncSchoolReport(summary);
+        months->byMonth ? schoolMonthTable(summary, *format) : fncSchoolReport(summary);
     // The class columns, the subject, the mark and the file read from the left; the figures line
     // up on the right.
     QString text;
     if (*format == ReportFormat::Text)
-        text = months->byMonth ? schoolMonthText(table)
+        text = months->byMonth ? schoolMonthText(summary)
                                : alignedText(fncReportLines(table), {0, 1, 2, 3, 4, 9, 10});
     const QString json = *format == ReportFormat::Json ? schoolJson(summary) : QString();
     const int written =

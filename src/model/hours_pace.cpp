@@ -70,13 +70,20 @@ MonthlyPace fncMonthlyPace(const AppState &state, const QDate &today) {
     MonthlyPace pace;
     pace.date = fncPaceDate(state, today);
     pace.totals = fncMonthlyTotals(state);
+    // The school days before `today` itself: those of the months before its own, then of its own
+    // month up to it. Once the year is over every school day is past and the whole plan due, as
+    // the chart has it.
     const DateRange year = schoolYearRange(state.intYear);
-    // The days before `today` itself: once the year is over, every school day is past and the
-    // whole plan due, as the chart has it.
-    if (year.first.isValid() && today.isValid())
-        for (QDate d = year.first; d < today && d <= year.last; d = d.addDays(1))
+    if (year.first.isValid() && today.isValid() && today > year.last) {
+        pace.daysPast = pace.totals.yearSchoolDays;
+    } else if (year.first.isValid() && today.isValid() && today >= year.first) {
+        const int month = fncIndexOfMonth(today.month());
+        for (int i = 0; i < month; ++i)
+            pace.daysPast += pace.totals.months[i].schoolDays;
+        for (QDate d = pace.totals.months[month].firstDay; d < today; d = d.addDays(1))
             if (fncIsSchoolDay(state, d))
                 ++pace.daysPast;
+    }
     pace.shownFields = fncShownFields(state);
 
     const HourCounts actual = pace.totals.yearActual();

@@ -19,6 +19,11 @@ ReportTable fncMonthReport(const AppState &state, const MonthlyPace &pace);
 // are left out.
 ReportTable fncSchoolMonthReport(const SchoolSummary &summary);
 
+// The school's month table as lines of texts, headings first: what fncReportLines gives of
+// fncSchoolMonthReport, made without the cells, which a thousand classes would fill memory with
+// only to be read once.
+QList<QStringList> fncSchoolMonthLines(const SchoolSummary &summary);
+
 // The day a pace is taken on as a table shows it: "2026-12-11".
 QString fncPaceDateText(const QDate &date);
 

@@ -147,6 +147,9 @@ void MonthReportTest::schoolTableAndWorkbook() {
             englishBehind = row[21].text == u"遅れ"_s;
     QVERIFY(englishBehind);
 
+    // The texts a terminal gets, made without the cells, are the cells' texts.
+    QCOMPARE(fncSchoolMonthLines(summary), fncReportLines(table));
+
     // The workbook: the months first, then the school's usual sheet.
     table.followingSheets.push_back(fncSchoolReport(summary));
     QString error;
