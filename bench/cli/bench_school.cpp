@@ -1,6 +1,6 @@
 // mirune-cli school over a whole school's worth of class files, 1,000 full recorded years, side by
-// side with the bare Qt Core program reading and decoding the same files in one process. Each
-// iteration starts the program and waits for it.
+// side with the bare Qt Core program reading and decoding the same files in one process, and the
+// same by month. Each iteration starts the program and waits for it.
 
 #include "sample_states.h"
 #include "storage/data_file.h"
@@ -64,12 +64,23 @@ void BM_CliSchoolJson(benchmark::State &bench) {
 void BM_CliSchoolText(benchmark::State &bench) {
     runProgram(bench, kCli, {u"school"_s, schoolFolder()});
 }
+// By month: each class's months and pace on top of its year, and a table twelve months wide.
+void BM_CliSchoolByMonthJson(benchmark::State &bench) {
+    runProgram(
+        bench, kCli,
+        {u"school"_s, schoolFolder(), u"--by=month"_s, u"--date=2026-12-11"_s, u"--format=json"_s});
+}
+void BM_CliSchoolByMonthText(benchmark::State &bench) {
+    runProgram(bench, kCli, {u"school"_s, schoolFolder(), u"--by=month"_s, u"--date=2026-12-11"_s});
+}
 
 } // namespace
 
 BENCHMARK(BM_BareReadSchool)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CliSchoolJson)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CliSchoolText)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CliSchoolByMonthJson)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CliSchoolByMonthText)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char **argv) {
     return mirune::bench::runBenchmarksWithCoreApplication(argc, argv);

@@ -1,8 +1,8 @@
 // How long the hours summary window takes to fill its grid for a whole recorded year: the
 // actual totals recomputed from the day chain, every row's figures and 実施率 written with their
 // colours and names, and the chart given its figures and the share of the year past; then the
-// same with the chart drawn as well. Also the window built and shown for the first time, for
-// comparison.
+// same with the chart drawn as well; the month view filled with the months and the pace. Also the
+// window built and shown for the first time, for comparison.
 
 #include "print_test_support.h"
 #include "support/ui_test_support.h"
@@ -54,6 +54,19 @@ void BM_FillSummaryWindowAndDrawChart(benchmark::State &bench) {
     bench.SetLabel(std::to_string(chart->width()) + "x" + std::to_string(chart->height()));
 }
 BENCHMARK(BM_FillSummaryWindowAndDrawChart)->Unit(benchmark::kMicrosecond);
+
+void BM_FillMonthView(benchmark::State &bench) {
+    ui::test::UiHarness h(QDate(2027, 2, 1));
+    h.state = mirune::test::fullYearState();
+    auto *w = h.windows.open<frmDispTimeTable>();
+    w->showMonthView();
+    QCoreApplication::processEvents();
+    for (auto _ : bench)
+        w->subFillMonthTable();
+    const auto *grid = w->findChild<QTableWidget *>(QStringLiteral("gridMonthTable"));
+    bench.SetLabel(grid ? grid->item(0, 1)->text().toStdString() : std::string("no grid"));
+}
+BENCHMARK(BM_FillMonthView)->Unit(benchmark::kMicrosecond);
 
 void BM_OpenSummaryWindow(benchmark::State &bench) {
     ui::test::UiHarness h;

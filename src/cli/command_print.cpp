@@ -1,3 +1,4 @@
+#include "by_month.h"
 #include "cli_support.h"
 #include "commands.h"
 #include "print/pdf_output.h"
@@ -63,7 +64,7 @@ QString outputProblem(const QString &input, const QString &output, bool force) {
 int runPrint(const QStringList &args) {
     const QString command = u"print"_s;
     const ParsedArgs parsed =
-        parseArgs(args, {u"sheet"_s, u"o"_s, u"paper"_s}, {u"force"_s, u"fit"_s});
+        parseArgs(args, {u"sheet"_s, u"o"_s, u"paper"_s, u"date"_s}, {u"force"_s, u"fit"_s});
     if (!parsed.error.isEmpty())
         return usageError(command, parsed.error);
     if (parsed.positional.size() != 1)
@@ -91,6 +92,15 @@ int runPrint(const QStringList &args) {
     const auto paper = fncPaperSize(parsed.value(u"paper"_s, u"A4"_s));
     if (!paper)
         return usageError(command, u"--paper には A4、B4、A3 のどれかを指定してください。"_s);
+    // The day the month sheet takes its pace on; the real today unless given.
+    QDate today;
+    if (parsed.has(u"date"_s)) {
+        today = parseIsoDate(parsed.value(u"date"_s));
+        if (!today.isValid())
+            return usageError(command, u"--date の日付「%1」が正しくありません。"
+                                       "YYYY-MM-DD の形の正しい日付で指定してください。"_s.arg(
+                                           parsed.value(u"date"_s)));
+    }
 
     // Fonts and PDF output need the GUI application that the print program starts.
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
@@ -106,7 +116,7 @@ int runPrint(const QStringList &args) {
         return kExitFileError;
 
     const PaperFit fit{parsed.flags.contains(u"fit"_s)};
-    const PdfResult result = writeSheetsPdf(state, options, output, *paper, fit);
+    const PdfResult result = writeSheetsPdf(state, options, output, *paper, fit, today);
     if (result.status == PdfResult::Status::NothingToPrint)
         // A file whose school year was never set: the print window's refusal.
         return fileError(command, u"%1: %2"_s.arg(path, result.message));

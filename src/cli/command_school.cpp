@@ -1,3 +1,4 @@
+#include "by_month.h"
 #include "cli_support.h"
 #include "commands.h"
 #include "report/school_summary.h"
@@ -10,28 +11,41 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QString schoolJson(const SchoolSummary &summary) {
-    QStringList classes;
+    // Appended in place rather than listed, joined and added up: by month, a school's classes
+    // run to megabytes, and every copy of them costs as much as reading another hundred files.
+    QString json = u"{\"classes\":["_s;
     for (const SchoolClass &one : summary.classes) {
-        classes += u"{\"file\":%1,\"year\":%2,\"grade\":%3,\"class\":%4,\"teacher\":%5,"
-                   "\"duplicate\":%6,\"plan\":%7,\"actual\":%8}"_s.arg(
-                       jsonString(one.file), QString::number(one.year), QString::number(one.grade),
-                       jsonString(one.className), jsonString(one.teacher),
-                       one.duplicate ? u"true"_s : u"false"_s, jsonCounts(one.plan),
-                       jsonCounts(one.actual));
+        if (&one != &summary.classes.first())
+            json += u',';
+        json += u"{\"file\":%1,\"year\":%2,\"grade\":%3,\"class\":%4,\"teacher\":%5,"
+                "\"duplicate\":%6,\"plan\":%7,\"actual\":%8"_s.arg(
+                    jsonString(one.file), QString::number(one.year), QString::number(one.grade),
+                    jsonString(one.className), jsonString(one.teacher),
+                    one.duplicate ? u"true"_s : u"false"_s, jsonCounts(one.plan),
+                    jsonCounts(one.actual));
+        // By month: the class's months and pace.
+        if (one.pace) {
+            json += u',';
+            json += paceJsonMembers(*one.pace);
+        }
+        json += u'}';
     }
+    json += u"],\"failed\":["_s;
     QStringList failed;
     for (const SchoolFailure &failure : summary.failed)
         failed += u"{\"file\":%1,\"error\":%2}"_s.arg(jsonString(failure.file),
                                                       jsonString(failure.error));
-    return u"{\"classes\":["_s + classes.join(u',') + u"],\"failed\":["_s + failed.join(u',') +
-           u"]}\n"_s;
+    json += failed.join(u',');
+    json += u"]}\n"_s;
+    return json;
 }
 
 } // namespace
 
 int runSchool(const QStringList &args) {
     const QString command = u"school"_s;
-    const ParsedArgs parsed = parseArgs(args, {u"term"_s, u"format"_s, u"o"_s}, {u"force"_s});
+    const ParsedArgs parsed = parseArgs(
+        args, QStringList{u"term"_s, u"format"_s, u"o"_s} + monthOptionNames(), {u"force"_s});
     if (!parsed.error.isEmpty())
         return usageError(command, parsed.error);
     if (parsed.positional.isEmpty())
@@ -47,6 +61,9 @@ int runSchool(const QStringList &args) {
     const auto format = reportFormat(command, parsed.value(u"format"_s, u"text"_s));
     if (!format)
         return kExitUsage;
+    const auto months = monthRequest(command, parsed);
+    if (!months)
+        return kExitUsage;
 
     // Every path named or found is an input, read or not: none of them may become the output.
     const SchoolFiles files = fncSchoolFiles(parsed.positional);
@@ -55,7 +72,8 @@ int runSchool(const QStringList &args) {
     if (const int checked = checkReportTarget(command, *format, target); checked != kExitOk)
         return checked;
 
-    const SchoolSummary summary = fncSchoolSummary(files, term);
+    const SchoolSummary summary = fncSchoolSummary(
+        files, term, months->byMonth ? std::optional(months->today) : std::nullopt);
     for (const SchoolFailure &failure : summary.failed)
         err() << u"mirune-cli %1: %2: %3\n"_s.arg(command, failure.file, failure.error);
     // A report of no class would only replace the last good one.
@@ -64,12 +82,18 @@ int runSchool(const QStringList &args) {
                          u"読み込めたデータファイルがないため、%1 には書き出しませんでした。"_s.arg(
                              target.path));
 
-    const ReportTable table = fncSchoolReport(summary);
+    ReportTable table =
+        months->byMonth ? schoolMonthTable(summary, *format) : fncSchoolReport(summary);
+    // What a person reads lists the files left out, by month as well.
+    if (months->byMonth)
+        for (const SchoolFailure &failure : summary.failed)
+            table.unread += {failure.file, failure.error};
     // The class columns, the subject, the mark and the file read from the left; the figures line
     // up on the right.
-    const QString text = *format == ReportFormat::Text
-                             ? alignedText(fncReportLines(table), {0, 1, 2, 3, 4, 9, 10})
-                             : QString();
+    QString text;
+    if (*format == ReportFormat::Text)
+        text = months->byMonth ? schoolMonthText(summary)
+                               : alignedText(fncReportLines(table), {0, 1, 2, 3, 4, 9, 10});
     const QString json = *format == ReportFormat::Json ? schoolJson(summary) : QString();
     const int written = writeReport(command, *format, target, table, text, json);
     if (written != kExitOk)

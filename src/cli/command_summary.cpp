@@ -1,3 +1,4 @@
+#include "by_month.h"
 #include "cli_support.h"
 #include "commands.h"
 #include "model/hours_summary.h"
@@ -28,11 +29,15 @@ QString summaryJson(const AppState &state, const HoursSummary &summary) {
 
 int runSummary(const QStringList &args) {
     const QString command = u"summary"_s;
-    const ParsedArgs parsed = parseArgs(args, {u"term"_s, u"format"_s, u"o"_s}, {u"force"_s});
+    const ParsedArgs parsed = parseArgs(
+        args, QStringList{u"term"_s, u"format"_s, u"o"_s} + monthOptionNames(), {u"force"_s});
     if (!parsed.error.isEmpty())
         return usageError(command, parsed.error);
     if (parsed.positional.size() != 1)
         return usageError(command, u"データファイル（FILE）を一つ指定してください。"_s);
+    const auto months = monthRequest(command, parsed);
+    if (!months)
+        return kExitUsage;
     const QString termText = parsed.value(u"term"_s, u"1"_s);
     if (termText != u"1"_s && termText != u"2"_s && termText != u"3"_s)
         return usageError(command, u"--term には 1、2、3 のどれかを指定してください。"_s);
@@ -48,6 +53,8 @@ int runSummary(const QStringList &args) {
     AppState state;
     if (!loadState(command, file, state))
         return kExitFileError;
+    if (months->byMonth)
+        return writeSummaryByMonth(command, *format, target, state, months->today);
 
     const HoursSummary summary = fncHoursSummary(state, termText.toInt());
     const ReportTable table = fncSummaryReport(state, summary);

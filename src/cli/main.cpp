@@ -66,7 +66,15 @@ const QList<Command> &commandTable() {
          "  代わりに OUT に書き、OUT は全部を書き終えたときにだけ置き換えます。読み込む\n"
          "  ファイル（別の名前やリンクでも）、データファイル（.zr2 の名前か、データファイルの\n"
          "  中身のもの）、通常のファイルでないものには書きません。ほかの種類のファイル（csv\n"
-         "  の出力先の Excel のブックなど）は --force があるときだけ置き換えます。"_s},
+         "  の出力先の Excel のブックなど）は --force があるときだけ置き換えます。\n"
+         "mirune-cli summary FILE --by month [--date YYYY-MM-DD] [--format ...] [-o OUT]\n"
+         "  時数集計のウィンドウの「月別」と同じ集計：4月～3月の月ごとの授業日数と実績、\n"
+         "  年間の実績と計画、今日までの計画（年間の計画 × 過ぎた授業日数 ÷ 年間の授業日数）、\n"
+         "  実績との増減、遅れ（足りない時数が1週間分（年間の計画 × 5 ÷ 年間の授業日数、\n"
+         "  少なくとも1時間）を超える行）。--date はその「今日」で、省略すると本当の今日。\n"
+         "  どちらも年度の中に収めます。json：{\"year\",\"grade\",\"class\",\"teacher\",\n"
+         "  \"date\",\"months\":[{\"month\":\"YYYY-MM\",\"school_days\",\"actual\"} x12],\n"
+         "  \"due\"（今日までの計画）,\"behind\":[遅れている行の項目名]}。"_s},
         {u"school"_s, runSchool,
          u"mirune-cli school PATH... [--term 1|2|3] [--format text|csv|json|xlsx] [-o OUT]\n"
          "                  [--force]\n"
@@ -82,7 +90,12 @@ const QList<Command> &commandTable() {
          "  集計して、終了コードを 1 にします。1つも読み込めなかったときは -o OUT に何も\n"
          "  書きません。書式と -o、--force は summary と同じで、json は\n"
          "  {\"classes\":[{\"file\",\"year\",\"grade\",\"class\",\"teacher\",\"duplicate\",\n"
-         "   \"plan\",\"actual\"}],\"failed\":[{\"file\",\"error\"}]}。"_s},
+         "   \"plan\",\"actual\"}],\"failed\":[{\"file\",\"error\"}]}。\n"
+         "mirune-cli school PATH... --by month [--date YYYY-MM-DD] [--format ...] [-o OUT]\n"
+         "  学級ごとに summary --by month と同じ月ごとの表を1つの表にします（学級ごとに\n"
+         "  授業日数の行と教科の行、基準日（その学級の年度に収めた --date）、重複、ファイル）。\n"
+         "  json の \"classes\" にはそれぞれ \"date\",\"months\",\"due\",\"behind\" が加わり、\n"
+         "  xlsx のブックは月別のシートの後に、--by month のないときの表のシートを持ちます。"_s},
         {u"standard-hours"_s, runStandardHours,
          u"mirune-cli standard-hours --year Y --grade G [--format text|json]\n"
          "  Y年度の G 年の標準授業時数（学校教育法施行規則 別表第一）を、時数のある行と\n"
@@ -101,10 +114,13 @@ const QList<Command> &commandTable() {
          "  正しくない日付、読み込めないファイルは断り、FILE はそのままです。"_s},
         {u"print"_s, runPrintProgram,
          u"mirune-cli print FILE --sheet SHEET -o OUT.pdf [--paper A4|B4|A3] [--fit] [--force]\n"
+         "                  [--date YYYY-MM-DD]\n"
          "  データファイルの印刷用紙を、印刷のウィンドウが印刷するとおりに PDF ファイルに\n"
          "  描きます。SHEET は year, term1-chart, term1-total, term2-chart, term2-total,\n"
-         "  term3-chart, term3-total, week-a, week-b（印刷のウィンドウの順の9種類の用紙）の\n"
-         "  どれか、または all（9種類を、それぞれの向きで1つの PDF の9ページに）。\n"
+         "  term3-chart, term3-total, week-a, week-b, month（印刷のウィンドウの順の10種類の\n"
+         "  用紙）のどれか、または all（10種類を、それぞれの向きで1つの PDF の10ページに）。\n"
+         "  month（月別時数表）は今日までの計画を --date の日（省略すると本当の今日）で\n"
+         "  計算します。\n"
          "  --paper は A4（省略時）、B4（JIS B4、257 x 364 mm）または A3。大きな用紙でも\n"
          "  用紙の大きさと位置はそのままです。印刷できる範囲からはみ出す用紙は全体を縮小し、\n"
          "  そのことを標準エラーに書きます。--fit（用紙に合わせる）を付けると、どの用紙も\n"

@@ -1,5 +1,7 @@
 #include "hour_totals.h"
 
+#include "day_units.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -94,32 +96,41 @@ void HourCounts::deriveTotals() {
             units[i] = saturate16(wide[i]);
 }
 
+HourCounts fncCountsFromSums(const WideUnitSums &sums) {
+    HourCounts counts;
+    for (int i = 0; i < kHourFieldCount; ++i)
+        counts.units[i] = saturate16(sums[i]);
+    counts.deriveTotals();
+    return counts;
+}
+
+void addDayUnits(const ZuriDayTime &day, WideUnitSums &sums) {
+    const QString &s = day.strSubject;
+    const QString &c = day.strCredit;
+    for (qsizetype k = 0; k < s.size(); ++k) {
+        const auto field = fieldForCode(s[k]);
+        if (!field)
+            continue;
+        int units = 0;
+        if (k < c.size()) {
+            const char16_t digit = c[k].unicode();
+            if (digit >= u'0' && digit <= u'9')
+                units = digit - u'0';
+        }
+        sums[static_cast<int>(*field)] += units;
+    }
+}
+
 void ZuriStretchTotal::calculate() {
     // Sums in plain ints and stores once: a day adds at most 32 units, so nothing overflows here.
-    std::array<int, kHourFieldCount> sums{};
+    WideUnitSums sums{};
     for (const ZuriDayTime *d = objFirstDay.get(); d; d = d->objNextDay.get()) {
-        if (d->isValidRecord()) {
-            const QString &s = d->strSubject;
-            const QString &c = d->strCredit;
-            for (qsizetype k = 0; k < s.size(); ++k) {
-                const auto field = fieldForCode(s[k]);
-                if (!field)
-                    continue;
-                int units = 0;
-                if (k < c.size()) {
-                    const char16_t digit = c[k].unicode();
-                    if (digit >= u'0' && digit <= u'9')
-                        units = digit - u'0';
-                }
-                sums[static_cast<int>(*field)] += units;
-            }
-        }
+        if (d->isValidRecord())
+            addDayUnits(*d, sums);
         if (d == objLastDay.get())
             break;
     }
-    for (int i = 0; i < kHourFieldCount; ++i)
-        hours.units[i] = saturate16(sums[i]);
-    hours.deriveTotals();
+    hours = fncCountsFromSums(sums);
 }
 
 std::array<SeasonTotalRef, 3> ZuriYearTotal::terms() const {

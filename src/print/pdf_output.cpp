@@ -61,7 +61,8 @@ PdfResult fncCheckPrintable(const AppState &state, const QList<int> &options) {
     for (int option : options)
         if (option < 0 || option >= kPrintOptionCount)
             return {PdfResult::Status::Failed,
-                    u"用紙の番号（%1）が0～8の範囲にありません。"_s.arg(option)};
+                    u"用紙の番号（%1）が0～%2の範囲にありません。"_s.arg(option).arg(
+                        kPrintOptionCount - 1)};
     if (const QString fontProblem = fncCheckSheetFonts(); !fontProblem.isEmpty())
         return {PdfResult::Status::Failed, fontProblem};
     return {};
@@ -70,7 +71,7 @@ PdfResult fncCheckPrintable(const AppState &state, const QList<int> &options) {
 // Draws onto the writer; the problem met, empty when none. The notices of sheets scaled down
 // go to `notices`.
 QString fncDrawPdf(AppState &state, const QList<int> &options, QPdfWriter &writer, PaperSize paper,
-                   const PaperFit &fit, QStringList &notices) {
+                   const PaperFit &fit, const QDate &today, QStringList &notices) {
     writer.setResolution(kPdfResolution);
     writer.setCreator(u"ミルネ2002"_s);
     writer.setTitle(options.size() == 1 ? printOptions()[options.first()].caption.toString()
@@ -78,7 +79,7 @@ QString fncDrawPdf(AppState &state, const QList<int> &options, QPdfWriter &write
     subSetUpSheetDevice(writer, paper);
 
     PainterSurface surface(writer, int(options.size()));
-    notices = subDrawSheetsOnPaper(state, options, surface, writer.pageLayout(), fit);
+    notices = subDrawSheetsOnPaper(state, options, surface, writer.pageLayout(), fit, today);
     if (!surface.errorString().isEmpty())
         return surface.errorString();
     if (!surface.isFinished())
@@ -89,14 +90,14 @@ QString fncDrawPdf(AppState &state, const QList<int> &options, QPdfWriter &write
 } // namespace
 
 PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, QIODevice &device,
-                         PaperSize paper, const PaperFit &fit) {
+                         PaperSize paper, const PaperFit &fit, const QDate &today) {
     if (PdfResult check = fncCheckPrintable(state, options); !check.ok())
         return check;
     QString problem;
     QStringList notices;
     {
         QPdfWriter writer(&device);
-        problem = fncDrawPdf(state, options, writer, paper, fit, notices);
+        problem = fncDrawPdf(state, options, writer, paper, fit, today, notices);
     }
     if (!problem.isEmpty())
         return {PdfResult::Status::Failed, problem};
@@ -104,12 +105,12 @@ PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, QIODevice &
 }
 
 PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, const QString &path,
-                         PaperSize paper, const PaperFit &fit) {
+                         PaperSize paper, const PaperFit &fit, const QDate &today) {
     if (PdfResult check = fncCheckPrintable(state, options); !check.ok())
         return check;
     QStringList notices;
     PdfResult result = writePdfSafely(path, [&](QPdfWriter &writer) {
-        return fncDrawPdf(state, options, writer, paper, fit, notices);
+        return fncDrawPdf(state, options, writer, paper, fit, today, notices);
     });
     if (result.ok())
         result.notices = notices;

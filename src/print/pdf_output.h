@@ -6,6 +6,7 @@
 #include "pdf_file_write.h"
 #include "placed_sheets.h"
 
+#include <QDate>
 #include <QIODevice>
 #include <QList>
 #include <QPageLayout>
@@ -38,17 +39,20 @@ void subSetUpSheetDevice(QPagedPaintDevice &device, PaperSize paper);
 // PDF resolution: a printer's, so that line widths in dots come out as on paper.
 inline constexpr int kPdfResolution = 600;
 
-// Draws the sheets of the given print options (0..8), one page each in the order given, into a
+// Draws the sheets of the given print options (0..9), one page each in the order given, into a
 // PDF file at `path`, through writePdfSafely: the file is replaced only when the whole document
 // was written.
 // The year and term sheets refresh the actual totals of the state, as printing does. A sheet
 // that runs past the printable area is scaled down whole, and said so in the result's notices;
-// with fit.fitToPaper every sheet fills it.
+// with fit.fitToPaper every sheet fills it. The month sheet takes its pace on `today` (an
+// invalid date: the real today).
 PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, const QString &path,
-                         PaperSize paper = PaperSize::A4, const PaperFit &fit = {});
+                         PaperSize paper = PaperSize::A4, const PaperFit &fit = {},
+                         const QDate &today = QDate());
 
 // The same into an open device; what was written is left to the caller when it fails.
 PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, QIODevice &device,
-                         PaperSize paper = PaperSize::A4, const PaperFit &fit = {});
+                         PaperSize paper = PaperSize::A4, const PaperFit &fit = {},
+                         const QDate &today = QDate());
 
 } // namespace mirune

@@ -4,9 +4,9 @@
 
 namespace mirune {
 
-MeasuredSheet fncMeasureSheet(AppState &state, const PrintOption &option) {
+MeasuredSheet fncMeasureSheet(AppState &state, const PrintOption &option, const QDate &today) {
     RecordingSurface recording;
-    subDrawSheet(state, option, recording);
+    subDrawSheet(state, option, recording, today);
     MeasuredSheet sheet;
     if (!recording.orientations().isEmpty())
         sheet.orientation = recording.orientations().last();
@@ -22,16 +22,16 @@ SheetPlacement fncPlaceOnPaper(const MeasuredSheet &sheet, const QPageLayout &la
 
 QStringList subDrawSheetsOnPaper(AppState &state, const QList<int> &options,
                                  PainterSurface &surface, const QPageLayout &layout,
-                                 const PaperFit &fit) {
+                                 const PaperFit &fit, const QDate &today) {
     QStringList notices;
     for (int index : options) {
         const PrintOption &option = printOptions()[index];
         const SheetPlacement placement =
-            fncPlaceOnPaper(fncMeasureSheet(state, option), layout, fit);
+            fncPlaceOnPaper(fncMeasureSheet(state, option, today), layout, fit);
         if (!fit.fitToPaper && placement.scale < 1)
             notices.append(fncShrinkNotice(option.caption, placement.scale));
         surface.setPlacement(placement);
-        subDrawSheet(state, option, surface);
+        subDrawSheet(state, option, surface, today);
     }
     return notices;
 }

@@ -16,6 +16,7 @@ constexpr std::array<PrintOption, kPrintOptionCount> kOptions = {{
     {u"３学期の時間集計表", u"term3-total", SheetRoutine::SeasonTotal, 3},
     {u"週間時間割計画表A", u"week-a", SheetRoutine::WeekPlan, 0},
     {u"週間時間割計画表B", u"week-b", SheetRoutine::WeekPlan, 1},
+    {u"月別時数表", u"month", SheetRoutine::Months, 0},
 }};
 
 } // namespace
@@ -31,7 +32,8 @@ int fncPrintOptionIndex(QStringView key) {
     return -1;
 }
 
-void subDrawSheet(AppState &state, const PrintOption &option, PageSurface &surface) {
+void subDrawSheet(AppState &state, const PrintOption &option, PageSurface &surface,
+                  const QDate &today) {
     switch (option.routine) {
     case SheetRoutine::Year:
         subPrintYear(state, surface);
@@ -45,18 +47,21 @@ void subDrawSheet(AppState &state, const PrintOption &option, PageSurface &surfa
     case SheetRoutine::WeekPlan:
         subPrintWeekPlan(state, surface, option.argument);
         break;
+    case SheetRoutine::Months:
+        subPrintMonths(state, surface, today.isValid() ? today : QDate::currentDate());
+        break;
     }
 }
 
 PrintOutcome subPrintOption(AppState &state, int option, PageSurface &surface,
-                            const PrinterDialogHook &printerDialog) {
+                            const PrinterDialogHook &printerDialog, const QDate &today) {
     if (state.intYear == 0)
         return PrintOutcome::NothingToPrint;
     if (option < 0 || option >= kPrintOptionCount)
         return PrintOutcome::NoSuchOption;
     if (printerDialog && !printerDialog())
         return PrintOutcome::Cancelled;
-    subDrawSheet(state, kOptions[option], surface);
+    subDrawSheet(state, kOptions[option], surface, today);
     return PrintOutcome::Printed;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
-// The print selection: its nine options, and what pressing the print button does with the
+// The print selection: its ten options, and what pressing the print button does with the
 // chosen one.
 
 #include "model/app_state.h"
 #include "page_surface.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringView>
 #include <array>
@@ -13,7 +14,7 @@
 
 namespace mirune {
 
-enum class SheetRoutine { Year, SeasonTimeChart, SeasonTotal, WeekPlan };
+enum class SheetRoutine { Year, SeasonTimeChart, SeasonTotal, WeekPlan, Months };
 
 // One option of the print selection window, top to bottom.
 struct PrintOption {
@@ -23,9 +24,9 @@ struct PrintOption {
     int argument; // intSeason 1..3 for the term sheets, intWeekPlan 0/1 for the weekly sheet
 };
 
-inline constexpr int kPrintOptionCount = 9;
+inline constexpr int kPrintOptionCount = 10;
 
-// The nine options in their window order; option 0 is selected when the window first opens.
+// The ten options in their window order; option 0 is selected when the window first opens.
 const std::array<PrintOption, kPrintOptionCount> &printOptions();
 
 // The option whose key is `key`, or -1.
@@ -50,11 +51,14 @@ enum class PrintOutcome {
 using PrinterDialogHook = std::function<bool()>;
 
 // Draws the sheet of one option as the print button does: refuses while intYear is 0 (before
-// any dialog), then shows the printer dialog if there is a hook, then draws the sheet.
+// any dialog), then shows the printer dialog if there is a hook, then draws the sheet. `today`
+// is the day the month sheet takes the pace on; an invalid date stands for the real today.
 PrintOutcome subPrintOption(AppState &state, int option, PageSurface &surface,
-                            const PrinterDialogHook &printerDialog = {});
+                            const PrinterDialogHook &printerDialog = {},
+                            const QDate &today = QDate());
 
 // Only the drawing: the routine of the option with its argument, no checks.
-void subDrawSheet(AppState &state, const PrintOption &option, PageSurface &surface);
+void subDrawSheet(AppState &state, const PrintOption &option, PageSurface &surface,
+                  const QDate &today = QDate());
 
 } // namespace mirune

@@ -7,14 +7,13 @@
 #include "print_format.h"
 #include "sheet_frame.h"
 #include "sheets.h"
+#include "term_total_columns.h"
 
 namespace mirune {
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-using F = HourField;
 
 constexpr int kLeft = 570;
 constexpr int kRight = 14286;
@@ -28,63 +27,6 @@ constexpr int kMonthColumnRight = 988;
 constexpr int kFiguresLeft = 1406;
 
 constexpr MonthColumnLayout kMonthColumn{kLeft, kMonthColumnRight, 608, 12, kRowHeight, 0, 0};
-
-// The summary table's heading stacks, in display order, as on the year sheet at this scale.
-constexpr std::array<HeadingStack, 25> kHeadings = {{
-    {F::kokugo, 76, u"国語", {1729, 2152}},
-    {F::syakai, 76, u"社会", {1729, 2152}},
-    {F::sannsuu, 76, u"算数", {1729, 2152}},
-    {F::rika, 76, u"理科", {1729, 2152}},
-    {F::seikatsu, 76, u"生活", {1729, 2152}},
-    {F::onngaku, 76, u"音楽", {1729, 2152}},
-    {F::zukou, 76, u"図工", {1729, 2152}},
-    {F::katei, 76, u"家庭", {1729, 2152}},
-    {F::taiiku, 76, u"体育", {1729, 2152}},
-    {F::gaikokugo, 76, u"外国語", {1729, 2052, 2375}},
-    {F::KyoukaSyoukei, 76, u"教科小計Ａ", {1710, 2014, 2337, 2660, 2983}},
-    {F::sougou, 76, u"総合Ｂ", {1506, 1929, 2983}},
-    {F::doutoku, 76, u"道徳Ｃ", {1506, 1929, 2983}},
-    {F::gaikokugokatsudou, 76, u"外国語活動Ｅ", {1406, 1729, 2052, 2375, 2698, 2983}},
-    {F::gakkyuukatsudou, 76, u"学級活動", {1729, 2052, 2375, 2698}},
-    {F::kurabu, 76, u"クラブ", {1729, 2052, 2375}},
-    {F::jidoukai, 76, u"児童会", {1729, 2052, 2375}},
-    {F::gakkougyouji, 76, u"学校行事", {1729, 2052, 2375, 2698}},
-    {F::TokkatsuSyoukei, 76, u"特活小計Ｄ", {1710, 2014, 2337, 2660, 2983}},
-    {F::SouJyugyouJisuu, 76, u"総授業時数", {1406, 1729, 2052, 2375, 2698}},
-    {F::SouJyugyouJisuu,
-     598,
-     u"ＡＢＣＤ計",
-     {1406, 1729, 2052, 2375, 2698},
-     F::gaikokugokatsudou,
-     false},
-    {F::SouJyugyouJisuu,
-     598,
-     u"ＡＢＣＤＥ計",
-     {1406, 1729, 2052, 2375, 2698, 3021},
-     F::gaikokugokatsudou,
-     true},
-    {F::uchikiri, 76, u"打切時数", {1406, 1729, 2052, 2375}},
-    {F::yobi, 76, u"予備時数", {1406, 1729, 2052, 2375}},
-    {F::SouJisuu, 176, u"総時数", {1406, 2052, 2698}},
-}};
-
-static_assert(fncStacksHaveHeights(kHeadings));
-
-constexpr FigureTableLayout kFigureTable{
-    .left = kFiguresLeft,
-    .right = kRight,
-    .bandTop = 1368,
-    .groupTitleY = 1387,
-    .underlineY = 1691,
-    .bottom = kHeaderBottom,
-    .groupTitleDx = {1680, 100},
-    .oneSlot = {.row = 38, .block = 10},
-    .twoSlots = {.row = 138, .block = 100},
-    // Figures keep from the rules of their cells the gap the block figures keep from the left
-    // one.
-    .inset = 10,
-    .headings = kHeadings,
-};
 
 void printHeader(const AppState &state, const FigureTable &figures, PageSurface &s, int intSeason) {
     s.setLineWidth(4);
@@ -123,7 +65,7 @@ void subPrintSeasonTotal(AppState &state, PageSurface &s, int intSeason) {
     const ZuriSeasonTotal &plan = planRecord ? *planRecord : empty;
     const ZuriSeasonTotal &actual = actualRecord ? *actualRecord : empty;
 
-    const FigureTable figures(state, kFigureTable);
+    const FigureTable figures(state, kTermTotalFigureTable);
     printHeader(state, figures, s, intSeason);
 
     s.setLineWidth(1);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 namespace mirune {
 
@@ -46,6 +47,11 @@ struct ReportTable {
     // Files left out because they could not be read. What a person reads lists them under the
     // table, so that a report missing a class says so; a CSV keeps its rows for machines.
     QList<UnreadFile> unread;
+    // The workbook's name of the table's sheet; empty for the summary's own name.
+    QString sheetName;
+    // Tables a workbook carries on further sheets after this one; a CSV or a text has room for
+    // one table only and leaves them out.
+    std::vector<ReportTable> followingSheets;
 };
 
 // The hours summary of one class for its chosen term, with the headings of the window.

@@ -149,11 +149,13 @@ SchoolFiles fncSchoolFiles(const QStringList &paths) {
     return found;
 }
 
-SchoolSummary fncSchoolSummary(const QStringList &paths, int term) {
-    return fncSchoolSummary(fncSchoolFiles(paths), term);
+SchoolSummary fncSchoolSummary(const QStringList &paths, int term,
+                               const std::optional<QDate> &paceDay) {
+    return fncSchoolSummary(fncSchoolFiles(paths), term, paceDay);
 }
 
-SchoolSummary fncSchoolSummary(const SchoolFiles &files, int term) {
+SchoolSummary fncSchoolSummary(const SchoolFiles &files, int term,
+                               const std::optional<QDate> &paceDay) {
     SchoolSummary summary;
     summary.term = std::clamp(term, 0, 3);
     summary.failed = files.failed;
@@ -177,6 +179,8 @@ SchoolSummary fncSchoolSummary(const SchoolFiles &files, int term) {
         one.plan = summary.term == 0 ? hours.yearPlan : hours.termPlans[summary.term - 1];
         one.actual = summary.term == 0 ? hours.yearActual : hours.termActuals[summary.term - 1];
         one.shownFields = fncShownFields(state);
+        if (paceDay)
+            one.pace = fncMonthlyPace(state, *paceDay);
         summary.classes += std::move(one);
     }
 

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "model/hours_pace.h"
 #include "report_table.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace mirune {
 
@@ -17,8 +20,9 @@ struct SchoolClass {
     QString teacher;
     HourCounts plan;
     HourCounts actual;
-    QList<HourField> shownFields; // the rows its own summary window shows, in display order
-    bool duplicate = false;       // another file holds the same year, grade and class
+    QList<HourField> shownFields;    // the rows its own summary window shows, in display order
+    bool duplicate = false;          // another file holds the same year, grade and class
+    std::optional<MonthlyPace> pace; // the months and the pace, when they were asked for
 };
 
 // A file that was named or found but could not be read, with the reader's reason.
@@ -50,9 +54,12 @@ struct SchoolFiles {
 SchoolFiles fncSchoolFiles(const QStringList &paths);
 
 // Reads every file with the data file reader, one after another in this process, and keeps the
-// plan and the actual totals (recomputed from the day chain) of each.
-SchoolSummary fncSchoolSummary(const SchoolFiles &files, int term);
-SchoolSummary fncSchoolSummary(const QStringList &paths, int term);
+// plan and the actual totals (recomputed from the day chain) of each; with `paceDay`, also each
+// class's months and its pace on that day (held inside the class's school year).
+SchoolSummary fncSchoolSummary(const SchoolFiles &files, int term,
+                               const std::optional<QDate> &paceDay = std::nullopt);
+SchoolSummary fncSchoolSummary(const QStringList &paths, int term,
+                               const std::optional<QDate> &paceDay = std::nullopt);
 
 // One row per class and subject row: year, grade, class, teacher, subject, plan, actual,
 // difference, 実施率, the duplicate mark and the file; the files that could not be read listed

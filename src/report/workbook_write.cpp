@@ -273,14 +273,25 @@ QByteArray fncWorkbookBytes(const ReportTable &table, QString *error) {
         *error = u"ワークブックを作れませんでした。"_s;
         return {};
     }
-    // A workbook without its sheet, or with cells left out, is no report: the library's refusal
-    // is the error, and nothing is written.
-    lxw_worksheet *sheet = workbook_add_worksheet(book, kSheetName);
-    std::optional<QString> refused;
-    if (!sheet)
-        refused = u"ワークブックにシートを作れませんでした。"_s;
-    else
-        refused = fillSheet(book, sheet, table);
+    // The table's own sheet, then those that follow it, each under a name of its own. A
+    // workbook without one of its sheets, or with cells left out, is no report: the library's
+    // refusal is the error, and nothing is written.
+    QStringList names;
+    const auto addSheet = [&](const ReportTable &t) -> std::optional<QString> {
+        const QString wanted = t.sheetName.isEmpty() ? QString::fromUtf8(kSheetName) : t.sheetName;
+        QString name = wanted;
+        for (int n = 2; names.contains(name); ++n)
+            name = wanted + QString::number(n);
+        names += name;
+        lxw_worksheet *sheet = workbook_add_worksheet(book, name.toUtf8().constData());
+        if (!sheet)
+            return u"ワークブックにシートを作れませんでした。"_s;
+        return fillSheet(book, sheet, t);
+    };
+    std::optional<QString> refused = addSheet(table);
+    for (const ReportTable &following : table.followingSheets)
+        if (!refused)
+            refused = addSheet(following);
     if (refused) {
         workbook_close(book);
         *error = *refused;

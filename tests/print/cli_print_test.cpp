@@ -115,8 +115,11 @@ void CliPrintTest::sheets_data() {
     QTest::newRow("term 2 chart") << QStringList{u"--sheet"_s, u"term2-chart"_s}
                                   << QStringList{landscape};
     QTest::newRow("timetable B") << QStringList{u"--sheet=week-b"_s} << QStringList{portrait};
-    QTest::newRow("all nine") << QStringList{u"--sheet"_s, u"all"_s}
-                              << (QStringList(7, landscape) + QStringList(2, portrait));
+    QTest::newRow("month") << QStringList{u"--sheet"_s, u"month"_s, u"--date"_s, u"2026-12-11"_s}
+                           << QStringList{landscape};
+    QTest::newRow("all ten") << QStringList{u"--sheet"_s, u"all"_s}
+                             << (QStringList(7, landscape) + QStringList(2, portrait) +
+                                 QStringList{landscape});
     QTest::newRow("on A3") << QStringList{u"--sheet"_s, u"term1-total"_s, u"--paper"_s, u"A3"_s}
                            << QStringList{u"1191x842"_s};
 }
@@ -181,6 +184,10 @@ void CliPrintTest::usageErrors_data() {
     QTest::newRow("unknown option")
         << QStringList{kExample, u"--sheet"_s, u"year"_s, u"-o"_s, u"x.pdf"_s, u"--colour"_s}
         << u"--colour"_s;
+    QTest::newRow("month sheet's day not a date")
+        << QStringList{kExample,   u"--sheet"_s, u"month"_s,     u"-o"_s,
+                       u"x.pdf"_s, u"--date"_s,  u"2026-12-32"_s}
+        << u"2026-12-32"_s;
 }
 
 void CliPrintTest::usageErrors() {

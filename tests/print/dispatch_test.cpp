@@ -35,10 +35,13 @@ void PrintDispatchTest::optionTable() {
         u"年間の時数集計表"_s,   u"1学期の時間割表"_s,    u"1学期の時間集計表"_s,
         u"２学期の時間割表"_s,   u"２学期の時間集計表"_s, u"３学期の時間割表"_s,
         u"３学期の時間集計表"_s, u"週間時間割計画表A"_s,  u"週間時間割計画表B"_s,
+        u"月別時数表"_s,
     };
-    const QStringList keys = {u"year"_s,        u"term1-chart"_s, u"term1-total"_s,
-                              u"term2-chart"_s, u"term2-total"_s, u"term3-chart"_s,
-                              u"term3-total"_s, u"week-a"_s,      u"week-b"_s};
+    const QStringList keys = {
+        u"year"_s,        u"term1-chart"_s, u"term1-total"_s, u"term2-chart"_s, u"term2-total"_s,
+        u"term3-chart"_s, u"term3-total"_s, u"week-a"_s,      u"week-b"_s,      u"month"_s};
+    QCOMPARE(captions.size(), kPrintOptionCount);
+    QCOMPARE(keys.size(), kPrintOptionCount);
     for (int i = 0; i < kPrintOptionCount; ++i) {
         QCOMPARE(printOptions()[i].caption.toString(), captions[i]);
         QCOMPARE(printOptions()[i].key.toString(), keys[i]);
@@ -77,6 +80,8 @@ void PrintDispatchTest::eachOption_data() {
         << 7 << portrait << gothic << 1300 << 500 << u"４年２組   時 間 割 A"_s;
     QTest::newRow("8 timetable B")
         << 8 << portrait << gothic << 1300 << 500 << u"４年２組   時 間 割 B"_s;
+    QTest::newRow("9 months") << 9 << landscape << mincho << 1140 << 380
+                              << u"2026 年 度　　月 別 時 数 表   ４年２組"_s;
 }
 
 void PrintDispatchTest::eachOption() {
@@ -131,7 +136,7 @@ void PrintDispatchTest::cancelledDialogDrawsNothing() {
 void PrintDispatchTest::noSuchOption_data() {
     QTest::addColumn<int>("option");
     QTest::newRow("-1") << -1;
-    QTest::newRow("9") << 9;
+    QTest::newRow("10") << 10;
 }
 
 void PrintDispatchTest::noSuchOption() {

@@ -25,6 +25,7 @@ constexpr int kYearOption = 0;
 constexpr int kTerm1ChartOption = 1;
 constexpr int kTerm1TotalOption = 2;
 constexpr int kWeekAOption = 7;
+constexpr int kMonthOption = 9;
 
 // The small state's year sheet: term 1 has 15 rows from y = 1540, so its block starts at 4090.
 constexpr int kYearTerm1Bottom = 1540 + 15 * 170;
@@ -207,7 +208,8 @@ void SheetFitTest::noFigureCrossesARule_data() {
     QTest::newRow("differences of -400 hours, subtotals past -1000") << 1200;
 }
 
-// Every figure of the year sheet and of the three term summaries stays inside its cell.
+// Every figure of the year sheet, of the three term summaries and of the month sheet stays inside
+// its cell.
 void SheetFitTest::noFigureCrossesARule() {
     QFETCH(int, plan);
     AppState state = bigPlanState(qint16(plan));
@@ -218,9 +220,10 @@ void SheetFitTest::noFigureCrossesARule() {
         int headerBottom;
     };
     for (const Sheet &sheet : {Sheet{kYearOption, 9040, 15825, 1540}, Sheet{2, 1406, 14286, 3306},
-                               Sheet{4, 1406, 14286, 3306}, Sheet{6, 1406, 14286, 3306}}) {
+                               Sheet{4, 1406, 14286, 3306}, Sheet{6, 1406, 14286, 3306},
+                               Sheet{kMonthOption, 1406, 14286, 3306}}) {
         RecordingSurface s;
-        subDrawSheet(state, printOptions()[sheet.option], s);
+        subDrawSheet(state, printOptions()[sheet.option], s, QDate(2026, 12, 11));
         int figures = 0;
         for (const RecordedText &t : s.texts()) {
             if (t.x < sheet.figuresLeft || t.y < sheet.headerBottom)
@@ -251,6 +254,7 @@ void SheetFitTest::namesInsideFrame_data() {
     QTest::newRow("term timetable") << kTerm1ChartOption << 15732 << 16 << 14 << false;
     QTest::newRow("term summary") << kTerm1TotalOption << 14286 << 16 << 12 << false;
     QTest::newRow("weekly chart") << kWeekAOption << 9250 << 32 << 18 << true;
+    QTest::newRow("month sheet") << kMonthOption << 14286 << 16 << 12 << false;
 }
 
 void SheetFitTest::namesInsideFrame() {

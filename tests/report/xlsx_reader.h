@@ -1,8 +1,9 @@
 #pragma once
 
 // Reads back what a test needs of an xlsx workbook: the parts of the zip container (the central
-// directory, stored or deflated members), the first sheet's cells with their shared strings, and
-// each cell's font colour. Small on purpose: it knows what the workbook writer writes.
+// directory, stored or deflated members), one sheet's cells (the first unless told) with their
+// shared strings, and each cell's font colour. Small on purpose: it knows what the workbook writer
+// writes.
 
 #include <QByteArray>
 #include <QHash>
@@ -65,6 +66,7 @@ struct Workbook {
     QHash<QString, QByteArray> parts;
     QHash<QString, SheetCell> cells; // by reference, "A1"
     QList<QString> fontColours;      // by style index: the ARGB of the cell's font, "" for none
+    int sheetNumber = 1;             // the sheet the cells are read from, 1 the first
 
     QString text(const QString &ref) const { return cells.value(ref).text; }
     double number(const QString &ref) const { return cells.value(ref).text.toDouble(); }
@@ -72,13 +74,16 @@ struct Workbook {
         const int style = cells.value(ref).style;
         return style < fontColours.size() ? fontColours[style] : QString();
     }
-    QByteArray sheetXml() const { return parts.value(QStringLiteral("xl/worksheets/sheet1.xml")); }
+    QByteArray sheetXml() const {
+        return parts.value(QStringLiteral("xl/worksheets/sheet%1.xml").arg(sheetNumber));
+    }
 };
 
-inline Workbook readWorkbook(const QByteArray &bytes) {
+inline Workbook readWorkbook(const QByteArray &bytes, int sheetNumber = 1) {
     using namespace Qt::StringLiterals;
     Workbook book;
     book.parts = unzipParts(bytes);
+    book.sheetNumber = sheetNumber;
 
     QStringList strings;
     QXmlStreamReader shared(book.parts.value(u"xl/sharedStrings.xml"_s));

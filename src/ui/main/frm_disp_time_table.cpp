@@ -2,9 +2,12 @@
 
 #include "hours_chart.h"
 #include "model/curriculum_rows.h"
+#include "model/hours_pace.h"
 #include "model/hours_summary.h"
 #include "model/term_rule.h"
 #include "model/units.h"
+#include "month_hours_view.h"
+#include "report/month_report.h"
 #include "report/output_file.h"
 #include "report/workbook_write.h"
 #include "ui/common/control_array.h"
@@ -25,6 +28,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QTabWidget>
 #include <QTableWidget>
 
 namespace mirune::ui {
@@ -34,6 +38,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kTitle = u"時数集計表"_s;
+const QString kTermTab = u"学期別"_s;
+const QString kMonthTab = u"月別"_s;
+const QString kViewsName = u"学期別と月別の集計"_s;
+constexpr int kMonthTabIndex = 1;
 const QString kSaveExcelCaption = u"Excel に保存"_s;
 const QString kExcelFilter = u"Excel ブック (*.xlsx)"_s;
 const QString kSaveFailedTitle = u"Excel に保存"_s;
@@ -114,11 +122,23 @@ frmDispTimeTable::frmDispTimeTable(UiContext &ui, QWidget *parent) : QWidget(par
     buttonRow->addStretch(1);
     buttonRow->addWidget(m_cmdCloseTimeTable);
 
+    // The term view as it always was on the first tab, the months on the second.
+    auto *termPage = new QWidget(this);
+    termPage->setObjectName(u"pageTermTable"_s);
+    auto *termLayout = new QVBoxLayout(termPage);
+    termLayout->addLayout(seasonRow);
+    termLayout->addWidget(m_labelTimeTable);
+    termLayout->addLayout(tableRow, 1);
+    termLayout->addWidget(m_chartLegend);
+    m_viewMonthTable = new MonthHoursView(this);
+    m_tabTimeTable = new QTabWidget(this);
+    m_tabTimeTable->setObjectName(u"tabTimeTable"_s);
+    m_tabTimeTable->setAccessibleName(kViewsName);
+    m_tabTimeTable->addTab(termPage, kTermTab);
+    m_tabTimeTable->addTab(m_viewMonthTable, kMonthTab);
+
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(seasonRow);
-    layout->addWidget(m_labelTimeTable);
-    layout->addLayout(tableRow, 1);
-    layout->addWidget(m_chartLegend);
+    layout->addWidget(m_tabTimeTable, 1);
     layout->addLayout(buttonRow);
 
     // Choosing a term by mouse or with the arrow keys refills at once.
@@ -128,12 +148,15 @@ frmDispTimeTable::frmDispTimeTable(UiContext &ui, QWidget *parent) : QWidget(par
     });
     connect(m_cmdCloseTimeTable, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_cmdSaveExcel, &QPushButton::clicked, this, &frmDispTimeTable::saveWorkbook);
+    connect(m_tabTimeTable, &QTabWidget::currentChanged, this, &frmDispTimeTable::fillShownView);
 
     // The grid follows the record and the plan while it is shown; a hidden window catches up
     // when it is shown again.
     connect(&m_ui.events, &StateEvents::stateReplaced, this, &frmDispTimeTable::refreshIfShown);
     connect(&m_ui.events, &StateEvents::plansChanged, this, &frmDispTimeTable::refreshIfShown);
     connect(&m_ui.events, &StateEvents::daysChanged, this, &frmDispTimeTable::refreshIfShown);
+    // The months count school days, which the holidays decide.
+    connect(&m_ui.events, &StateEvents::holidaysChanged, this, &frmDispTimeTable::refreshIfShown);
 
     subFillTimeTable();
 
@@ -252,8 +275,11 @@ void frmDispTimeTable::saveWorkbook() {
                              (ownFile ? kDataFileRefused : kOtherDataFileRefused).arg(path));
         return;
     }
-    const HoursSummary summary = fncHoursSummary(m_ui.state, chosenTerm());
-    const FileWriteResult written = writeWorkbook(path, fncSummaryReport(m_ui.state, summary));
+    const ReportTable table =
+        isMonthViewShown()
+            ? fncMonthReport(m_ui.state, fncMonthlyPace(m_ui.state, m_ui.today()))
+            : fncSummaryReport(m_ui.state, fncHoursSummary(m_ui.state, chosenTerm()));
+    const FileWriteResult written = writeWorkbook(path, table);
     if (!written.ok())
         m_ui.dialogs.message(this, MessageKind::Critical, kSaveFailedTitle, written.message);
 }
@@ -270,12 +296,37 @@ void frmDispTimeTable::activated() {
     const QDate chosen =
         isZeroDate(m_ui.state.dateSelected) ? m_ui.today() : m_ui.state.dateSelected;
     markTerm(fncSummaryTermForMonth(chosen.month()));
-    subFillTimeTable();
+    fillShownView();
+}
+
+void frmDispTimeTable::subFillMonthTable() {
+    m_viewMonthTable->setPace(fncMonthlyPace(m_ui.state, m_ui.today()));
+}
+
+void frmDispTimeTable::fillShownView() {
+    if (isMonthViewShown())
+        subFillMonthTable();
+    else
+        subFillTimeTable();
+}
+
+bool frmDispTimeTable::isMonthViewShown() const {
+    return m_tabTimeTable->currentIndex() == kMonthTabIndex;
+}
+
+void frmDispTimeTable::showMonthView() {
+    if (isMonthViewShown())
+        subFillMonthTable();
+    else
+        m_tabTimeTable->setCurrentIndex(kMonthTabIndex); // fills it
+    show();
+    raise();
+    activateWindow();
 }
 
 void frmDispTimeTable::refreshIfShown() {
     if (isVisible())
-        subFillTimeTable();
+        fillShownView();
 }
 
 void frmDispTimeTable::changeEvent(QEvent *event) {

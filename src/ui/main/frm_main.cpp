@@ -5,6 +5,7 @@
 #include "model/class_line.h"
 #include "model/curriculum_rows.h"
 #include "model/day_notes.h"
+#include "model/hours_pace.h"
 #include "model/school_day.h"
 #include "model/week_view.h"
 #include "subject_palette.h"
@@ -100,6 +101,7 @@ frmMain::frmMain(UiContext &ui, QWidget *parent) : QMainWindow(parent), m_ui(ui)
         else if (date >= m_weekFirst && date <= m_weekLast)
             m_grid->redrawDays({date});
         refreshPalette();
+        refreshPace();
     });
 
     restorePlacement();
@@ -200,6 +202,17 @@ void frmMain::buildCentre() {
     m_note->setPalette(notePalette);
     m_note->hide();
     calendarBox->addWidget(m_note);
+    // Where the subjects stand against their pace: which are behind, and a link to the months.
+    m_pace = new QLabel(calendarFrame);
+    m_pace->setObjectName(u"lblMainPace"_s);
+    m_pace->setWordWrap(true);
+    m_pace->setTextFormat(Qt::RichText);
+    m_pace->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    m_pace->setFocusPolicy(Qt::TabFocus);
+    m_pace->hide();
+    connect(m_pace, &QLabel::linkActivated, this,
+            [this] { m_ui.windows.open<frmDispTimeTable>()->showMonthView(); });
+    calendarBox->addWidget(m_pace);
     left->addWidget(calendarFrame);
 
     m_optionA = new QRadioButton(u"A 時間割を採用"_s, centre);
@@ -316,6 +329,7 @@ void frmMain::refreshFromState() {
     selectStartingDate();
     refreshFileMenu();
     refreshStatus();
+    refreshPace();
     // The note of the chosen day follows the class and holidays as they are now.
     refreshDayNote(m_calendar->selectedDate());
 }
@@ -424,6 +438,24 @@ void frmMain::refreshFileMenu() {
     const bool hasFile = !m_ui.state.strFileName.isEmpty();
     m_fileSave->setVisible(hasFile);
     m_fileOpen->setVisible(!hasFile);
+}
+
+void frmMain::refreshPace() {
+    const QList<HourField> behind =
+        m_ui.state.intYear == 0 ? QList<HourField>() : fncBehindFields(m_ui.state, m_ui.today());
+    if (behind.isEmpty()) {
+        m_pace->hide();
+        return;
+    }
+    QStringList names;
+    for (HourField field : behind)
+        names.append(subjectInfo(field).summaryName.toString());
+    const QString text = u"今日までの計画より遅れている教科が %1 あります：%2"_s.arg(
+        QString::number(behind.size()), names.join(u'、'));
+    m_pace->setText(text.toHtmlEscaped() + u"（<a href=\"months\">月別の集計を見る</a>）"_s);
+    m_pace->setAccessibleName(text);
+    m_pace->setAccessibleDescription(u"リンクを押すと、集計表の月別を開きます"_s);
+    m_pace->show();
 }
 
 void frmMain::refreshStatus() {

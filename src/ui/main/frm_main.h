@@ -100,6 +100,8 @@ class frmMain : public QMainWindow {
     void refreshCalendar();
     void refreshFileMenu();
     void refreshStatus();
+    // The line that names the subjects behind their pace, with a link to the month view.
+    void refreshPace();
     // The palette offers the subjects the plan shows.
     void refreshPalette();
     void refreshDayNote(const QDate &date);
@@ -121,6 +123,7 @@ class frmMain : public QMainWindow {
     MonthCalendar *m_calendar = nullptr;
     QLabel *m_dayNote = nullptr;
     QLabel *m_note = nullptr;
+    QLabel *m_pace = nullptr;
     QPushButton *m_rangeButton = nullptr;
     QAction *m_rangeAction = nullptr;
     QRadioButton *m_optionA = nullptr;

@@ -112,6 +112,7 @@ void frmMain::stepReplayed(const QList<QDate> &dates) {
 void frmMain::settingsNotice() {
     followSettings();
     m_ui.document.noteSettingsChange();
+    refreshPace(); // a plan or the school days changed the pace
 }
 
 void frmMain::timetableChosen(bool useB) {

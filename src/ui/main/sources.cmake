@@ -13,6 +13,8 @@ list(APPEND mirune_ui_sources
   main/hours_chart.h
   main/month_calendar.cpp
   main/month_calendar.h
+  main/month_hours_view.cpp
+  main/month_hours_view.h
   main/subject_palette.cpp
   main/subject_palette.h
   main/week_grid.cpp

@@ -160,7 +160,8 @@ void frmPrint::cmdPrintPdf_Click() {
 }
 
 SheetOutputOptions frmPrint::fncOutputOptions() const {
-    return {m_chkPrintFit->isChecked()};
+    // The month sheet takes the pace on the same today as the windows.
+    return {m_chkPrintFit->isChecked(), m_ui.today()};
 }
 
 void frmPrint::showFailure(const QString &status, const QString &problem) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/print_dispatch.h"
 #include "ui/common/ui_context.h"
 
 #include <QWidget>
@@ -16,14 +17,14 @@ namespace mirune::ui {
 struct SheetOutputOptions;
 struct SheetOutputResult;
 
-// The print selection window: one of the nine sheets, printed after the printer dialog, shown
+// The print selection window: one of the ten sheets, printed after the printer dialog, shown
 // in a preview or saved as a PDF. Hiding keeps the chosen sheet for the rest of the session.
 class frmPrint : public QWidget {
     Q_OBJECT
   public:
     explicit frmPrint(UiContext &ui, QWidget *parent = nullptr);
 
-    // The selected option, 0..8 top to bottom; -1 when none is.
+    // The selected option, 0..9 top to bottom; -1 when none is.
     int selectedOption() const;
 
     // What becoming the active window does: the print button takes the focus.
@@ -48,7 +49,7 @@ class frmPrint : public QWidget {
     SheetOutputOptions fncOutputOptions() const;
 
     UiContext &m_ui;
-    std::array<QRadioButton *, 9> m_optPrint{};
+    std::array<QRadioButton *, kPrintOptionCount> m_optPrint{};
     QButtonGroup *m_printGroup = nullptr;
     QCheckBox *m_chkPrintFit = nullptr;
     QPushButton *m_cmdPrint = nullptr;

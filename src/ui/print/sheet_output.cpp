@@ -39,7 +39,7 @@ SheetOutputResult subPrintSheet(AppState &state, int option, QPrinter &printer,
     printer.setColorMode(QPrinter::Color);
     PainterSurface surface(printer, 1);
     const QStringList notices = subDrawSheetsOnPaper(state, {option}, surface, printer.pageLayout(),
-                                                     PaperFit{options.fitToPaper});
+                                                     PaperFit{options.fitToPaper}, options.today);
     if (!surface.errorString().isEmpty())
         return {false, surface.errorString(), {}};
     if (!surface.isFinished())
@@ -49,8 +49,8 @@ SheetOutputResult subPrintSheet(AppState &state, int option, QPrinter &printer,
 
 SheetOutputResult subSaveSheetPdf(AppState &state, int option, const QString &path,
                                   const QPrinter &pageSetup, const SheetOutputOptions &options) {
-    const PdfResult result =
-        writeSheetsPdf(state, {option}, path, fncPaperOf(pageSetup), PaperFit{options.fitToPaper});
+    const PdfResult result = writeSheetsPdf(state, {option}, path, fncPaperOf(pageSetup),
+                                            PaperFit{options.fitToPaper}, options.today);
     if (!result.ok())
         return {false, result.message, {}};
     return {true, {}, result.notices};

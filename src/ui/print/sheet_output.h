@@ -5,6 +5,7 @@
 
 #include "model/app_state.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -21,9 +22,10 @@ struct SheetOutputResult {
 // How the sheet goes onto the paper.
 struct SheetOutputOptions {
     bool fitToPaper = false; // scale the sheet to fill the printable area
+    QDate today;             // the month sheet's day; invalid: the real today
 };
 
-// Draws the sheet of print option `option` (0..8) on the printer as one page, placed on the paper
+// Draws the sheet of print option `option` (0..9) on the printer as one page, placed on the paper
 // and inside the margins of the printer's page set-up: scaled down whole when it would run past
 // them, scaled to fill them when asked. The caller has refused when no class is set up.
 SheetOutputResult subPrintSheet(AppState &state, int option, QPrinter &printer,

@@ -1,4 +1,4 @@
-// The print selection window: its nine options, the refusal without a class, the printer dialog
+// The print selection window: its ten options, the refusal without a class, the printer dialog
 // before every sheet (and no sheet when it is cancelled), the preview, saving a sheet as a PDF,
 // the page set-up of the session, keeping the choice while hidden, and accessible names.
 
@@ -28,16 +28,18 @@ using namespace mirune::ui::test;
 namespace {
 
 const QStringList kCaptions = {
-    u"年間の時数集計表"_s,   u"1学期の時間割表"_s,    u"1学期の時間集計表"_s,
-    u"２学期の時間割表"_s,   u"２学期の時間集計表"_s, u"３学期の時間割表"_s,
-    u"３学期の時間集計表"_s, u"週間時間割計画表A"_s,  u"週間時間割計画表B"_s,
+    u"年間の時数集計表"_s,   u"1学期の時間割表"_s,  u"1学期の時間集計表"_s,  u"２学期の時間割表"_s,
+    u"２学期の時間集計表"_s, u"３学期の時間割表"_s, u"３学期の時間集計表"_s, u"週間時間割計画表A"_s,
+    u"週間時間割計画表B"_s,  u"月別時数表"_s,
 };
 
 // What each sheet prints at its head, with the blanks taken out.
 const QStringList kSheetHeads = {
-    u"年間時間割及び時間集計表"_s, u"1学期時間割表"_s, u"1学期時間集計表"_s, u"2学期時間割表"_s,
-    u"2学期時間集計表"_s,          u"3学期時間割表"_s, u"3学期時間集計表"_s, u"４年２組時間割A"_s,
-    u"４年２組時間割B"_s,
+    u"年間時間割及び時間集計表"_s, u"1学期時間割表"_s,
+    u"1学期時間集計表"_s,          u"2学期時間割表"_s,
+    u"2学期時間集計表"_s,          u"3学期時間割表"_s,
+    u"3学期時間集計表"_s,          u"４年２組時間割A"_s,
+    u"４年２組時間割B"_s,          u"2026年度月別時数表４年２組"_s,
 };
 
 // Class 4-2 of 2026, teacher 山田, with one recorded day.
@@ -145,7 +147,8 @@ void PrintWindowTest::optionsAndButtons() {
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), u"印刷する表を選んでください"_s);
     int previousTop = -1;
-    for (int i = 0; i < 9; ++i) {
+    QCOMPARE(kCaptions.size(), kPrintOptionCount);
+    for (int i = 0; i < kPrintOptionCount; ++i) {
         MIRUNE_FIND(opt, QRadioButton, w, u"optPrint_%1"_s.arg(i));
         QCOMPARE(opt->text(), kCaptions[i]);
         QCOMPARE(opt->isChecked(), i == 0);
@@ -193,7 +196,7 @@ void PrintWindowTest::refusedWithoutAClass() {
 
 void PrintWindowTest::printsTheChosenSheet_data() {
     QTest::addColumn<int>("option");
-    for (int i = 0; i < 9; ++i)
+    for (int i = 0; i < kPrintOptionCount; ++i)
         QTest::newRow(qPrintable(kCaptions[i])) << i;
 }
 
@@ -218,7 +221,7 @@ void PrintWindowTest::printsTheChosenSheet() {
     QCOMPARE(pdfPages(printed), 1);
     const QString text = pdfText(printed);
     QVERIFY2(text.contains(kSheetHeads[option]), qPrintable(text.left(200)));
-    for (int other = 0; other < 9; ++other)
+    for (int other = 0; other < kPrintOptionCount; ++other)
         if (other != option && !kSheetHeads[option].contains(kSheetHeads[other]))
             QVERIFY2(!text.contains(kSheetHeads[other]), qPrintable(kSheetHeads[other]));
     MIRUNE_FIND(status, QLabel, w, u"labPrintStatus"_s);

@@ -1,0 +1,158 @@
+// The month sheet 月別時数表: one row per month of the school year with its school days and the
+// actual hours per subject, then the year's plan, the plan due by the sheet's day, the actual
+// hours, their difference and the subjects behind. The frame, the figure columns and their
+// headings are those of the term hours summary sheet, at the same scale.
+
+#include "figure_table.h"
+#include "model/hours_pace.h"
+#include "print_format.h"
+#include "sheet_frame.h"
+#include "sheets.h"
+#include "term_total_columns.h"
+
+namespace mirune {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kLeft = 570;
+constexpr int kRight = 14286;
+constexpr int kTop = 1045;
+constexpr int kHeaderBottom = 3306;
+constexpr int kRowHeight = 323;
+constexpr int kBlockRows = 5;
+constexpr int kDoubleLineGap = 38;
+
+constexpr int kMonthColumnRight = 988;
+constexpr int kFiguresLeft = 1406;
+constexpr int kLabelX = 608;
+constexpr int kDaysX = 1026;
+constexpr int kTextDy = 38;   // a 12-point or 10-point text below the top of its row
+constexpr int kFigureDy = 95; // a 9-point figure below the top of its row
+constexpr int kFigureSize = 9;
+
+// The rows of the block under the months, top to bottom.
+enum BlockRow { PlanRow, DueRow, ActualRow, DifferenceRow, BehindRow };
+constexpr std::array<QStringView, kBlockRows> kBlockLabels = {u"計画", u"予定", u"実績", u"増減",
+                                                              u"遅れ"};
+
+// What the block's rows mean, under the frame.
+const QString kDueNote = u"予定：年間の計画のうち、過ぎた授業日の割合の時数。増減：実績－予定。"_s;
+const QString kBehindNote =
+    u"遅れ：増減の不足が1週間分（年間の計画×5÷授業日数、少なくとも1時間）を超える教科。"_s;
+
+QString dateText(const QDate &date) {
+    return u"%1年%2月%3日"_s.arg(date.year()).arg(date.month()).arg(date.day());
+}
+
+void printHeader(const AppState &state, const FigureTable &figures, PageSurface &s,
+                 const MonthlyPace &pace) {
+    s.setLineWidth(4);
+    hline(s, kLeft, kRight, kTop);
+    printWithinRight(s, 1140, 380,
+                     QString::number(state.intYear) + u" 年 度　　月 別 時 数 表   "_s +
+                         fncClassLabel(state),
+                     16, kRight);
+    printWithinRight(s, 1140, 703, dateText(pace.date) + u"現在"_s, 12, 10600);
+    printWithinRight(s, 10830, 703, u"担任　 "_s + state.strTeacher, 12, kRight);
+    s.printAt(4206, 1064, u"集　　　　　　計　　　　　　表"_s);
+
+    figures.printHeading(s);
+
+    s.setLineWidth(2);
+    vline(s, kFiguresLeft, kTop, kHeaderBottom);
+    hline(s, kLeft, kFiguresLeft, 2660);
+    s.printAt(kLabelX, 2698, u"月"_s);
+    vline(s, kMonthColumnRight, 2660, kHeaderBottom);
+    s.printAt(kDaysX, 2698, u"日"_s);
+    s.printAt(kDaysX, 3021, u"数"_s);
+    vline(s, kFiguresLeft, 2660, kHeaderBottom);
+    hline(s, kLeft, kRight, kHeaderBottom);
+}
+
+// The year's plan of every column, at the block figures' places.
+void printPlanFigures(PageSurface &s, const FigureTable &figures, const MonthlyPace &pace, int y) {
+    s.setFontSize(kFigureSize);
+    for (const FigureTable::Column &c : figures.columns())
+        printFigureInCell(s, c.blockX, y, fncCtoS(pace.row(c.field).yearPlan, c.blockWidth),
+                          kFigureSize, c.cell, kTermTotalFigureTable.inset);
+}
+
+// "遅れ" in red in the middle of each column that is behind.
+void printBehindMarks(PageSurface &s, const FigureTable &figures, const MonthlyPace &pace, int y) {
+    s.setFontSize(kFigureSize);
+    const QString word = kBehindWord.toString();
+    for (const FigureTable::Column &c : figures.columns()) {
+        if (!pace.row(c.field).behind)
+            continue;
+        s.setTextColour(textRed());
+        printFigureInCell(s, (c.cell.left + c.cell.right - s.textWidth(word)) / 2, y, word,
+                          kFigureSize, c.cell, kTermTotalFigureTable.inset);
+        s.setTextColour(textBlack());
+    }
+}
+
+} // namespace
+
+void subPrintMonths(const AppState &state, PageSurface &s, const QDate &today) {
+    subStartSheet(s, PageOrientation::Landscape, kMinchoFontName);
+    const MonthlyPace pace = fncMonthlyPace(state, today);
+
+    const FigureTable figures(state, kTermTotalFigureTable);
+    printHeader(state, figures, s, pace);
+
+    s.setLineWidth(1);
+    int y = kHeaderBottom;
+    for (const MonthTotal &month : pace.totals.months) {
+        s.setFontSize(12);
+        s.printAt(kLabelX, y + kTextDy, fncItoS(month.firstDay.month(), 2));
+        s.setFontSize(10);
+        s.printAt(kDaysX, y + kTextDy, fncItoS(month.schoolDays, 2));
+        figures.printWeekFigures(s, month.actual, y + kFigureDy, kFigureSize);
+        y += kRowHeight;
+        hline(s, kLeft, kRight, y);
+    }
+
+    const int top = kHeaderBottom;
+    const int bottom = y;
+    const int blockBottom = bottom + kBlockRows * kRowHeight;
+    s.setLineWidth(2);
+    hline(s, kLeft, kRight, bottom);
+    vline(s, kMonthColumnRight, top, bottom);
+    vline(s, kFiguresLeft, top, blockBottom);
+    figures.drawColumnLines(s, top, blockBottom);
+
+    s.setLineWidth(2);
+    s.setFontSize(12);
+    const auto rowTop = [bottom](int row) { return bottom + row * kRowHeight; };
+    for (int row = 1; row < kBlockRows; ++row)
+        hline(s, kLeft, kRight, rowTop(row));
+    for (int row = 0; row < kBlockRows; ++row)
+        s.printAt(kLabelX, rowTop(row) + kTextDy, kBlockLabels[row].toString());
+    printPlanFigures(s, figures, pace, rowTop(PlanRow) + kFigureDy);
+    // Due, actual and actual minus due, the difference in red below zero and blue above it.
+    figures.printBlockFigures(s, pace.due(), pace.totals.yearActual(), rowTop(DueRow) + kFigureDy,
+                              rowTop(ActualRow) + kFigureDy, rowTop(DifferenceRow) + kFigureDy,
+                              kFigureSize);
+    printBehindMarks(s, figures, pace, rowTop(BehindRow) + kFigureDy);
+
+    s.setLineWidth(1);
+    hline(s, kLeft, kRight, blockBottom);
+    hline(s, kLeft, kRight, blockBottom + kDoubleLineGap);
+    const int frameBottom = blockBottom + kDoubleLineGap;
+    s.setLineWidth(4);
+    hline(s, kLeft, kRight, frameBottom);
+    vline(s, kLeft, kTop, frameBottom);
+    vline(s, kRight, kTop, frameBottom);
+
+    printWithinRight(s, kLabelX, frameBottom + 330,
+                     fncSchoolDaysText(pace.totals.yearSchoolDays) + u"（うち過ぎた日"_s +
+                         fncItoS(pace.daysPast, 4) + u"日）"_s,
+                     12, kRight);
+    printWithinRight(s, kLabelX, frameBottom + 660, kDueNote, 10, kRight);
+    printWithinRight(s, kLabelX, frameBottom + 920, kBehindNote, 10, kRight);
+    subEndSheet(s);
+}
+
+} // namespace mirune
