@@ -7,13 +7,16 @@
 #include "model/week_view.h"
 #include "ui/common/state_events.h"
 #include "ui/common/subject_button.h"
+#include "ui/main/frm_disp_time_table.h"
 #include "ui/main/month_calendar.h"
 #include "ui/main/subject_palette.h"
 #include "ui/main/week_grid.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QToolButton>
 
 using namespace mirune;
@@ -402,6 +405,30 @@ class RecordingTest : public QObject {
         f.h.state.objWeekPlanA->objFirstDay->strSubject = u"道道道道道道道道"_s;
         emit f.h.events.timetablesChanged();
         QCOMPARE(main->weekGrid()->cell(cellIndex(0, 1))->subject(), u"道徳"_s);
+    }
+
+    // After a registration the line under the calendar names the subjects behind their pace;
+    // its link opens the summary window on its months.
+    void paceLineNamesTheSubjectsBehind() {
+        MainFixture f(QDate(2026, 12, 11));
+        setUpPlan(f.h.state);
+        HourCounts &plan = f.h.state.objSeasonPlan->terms()[0]->hours;
+        plan[HourField::kokugo] = 3 * 600; // far more 国語 than the timetable gives
+        plan.deriveTotals();
+        f.h.state.objSeasonPlan->calculate();
+        frmMain *main = openMain(f.h);
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        MIRUNE_FIND(pace, QLabel, main, u"lblMainPace"_s);
+        QVERIFY(pace->isVisible());
+        QVERIFY2(pace->accessibleName().contains(u"国語"_s), qPrintable(pace->accessibleName()));
+        QVERIFY(!pace->accessibleName().contains(u"算数"_s));
+        MIRUNE_CLICK(main->weekGrid()->registerButton(0));
+        QVERIFY(pace->isVisible());
+        emit pace->linkActivated(u"months"_s);
+        auto *summary = openWindow<frmDispTimeTable>();
+        QVERIFY(summary);
+        MIRUNE_FIND(tabs, QTabWidget, summary, u"tabTimeTable"_s);
+        QCOMPARE(tabs->currentIndex(), 1);
     }
 };
 
