@@ -33,7 +33,7 @@ logged() {
 "$root/scripts/setup.sh"
 packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
-  dpkg-dev perl zip nsis fonts-ipafont
+  dpkg-dev nsis fonts-ipafont
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -227,8 +227,9 @@ install -m 644 "$root/examples/grade3-2026.zr2" "$stage/examples/"
   >"$stage/はじめにお読みください.txt"
 
 rm -f "$dist/$name.zip"
-# Names as UTF-8 with the zip's UTF-8 flag, which Windows's Explorer reads.
-(cd "$build/stage" && TZ=UTC zip -q -r -X -9 -UN=UTF8 "$dist/$name.zip" "$name")
+# Names as UTF-8 with the zip's UTF-8 flag, which Windows's Explorer reads (CMake's archiver sets
+# it in a UTF-8 locale; Info-ZIP's zip leaves it unset).
+(cd "$build/stage" && LC_ALL=C.UTF-8 cmake -E tar cf "$dist/$name.zip" --format=zip "$name")
 say "wrote dist/$name.zip ($(du -k "$dist/$name.zip" | cut -f1) KB; folder $(du -sk "$stage" | cut -f1) KB)"
 
 # --- an installer as well, for PCs that allow installing ----------------------------------------

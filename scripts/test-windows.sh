@@ -21,7 +21,7 @@ zip=$root/dist/$name.zip
   exit 1
 }
 
-packages=(wine wine64 xvfb xauth x11-utils imagemagick poppler-utils unzip)
+packages=(wine wine64 xvfb xauth x11-utils imagemagick poppler-utils unzip locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -52,8 +52,11 @@ work=$build/wine-test
 rm -rf "$work"
 mkdir -p "$work"
 export WINEPREFIX=$build/wine WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# A Japanese Windows: code page 932 for the ANSI functions, Japanese messages.
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+# A Japanese Windows: code page 932 for the ANSI functions, Japanese messages. wine takes it
+# from the Unix locale, made here in a folder of the test's own (the machine's locales stay).
+mkdir -p "$work/locale"
+localedef -i ja_JP -f UTF-8 "$work/locale/ja_JP.UTF-8"
+export LOCPATH=$work/locale LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 # Only wine's own fonts: an empty font configuration hides the machine's.
 printf '<?xml version="1.0"?>\n<fontconfig></fontconfig>\n' >"$work/fonts.conf"
 export FONTCONFIG_FILE=$work/fonts.conf
@@ -219,6 +222,27 @@ settings="$app/ミルネ2002.ini"
   fail "no settings file beside the program"
 wine reg query 'HKCU\Software\mirune' >/dev/null 2>&1 && fail "settings written to the registry" ||
   pass "nothing in the registry"
+
+# --- the installer, where it was built ------------------------------------------------------------
+setup=$root/dist/$name-setup.exe
+if [[ -f $setup ]]; then
+  # (NSIS takes /D= unquoted, and wine quotes an argument with a space: none in this one)
+  target='C:\users\Public\インストール先'
+  wine "$setup" /S "/D=$target" >/dev/null 2>&1 || true
+  installed=$(winepath -u "$target")
+  if [[ -f $installed/mirune.exe && -f $installed/fonts/ipam.ttf ]] &&
+    wine reg query 'HKCU\Software\Classes\.zr2' 2>/dev/null | grep -q mirune.zr2; then
+    pass "installer: the folder, and .zr2 registered for the user"
+  else
+    fail "installer: not installed as expected"
+  fi
+  wine "$installed/uninstall.exe" /S "_?=$target" >/dev/null 2>&1 || true
+  if [[ ! -f $installed/mirune.exe ]] && ! wine reg query 'HKCU\Software\Classes\mirune.zr2' >/dev/null 2>&1; then
+    pass "uninstaller: the programs and the file type gone"
+  else
+    fail "uninstaller left the program or the file type"
+  fi
+fi
 
 # --- the QtTest programs ---------------------------------------------------------------------
 # The test programs find Qt and the runtime libraries through WINEPATH, and the offscreen

@@ -2,7 +2,8 @@
 ; the zip under the user's own programs (no administrator needed), a Start-menu entry, and the
 ; .zr2 file type, so that a data file opens with a double click. build-windows.sh passes
 ; VERSION, STAGE (the folder to install), ICON and OUTFILE.
-Unicode true
+; 64-bit like the program (which needs a 64-bit Windows anyway).
+Target amd64-unicode
 ManifestDPIAware true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
