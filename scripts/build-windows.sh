@@ -129,21 +129,27 @@ shopt -u nullglob
 qt_stamp=$(stamp_of "$qt_version" "${qt_options[*]}" "$(cat "$toolchain" "${qt_patches[@]}")")
 if [[ $(cat "$qt_prefix/.stamp" 2>/dev/null) != "$qt_stamp" ]]; then
   start=$(date +%s)
-  say "Qt $qt_version for Windows x64 (about half an hour on two cores)"
-  fetch_source qt6-base "$qt_version" "$qt_src"
+  say "Qt $qt_version for Windows x64 (about half an hour on two idle cores)"
   qt_work=$cache/qt-build
-  rm -rf "$qt_work" "$qt_prefix"
-  mkdir -p "$qt_work"
-  cp -a "$qt_src" "$qt_work/src"
-  for p in "${qt_patches[@]}"; do
-    patch -d "$qt_work/src" -p1 --quiet --forward <"$p"
-  done
-  # Qt's installed CMake files name the toolchain they were built with: keep a copy beside them.
-  mkdir -p "$qt_prefix"
-  cp "$toolchain" "$qt_prefix/mingw-w64-x86_64.cmake"
-  logged "$qt_work/configure.log" cmake -S "$qt_work/src" -B "$qt_work/build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/mingw-w64-x86_64.cmake" \
-    -DCMAKE_INSTALL_PREFIX="$qt_prefix" "${qt_options[@]}"
+  # A build of the same Qt that was cut short goes on where it stopped.
+  if [[ $(cat "$qt_work/.stamp" 2>/dev/null) != "$qt_stamp" || ! -f $qt_work/build/build.ninja ]]; then
+    fetch_source qt6-base "$qt_version" "$qt_src"
+    rm -rf "$qt_work" "$qt_prefix"
+    mkdir -p "$qt_work"
+    cp -a "$qt_src" "$qt_work/src"
+    for p in "${qt_patches[@]}"; do
+      patch -d "$qt_work/src" -p1 --quiet --forward <"$p"
+    done
+    # Qt's installed CMake files name the toolchain they were built with: a copy stays beside them.
+    mkdir -p "$qt_prefix"
+    cp "$toolchain" "$qt_prefix/mingw-w64-x86_64.cmake"
+    logged "$qt_work/configure.log" cmake -S "$qt_work/src" -B "$qt_work/build" -G Ninja \
+      -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/mingw-w64-x86_64.cmake" \
+      -DCMAKE_INSTALL_PREFIX="$qt_prefix" "${qt_options[@]}"
+    echo "$qt_stamp" >"$qt_work/.stamp"
+  else
+    say "going on with the Qt build in $qt_work"
+  fi
   logged "$qt_work/build.log" cmake --build "$qt_work/build" -j "$jobs"
   logged "$qt_work/install.log" cmake --install "$qt_work/build"
   rm -rf "$qt_work"

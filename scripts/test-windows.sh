@@ -190,11 +190,12 @@ echo "command line: $(($(date +%s) - start)) s under wine"
 shots=$build/screenshots
 mkdir -p "$shots"
 example_win=$(winepath -w "$data/3年1組.zr2")
-# shows_main_window SECONDS: whether a window named like the program's shows within SECONDS.
+# shows_main_window SECONDS: whether the main window ("ミルネ2002 Ver2.2.4") shows within SECONDS.
+# (xwininfo may print the window's name in escapes: the ASCII end of it is looked for.)
 shows_main_window() {
   local deadline=$(($(date +%s) + $1))
   while (($(date +%s) < deadline)); do
-    xwininfo -root -tree 2>/dev/null | grep -q 'ミルネ2002' && return 0
+    xwininfo -root -tree 2>/dev/null | grep -q '2002 Ver[0-9]' && return 0
     sleep 1
   done
   return 1
