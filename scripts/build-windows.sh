@@ -172,10 +172,10 @@ if [[ $(cat "$xlsx_prefix/.stamp" 2>/dev/null) != "$xlsx_stamp" ]]; then
   fetch_source libxlsxwriter "$xlsx_version" "$xlsx_src"
   xlsx_work=$cache/libxlsxwriter-build
   rm -rf "$xlsx_work" "$xlsx_prefix"
-  logged "$cache/libxlsxwriter-build.log" cmake -S "$xlsx_src" -B "$xlsx_work" -G Ninja \
+  logged "$cache/libxlsxwriter-configure.log" cmake -S "$xlsx_src" -B "$xlsx_work" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$xlsx_prefix" "${xlsx_options[@]}"
   logged "$cache/libxlsxwriter-build.log" cmake --build "$xlsx_work" -j "$jobs"
-  logged "$cache/libxlsxwriter-build.log" cmake --install "$xlsx_work"
+  logged "$cache/libxlsxwriter-install.log" cmake --install "$xlsx_work"
   rm -rf "$xlsx_work"
   echo "$xlsx_stamp" >"$xlsx_prefix/.stamp"
   say "libxlsxwriter built in $(seconds_since "$start") s"
