@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "print/sheet_fonts.h"
 #include "ui/main/frm_main.h"
 
 #include <QApplication>
@@ -51,6 +52,9 @@ void setUpApplication() {
     // are the windows' own ("ミルネ2002 Ver2.2.4", "時数集計表").
     QApplication::setApplicationVersion(u"2.2.4"_s);
     QApplication::setDesktopFileName(u"mirune"_s);
+    // The sheets and the subject icons are drawn in the IPA fonts, which a copy of the program
+    // may carry in its own folder.
+    loadBundledSheetFonts();
     // The format named: an unnamed one has every image plug-in loaded to guess it.
     QApplication::setWindowIcon(QIcon(QPixmap(u":/app/mirune-64.png"_s, "PNG")));
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);

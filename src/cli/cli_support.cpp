@@ -1,10 +1,9 @@
 #include "cli_support.h"
 
+#include "standard_stream.h"
 #include "storage/data_file.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <cerrno>
 #include <cstring>
 
 namespace mirune::cli {
@@ -21,22 +20,6 @@ QByteArray &outBytes() {
 QByteArray &errBytes() {
     static QByteArray bytes;
     return bytes;
-}
-
-// Writes bytes to an open file descriptor in full; the system's error number when it could not,
-// 0 when all was written.
-int writeAll(int descriptor, const QByteArray &bytes) {
-    if (bytes.isEmpty())
-        return 0;
-    QFile file;
-    // Unbuffered: the count write() returns is what reached the descriptor.
-    if (!file.open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered,
-                   QFileDevice::DontCloseHandle))
-        return EBADF;
-    errno = 0;
-    if (file.write(bytes) == bytes.size())
-        return 0;
-    return errno != 0 ? errno : EIO;
 }
 
 void qtMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text) {
@@ -67,7 +50,7 @@ void writeOut(const QByteArray &bytes) {
 
 int finishOutput(const QString &command, int exitCode) {
     out().flush();
-    if (const int errorNumber = writeAll(1, outBytes()); errorNumber != 0) {
+    if (const int errorNumber = writeStandardStream(1, outBytes()); errorNumber != 0) {
         err() << u"%1: 標準出力に書き込めませんでした（エラー %2：%3）。"_s.arg(command)
                      .arg(errorNumber)
                      .arg(QString::fromLocal8Bit(std::strerror(errorNumber)))
@@ -77,7 +60,7 @@ int finishOutput(const QString &command, int exitCode) {
     }
     outBytes().clear();
     err().flush();
-    if (writeAll(2, errBytes()) != 0 && exitCode == kExitOk)
+    if (writeStandardStream(2, errBytes()) != 0 && exitCode == kExitOk)
         exitCode = kExitFileError;
     errBytes().clear();
     return exitCode;

@@ -17,7 +17,11 @@ int runStandardHours(const QStringList &args);
 int runPrint(const QStringList &args); // in the print program only: needs a QGuiApplication
 
 // The print program's file name, in the folder of mirune-cli.
+#ifdef Q_OS_WIN
+inline constexpr const char *kPrintProgram = "mirune-cli-print.exe";
+#else
 inline constexpr const char *kPrintProgram = "mirune-cli-print";
+#endif
 
 // mirune-cli's print command: runs the print program with the arguments and returns its exit
 // code.

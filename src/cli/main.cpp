@@ -125,10 +125,10 @@ const QList<Command> &commandTable() {
          "  用紙の大きさと位置はそのままです。印刷できる範囲からはみ出す用紙は全体を縮小し、\n"
          "  そのことを標準エラーに書きます。--fit（用紙に合わせる）を付けると、どの用紙も\n"
          "  印刷できる範囲いっぱいに拡大または縮小し、中央に置きます。IPAフォント（Debian の\n"
-         "  パッケージ fonts-ipafont）が必要です。年度のないファイルは「印刷するデータが\n"
-         "  ありません。」で断ります。OUT.pdf は文書全体を書き終えたときにだけ置き換え、\n"
-         "  失敗したときは前のファイルが残ります。OUT.pdf が FILE と同じファイルか、ほかの\n"
-         "  データファイルのときは断ります。\n"
+         "  パッケージ fonts-ipafont。Windows 版は同じフォルダの fonts に入っています）が\n"
+         "  必要です。年度のないファイルは「印刷するデータがありません。」で断ります。\n"
+         "  OUT.pdf は文書全体を書き終えたときにだけ置き換え、失敗したときは前のファイルが\n"
+         "  残ります。OUT.pdf が FILE と同じファイルか、ほかのデータファイルのときは断り、\n"
          "  PDF ではない既存のファイルは --force がなければ置き換えません。"_s},
     };
     return table;
@@ -140,8 +140,11 @@ void printOverview(QTextStream &stream) {
               "mirune-cli COMMAND --help）\n\n"_s;
     for (const Command &c : commandTable())
         stream << c.usage << u"\n\n"_s;
-    stream << u"メッセージは標準エラー出力に出ます。終了コード：0 成功、1 ファイルを読み込めない"
-              "か書き込めない、\n2 コマンドラインの誤り。\n"_s;
+    stream
+        << u"メッセージは標準エラー出力に出ます。終了コード：0 成功、1 ファイルを読み込めない"
+           "か書き込めない、\n2 コマンドラインの誤り。\n"
+           "標準出力と標準エラー出力は UTF-8 です。Windows ではコマンドプロンプトの画面に\n"
+           "そのまま日本語で表示し（UTF-16 で渡します）、ファイルやパイプには UTF-8 で書きます。\n"_s;
 }
 
 int run(const QString &name, const QStringList &args) {

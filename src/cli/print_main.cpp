@@ -4,6 +4,7 @@
 
 #include "cli_support.h"
 #include "commands.h"
+#include "print/sheet_fonts.h"
 
 #include <QGuiApplication>
 
@@ -12,9 +13,13 @@ using namespace mirune::cli;
 
 int main(int argc, char **argv) {
     installMessageHandler();
-    // Printing needs fonts and a paint device; it never shows a window.
+#ifndef Q_OS_WIN
+    // Printing needs fonts and a paint device; it never shows a window, so it needs no display
+    // either. Windows's own platform needs none and is the one that sees the system's fonts.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     QGuiApplication app(argc, argv);
+    mirune::loadBundledSheetFonts();
     return finishOutput(u"mirune-cli print"_s, runPrint(QCoreApplication::arguments().mid(1)));
 }

@@ -2,6 +2,9 @@
 
 #include "page_surface.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -37,6 +40,15 @@ int fncFixedPitchTextWidth(QStringView text, int points) {
     }
     // An em is the font size; a point is 20 twips, so half an em is 10 twips per point.
     return halfEms * points * 10;
+}
+
+void loadBundledSheetFonts() {
+    const QDir folder(QCoreApplication::applicationDirPath() + u"/fonts"_s);
+    for (const QString &file : {u"ipam.ttf"_s, u"ipag.ttf"_s}) {
+        const QString path = folder.filePath(file);
+        if (QFileInfo::exists(path))
+            QFontDatabase::addApplicationFont(path);
+    }
 }
 
 QString fncCheckSheetFonts() {

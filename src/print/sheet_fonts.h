@@ -17,6 +17,12 @@ bool fncFontFamilyResolves(const QString &family);
 // any other a whole em. The sheets are laid out for these metrics, and the IPA fonts keep them.
 int fncFixedPitchTextWidth(QStringView text, int points);
 
+// Makes the sheet fonts in the program's own folder (fonts/ipam.ttf and fonts/ipag.ttf, which the
+// Windows edition carries) available to this program, so that a PC without them installed draws
+// the sheets with the same fonts and metrics. Nothing happens where the files are not there.
+// Needs a QGuiApplication.
+void loadBundledSheetFonts();
+
 // Empty when both sheet fonts are available; otherwise what is missing and how to install it.
 // Needs a QGuiApplication.
 QString fncCheckSheetFonts();

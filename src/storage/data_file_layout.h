@@ -37,7 +37,4 @@ inline constexpr int kLastSchoolYear = 9998;
 // Lines per registered day: month, day, subjects, time codes, comment, withdrawn flag.
 inline constexpr int kLinesPerDay = 6;
 
-// Text encoding of the file: the Japanese ANSI code page.
-inline constexpr const char *kCodec = "CP932";
-
 } // namespace mirune::data_file

@@ -1,3 +1,4 @@
+#include "cp932.h"
 #include "data_file.h"
 #include "data_file_layout.h"
 #include "file_kind.h"
@@ -7,8 +8,6 @@
 
 #include <QFile>
 #include <QList>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace mirune {
 
@@ -84,8 +83,7 @@ QByteArray readUpToLimit(QIODevice &device, bool &failed) {
 // Hands out the file's lines in order and turns each into the kind of value it holds.
 class LineReader {
   public:
-    LineReader(const QList<QByteArrayView> &lines, QStringDecoder &decoder)
-        : m_lines(lines), m_decoder(decoder) {}
+    explicit LineReader(const QList<QByteArrayView> &lines) : m_lines(lines) {}
 
     int nextLineNumber() const { return m_next + 1; }
     bool atEnd() const { return m_next >= m_lines.size(); }
@@ -96,11 +94,11 @@ class LineReader {
     QString text() {
         if (atEnd())
             throw ReadFailure{nextLineNumber(), file_messages::endsInsideGroup(m_part)};
-        const QString value = m_decoder.decode(m_lines[m_next]);
+        std::optional<QString> value = cp932::decode(m_lines[m_next]);
         ++m_next;
-        if (m_decoder.hasError())
+        if (!value)
             throw ReadFailure{m_next, file_messages::notShiftJis()};
-        return value;
+        return *std::move(value);
     }
 
     qint16 number() {
@@ -146,7 +144,6 @@ class LineReader {
     }
 
     const QList<QByteArrayView> &m_lines;
-    QStringDecoder &m_decoder;
     int m_next = 0;
     QString m_part;
 };
@@ -262,8 +259,7 @@ LoadResult readDataFile(QIODevice &device, AppState &state, QByteArray *bytesRea
 
     // A file that does not even begin with the header's bytes (which the extended header starts
     // with too) is refused before it is read: it may be any file of any size.
-    static const QByteArray headerBytes =
-        QStringEncoder(data_file::kCodec).encode(data_file::headerLine());
+    static const QByteArray headerBytes = cp932::encode(data_file::headerLine()).value_or("");
     if (!device.peek(headerBytes.size()).startsWith(headerBytes))
         return notADataFile();
 
@@ -273,13 +269,12 @@ LoadResult readDataFile(QIODevice &device, AppState &state, QByteArray *bytesRea
         return failedWhole(state, file_messages::readError(device.errorString()));
     const SplitLines split = splitLines(bytes);
     const QList<QByteArrayView> &lines = split.lines;
-    // Stateless: a lead byte at the end of one line must not pair with the next line's first.
-    QStringDecoder decoder(data_file::kCodec, QStringConverter::Flag::Stateless);
 
-    // Line 1 must be the header of one of the two forms exactly; an empty file has none.
-    const QString header = lines.isEmpty() ? QString() : decoder.decode(lines.first());
-    if (decoder.hasError() ||
-        (header != data_file::headerLine() && header != data_file::extendedHeaderLine()))
+    // Line 1 must be the header of one of the two forms exactly; an empty file has none. Each
+    // line is decoded on its own: a lead byte at the end of one never pairs with the next's first.
+    const QString header =
+        lines.isEmpty() ? QString() : cp932::decode(lines.first()).value_or(u""_s);
+    if (header != data_file::headerLine() && header != data_file::extendedHeaderLine())
         return notADataFile();
     const bool extended = header == data_file::extendedHeaderLine();
 
@@ -299,7 +294,7 @@ LoadResult readDataFile(QIODevice &device, AppState &state, QByteArray *bytesRea
         if (lines.size() > data_file::kMaxLines)
             throw ReadFailure{data_file::kMaxLines + 1,
                               file_messages::tooManyLines(data_file::kMaxLines)};
-        LineReader in(lines, decoder);
+        LineReader in(lines);
         (void)in.text(); // the header, checked above
         readBody(in, loaded, extended);
         loaded.boolExtendedForm = extended ? kTrue : kFalse;

@@ -23,6 +23,7 @@
 // gaikokugo (外国語) and gaikokugokatsudou (外国語活動) (extendedDataFileOrder). Days and
 // timetables carry the codes "英" and "外" as they carry any other.
 
+#include "cp932.h"
 #include "data_file.h"
 #include "data_file_layout.h"
 #include "file_messages.h"
@@ -32,7 +33,6 @@
 #include "model/units.h"
 #include "whole_file_write.h"
 
-#include <QStringEncoder>
 #include <iterator>
 
 namespace mirune {
@@ -188,25 +188,21 @@ EncodeResult encodeDataFile(const AppState &state) {
         return result;
     }
 
-    QStringEncoder encoder(data_file::kCodec);
-    result.bytes = encoder.encode(w.out);
-    if (encoder.hasError()) {
-        // Find the line that cannot be written, so the message can name it.
+    std::optional<QByteArray> encoded = cp932::encode(w.out);
+    if (!encoded) {
+        // Find the line that cannot be written, so the message can name it (a lone surrogate at
+        // the end of a line is one too).
         const QStringList lines = w.out.split(u"\r\n"_s);
         for (int i = 0; i < lines.size(); ++i) {
-            // Stateless: a lone surrogate at the end of the line is an error, not held back.
-            QStringEncoder lineEncoder(data_file::kCodec, QStringConverter::Flag::Stateless);
-            // The encoding happens only when its result is taken.
-            const QByteArray encodedLine = lineEncoder.encode(lines[i]);
-            if (lineEncoder.hasError()) {
+            if (!cp932::encode(lines[i])) {
                 result.line = i + 1;
                 break;
             }
         }
-        result.bytes.clear();
         result.error = file_messages::cannotEncode(result.line);
         return result;
     }
+    result.bytes = *std::move(encoded);
 
     // What the reader would refuse is not saved: a file it reads back is the only safe one.
     if (w.longestText * 2 > data_file::kMaxLineBytes) {

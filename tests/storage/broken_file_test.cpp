@@ -71,6 +71,8 @@ QString failureProblem(const LoadResult &result, const AppState &state, const Ke
 QByteArray fileOfLines(int lines) {
     QStringList text = writtenLines(sample::largestState());
     const QStringList lastGroups = text.mid(text.size() - 6 * 50);
+    if (lastGroups.isEmpty())
+        return {}; // the state could not be written: the test fails on the file, not here
     for (int i = 0; text.size() < lines; ++i)
         text += lastGroups[i % lastGroups.size()];
     return cp932File(text);

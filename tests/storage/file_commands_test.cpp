@@ -52,6 +52,8 @@ class FileCommandsTest : public QObject {
     void placementRoundTrip();
     void placementDefaults_data();
     void placementDefaults();
+    void portableSettingsBesideTheProgram_data();
+    void portableSettingsBesideTheProgram();
 };
 
 void FileCommandsTest::backupPath_data() {
@@ -226,6 +228,35 @@ void FileCommandsTest::placementDefaults() {
     const MainPlacement read = readMainPlacement(store);
     QCOMPARE(read.left, expectedLeft);
     QCOMPARE(read.top, 1000);
+}
+
+void FileCommandsTest::portableSettingsBesideTheProgram_data() {
+    QTest::addColumn<QString>("folder"); // under a fresh temporary folder
+    QTest::addColumn<bool>("portable");
+    QTest::newRow("a folder of the teacher's own") << u"ミルネ 2002"_s << true;
+    QTest::newRow("with its settings file already there") << u"with-ini"_s << true;
+    QTest::newRow("a folder that is not there") << u"missing"_s << false;
+    QTest::newRow("a file, not a folder") << u"file.txt"_s << false;
+}
+
+void FileCommandsTest::portableSettingsBesideTheProgram() {
+    QFETCH(QString, folder);
+    QFETCH(bool, portable);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(u"ミルネ 2002"_s));
+    QVERIFY(QDir(dir.path()).mkdir(u"with-ini"_s));
+    writeAll(dir.filePath(u"with-ini/ミルネ2002.ini"_s), "[Settings]\nMainLeft=1500\n");
+    writeAll(dir.filePath(u"file.txt"_s), "x");
+    const QString programFolder = dir.filePath(folder);
+
+    const QString ini = portableSettingsFile(programFolder);
+    QCOMPARE(ini, portable ? QDir(programFolder).filePath(u"ミルネ2002.ini"_s) : QString());
+    if (folder == u"ミルネ 2002"_s) // the question leaves nothing behind
+        QCOMPARE(QDir(programFolder).entryList(QDir::Files | QDir::Hidden), QStringList());
+    if (folder == u"with-ini"_s) {
+        QSettings store(ini, QSettings::IniFormat);
+        QCOMPARE(readMainPlacement(store).left, 1500);
+    }
 }
 
 QTEST_GUILESS_MAIN(FileCommandsTest)
