@@ -57,9 +57,10 @@ export WINEPREFIX=$build/wine WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="ms
 mkdir -p "$work/locale"
 localedef -i ja_JP -f UTF-8 "$work/locale/ja_JP.UTF-8"
 export LOCPATH=$work/locale LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-# Only wine's own fonts: an empty font configuration hides the machine's.
+# Only wine's own fonts for the Windows programs: an empty font configuration hides the
+# machine's (the Linux build keeps them).
 printf '<?xml version="1.0"?>\n<fontconfig></fontconfig>\n' >"$work/fonts.conf"
-export FONTCONFIG_FILE=$work/fonts.conf
+on_windows() { FONTCONFIG_FILE=$work/fonts.conf wine "$@"; }
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
@@ -105,7 +106,7 @@ compare() {
   set +e
   (cd "$data" && "$linux_cli" "${args_l[@]}" >"$work/$label.linux.out" 2>"$work/$label.linux.err")
   status_l=$?
-  (cd "$data" && wine "$win_cli" "${args_w[@]}" >"$work/$label.windows.out" 2>"$work/$label.windows.err")
+  (cd "$data" && on_windows "$win_cli" "${args_w[@]}" >"$work/$label.windows.out" 2>"$work/$label.windows.err")
   status_w=$?
   set -e
   if [[ $status_l != "$status_w" ]]; then
@@ -202,7 +203,7 @@ shows_main_window() {
 }
 for scale in 1 2; do
   start=$(date +%s)
-  QT_SCALE_FACTOR=$scale wine "$app/mirune.exe" "$example_win" >"$work/mirune-$scale.log" 2>&1 &
+  QT_SCALE_FACTOR=$scale on_windows "$app/mirune.exe" "$example_win" >"$work/mirune-$scale.log" 2>&1 &
   program=$!
   if shows_main_window 120; then
     seconds=$(($(date +%s) - start))
@@ -213,10 +214,17 @@ for scale in 1 2; do
     import -window root "$shots/main-window-${scale}x-missing.png"
     fail "no main window at ${scale}00 % within 120 s ($work/mirune-$scale.log)"
   fi
-  kill "$program" 2>/dev/null || true
-  wineserver -k 2>/dev/null || true
+  # Closed as a user closes it (WM_CLOSE), so that it stores its placement.
+  wine taskkill /im mirune.exe >/dev/null 2>&1 || true
+  for _ in $(seq 30); do
+    kill -0 "$program" 2>/dev/null || break
+    sleep 1
+  done
+  if kill -0 "$program" 2>/dev/null; then
+    fail "the program did not close at ${scale}00 %"
+    kill "$program" 2>/dev/null || true
+  fi
   wait "$program" 2>/dev/null || true
-  wineserver -p
 done
 settings="$app/ミルネ2002.ini"
 [[ -f $settings ]] && pass "settings beside the program: $(tr -d '\r' <"$settings" | tr '\n' ' ')" ||
