@@ -6,7 +6,7 @@
 #   3. the program started on the example under Xvfb: its main window with the class line,
 #      a screenshot in build-windows/screenshots/ to look at;
 #   4. the QtTest programs under wine (CTest), the ones of a Linux-only thing listed as skipped
-#      with their reason.
+#      with their reason (some 15 minutes; MIRUNE_WINDOWS_QTTESTS=0 leaves them out).
 # wine sees only its own fonts here (not the machine's), so the Japanese texts come from the
 # IPA fonts the zip carries, as on a school PC.
 set -euo pipefail
@@ -221,7 +221,8 @@ for scale in 1 2; do
     sleep 1
   done
   if kill -0 "$program" 2>/dev/null; then
-    fail "the program did not close at ${scale}00 %"
+    import -window root "$shots/not-closed-${scale}x.png"
+    fail "the program did not close at ${scale}00 % ($shots/not-closed-${scale}x.png)"
     kill "$program" 2>/dev/null || true
   fi
   wait "$program" 2>/dev/null || true
@@ -265,17 +266,27 @@ WINEPATH="$(winepath -w "$qt_prefix/bin");$(winepath -w "$gcc_lib");$(winepath -
 QT_QPA_FONTDIR=$(winepath -w "$work/fonts")
 export WINEPATH QT_QPA_FONTDIR
 start=$(date +%s)
-if ctest --test-dir "$build" -j "$(nproc)" --timeout 900 --output-on-failure >"$work/ctest.log" 2>&1; then
+if [[ ${MIRUNE_WINDOWS_QTTESTS:-1} == 0 ]]; then
+  echo "QtTest programs not run (MIRUNE_WINDOWS_QTTESTS=0)"
+elif ctest --test-dir "$build" -j "$(nproc)" --timeout 900 --output-on-failure >"$work/ctest.log" 2>&1; then
   pass "QtTest programs under wine: $(grep -E 'tests passed' "$work/ctest.log")"
 else
-  fail "QtTest programs under wine: $(grep -E 'tests passed' "$work/ctest.log") ($work/ctest.log)"
+  # Window tests side by side in one wine prefix can trip over each other's timing: the ones
+  # that failed run once more, one at a time, and that run decides.
+  echo "      side by side: $(grep -E 'tests passed' "$work/ctest.log"); the failed ones again, one at a time"
+  if ctest --test-dir "$build" --rerun-failed --timeout 900 >"$work/ctest-rerun.log" 2>&1; then
+    pass "QtTest programs under wine: every failed one passed on its own"
+  else
+    fail "QtTest programs under wine: $(grep -E 'tests passed' "$work/ctest-rerun.log") on their own ($work/ctest-rerun.log)"
+    grep -E 'Test +#[0-9]+: .*Failed' "$work/ctest-rerun.log" | sed 's/^/      /' || true
+  fi
 fi
-grep -E '\*\*\*Skipped|Not Run' "$work/ctest.log" | sed 's/^/      skipped: /' || true
-for t in $(grep -oE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: [^ ]+ .*Skipped' "$work/ctest.log" |
-  awk '{print $4}'); do
-  echo "      $t: $(grep -h 'Linux only:' "$build"/tests/*/"${t}"_linux_only.cpp 2>/dev/null |
-    sed 's/.*Linux only: \(.*\)\\".*/\1/')"
-done
+if [[ -f $work/ctest.log ]]; then
+  for t in $(grep -E 'Test +#[0-9]+: .*Skipped' "$work/ctest.log" | awk '{print $4}'); do
+    echo "      skipped $t: $(grep -h 'Linux only:' "$build"/tests/*/"${t}"_linux_only.cpp |
+      sed 's/.*Linux only: \(.*\)");.*/\1/')"
+  done
+fi
 echo "tests: $(($(date +%s) - start)) s under wine"
 
 echo
