@@ -14,6 +14,7 @@ cache=${MIRUNE_WINDOWS_CACHE:-$HOME/.cache/mirune-windows}
 build=${MIRUNE_WINDOWS_BUILD:-$root/build-windows}
 jobs=$(nproc)
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
+# Fixes to Qt's own sources, *.patch, each with a line at the top saying why (none needed today).
 patches=$root/packaging/windows/qt-patches
 
 say() { printf '== %s\n' "$*" >&2; }
@@ -186,7 +187,9 @@ start=$(date +%s)
 say "ミルネ2002 for Windows x64 (in $build)"
 export MIRUNE_WINDOWS_PREFIXES="$qt_prefix;$xlsx_prefix"
 export PKG_CONFIG_LIBDIR=$xlsx_prefix/lib/pkgconfig PKG_CONFIG_PATH= PKG_CONFIG_SYSROOT_DIR=
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" "${launcher[@]}" \
   -DCMAKE_BUILD_TYPE=Release -DMIRUNE_WERROR=ON -DMIRUNE_BENCH=OFF \
   -DMIRUNE_TESTS="${MIRUNE_WINDOWS_TESTS:-ON}" -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" >"$build.configure.log" 2>&1 || {

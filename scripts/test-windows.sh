@@ -6,7 +6,7 @@
 #   3. the program started on the example under Xvfb: its main window with the class line,
 #      a screenshot in build-windows/screenshots/ to look at;
 #   4. the QtTest programs under wine (CTest), the ones of a Linux-only thing listed as skipped
-#      with their reason.
+#      with their reason (some 15 minutes; MIRUNE_WINDOWS_QTTESTS=0 leaves them out).
 # wine sees only its own fonts here (not the machine's), so the Japanese texts come from the
 # IPA fonts the zip carries, as on a school PC.
 set -euo pipefail
@@ -57,9 +57,10 @@ export WINEPREFIX=$build/wine WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="ms
 mkdir -p "$work/locale"
 localedef -i ja_JP -f UTF-8 "$work/locale/ja_JP.UTF-8"
 export LOCPATH=$work/locale LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-# Only wine's own fonts: an empty font configuration hides the machine's.
+# Only wine's own fonts for the Windows programs: an empty font configuration hides the
+# machine's (the Linux build keeps them).
 printf '<?xml version="1.0"?>\n<fontconfig></fontconfig>\n' >"$work/fonts.conf"
-export FONTCONFIG_FILE=$work/fonts.conf
+on_windows() { FONTCONFIG_FILE=$work/fonts.conf wine "$@"; }
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
@@ -105,7 +106,7 @@ compare() {
   set +e
   (cd "$data" && "$linux_cli" "${args_l[@]}" >"$work/$label.linux.out" 2>"$work/$label.linux.err")
   status_l=$?
-  (cd "$data" && wine "$win_cli" "${args_w[@]}" >"$work/$label.windows.out" 2>"$work/$label.windows.err")
+  (cd "$data" && on_windows "$win_cli" "${args_w[@]}" >"$work/$label.windows.out" 2>"$work/$label.windows.err")
   status_w=$?
   set -e
   if [[ $status_l != "$status_w" ]]; then
@@ -202,7 +203,7 @@ shows_main_window() {
 }
 for scale in 1 2; do
   start=$(date +%s)
-  QT_SCALE_FACTOR=$scale wine "$app/mirune.exe" "$example_win" >"$work/mirune-$scale.log" 2>&1 &
+  QT_SCALE_FACTOR=$scale on_windows "$app/mirune.exe" "$example_win" >"$work/mirune-$scale.log" 2>&1 &
   program=$!
   if shows_main_window 120; then
     seconds=$(($(date +%s) - start))
@@ -213,10 +214,18 @@ for scale in 1 2; do
     import -window root "$shots/main-window-${scale}x-missing.png"
     fail "no main window at ${scale}00 % within 120 s ($work/mirune-$scale.log)"
   fi
-  kill "$program" 2>/dev/null || true
-  wineserver -k 2>/dev/null || true
+  # Closed as a user closes it (WM_CLOSE), so that it stores its placement.
+  wine taskkill /im mirune.exe >/dev/null 2>&1 || true
+  for _ in $(seq 30); do
+    kill -0 "$program" 2>/dev/null || break
+    sleep 1
+  done
+  if kill -0 "$program" 2>/dev/null; then
+    import -window root "$shots/not-closed-${scale}x.png"
+    fail "the program did not close at ${scale}00 % ($shots/not-closed-${scale}x.png)"
+    kill "$program" 2>/dev/null || true
+  fi
   wait "$program" 2>/dev/null || true
-  wineserver -p
 done
 settings="$app/ミルネ2002.ini"
 [[ -f $settings ]] && pass "settings beside the program: $(tr -d '\r' <"$settings" | tr '\n' ' ')" ||
@@ -257,17 +266,27 @@ WINEPATH="$(winepath -w "$qt_prefix/bin");$(winepath -w "$gcc_lib");$(winepath -
 QT_QPA_FONTDIR=$(winepath -w "$work/fonts")
 export WINEPATH QT_QPA_FONTDIR
 start=$(date +%s)
-if ctest --test-dir "$build" -j "$(nproc)" --timeout 900 --output-on-failure >"$work/ctest.log" 2>&1; then
+if [[ ${MIRUNE_WINDOWS_QTTESTS:-1} == 0 ]]; then
+  echo "QtTest programs not run (MIRUNE_WINDOWS_QTTESTS=0)"
+elif ctest --test-dir "$build" -j "$(nproc)" --timeout 900 --output-on-failure >"$work/ctest.log" 2>&1; then
   pass "QtTest programs under wine: $(grep -E 'tests passed' "$work/ctest.log")"
 else
-  fail "QtTest programs under wine: $(grep -E 'tests passed' "$work/ctest.log") ($work/ctest.log)"
+  # Window tests side by side in one wine prefix can trip over each other's timing: the ones
+  # that failed run once more, one at a time, and that run decides.
+  echo "      side by side: $(grep -E 'tests passed' "$work/ctest.log"); the failed ones again, one at a time"
+  if ctest --test-dir "$build" --rerun-failed --timeout 900 >"$work/ctest-rerun.log" 2>&1; then
+    pass "QtTest programs under wine: every failed one passed on its own"
+  else
+    fail "QtTest programs under wine: $(grep -E 'tests passed' "$work/ctest-rerun.log") on their own ($work/ctest-rerun.log)"
+    grep -E 'Test +#[0-9]+: .*Failed' "$work/ctest-rerun.log" | sed 's/^/      /' || true
+  fi
 fi
-grep -E '\*\*\*Skipped|Not Run' "$work/ctest.log" | sed 's/^/      skipped: /' || true
-for t in $(grep -oE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: [^ ]+ .*Skipped' "$work/ctest.log" |
-  awk '{print $4}'); do
-  echo "      $t: $(grep -h 'Linux only:' "$build"/tests/*/"${t}"_linux_only.cpp 2>/dev/null |
-    sed 's/.*Linux only: \(.*\)\\".*/\1/')"
-done
+if [[ -f $work/ctest.log ]]; then
+  for t in $(grep -E 'Test +#[0-9]+: .*Skipped' "$work/ctest.log" | awk '{print $4}'); do
+    echo "      skipped $t: $(grep -h 'Linux only:' "$build"/tests/*/"${t}"_linux_only.cpp |
+      sed 's/.*Linux only: \(.*\)");.*/\1/')"
+  done
+fi
 echo "tests: $(($(date +%s) - start)) s under wine"
 
 echo

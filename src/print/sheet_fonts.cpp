@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QRawFont>
 #include <QStringList>
 
 namespace mirune {
@@ -22,11 +23,49 @@ QString fncSheetFontFamily(const QString &fontName) {
     return fontName;
 }
 
+namespace {
+
+// The English family name (name 1) in a font's name table: a Japanese system names the IPA fonts
+// by their Japanese names (IPA明朝), so the name the font is asked by may not be the one it
+// reports. Empty when the table has none.
+QString englishFamilyName(const QFont &font) {
+    const QByteArray table = QRawFont::fromFont(font).fontTable("name");
+    const auto u16 = [&table](qsizetype at) {
+        return at + 2 <= table.size() ? int((uchar(table[at]) << 8) | uchar(table[at + 1])) : -1;
+    };
+    const int count = u16(2);
+    const int strings = u16(4);
+    for (int i = 0; i < count; ++i) {
+        const qsizetype record = 6 + qsizetype(i) * 12;
+        const int platform = u16(record);
+        const int language = u16(record + 4);
+        const int nameId = u16(record + 6);
+        const int length = u16(record + 8);
+        const qsizetype at = qsizetype(strings) + u16(record + 10);
+        if (nameId != 1 || length < 0 || at < 0 || at + length > table.size())
+            continue;
+        if (platform == 3 && language == 0x409) { // Windows, English: UTF-16, big-endian
+            QString name;
+            for (int k = 0; k + 1 < length; k += 2)
+                name.append(QChar(char16_t(u16(at + k))));
+            return name;
+        }
+        if (platform == 1 && language == 0) // Macintosh, English: Roman
+            return QString::fromLatin1(table.mid(at, length));
+    }
+    return QString();
+}
+
+} // namespace
+
 bool fncFontFamilyResolves(const QString &family) {
-    if (!QFontDatabase::families().contains(family, Qt::CaseInsensitive))
-        return false;
     const QFont font(family);
-    return QFontInfo(font).family().compare(family, Qt::CaseInsensitive) == 0;
+    if (QFontDatabase::families().contains(family, Qt::CaseInsensitive) &&
+        QFontInfo(font).family().compare(family, Qt::CaseInsensitive) == 0)
+        return true;
+    // Listed and resolved under its Japanese name: the font's own English name tells whether it
+    // is the family asked for or a fallback.
+    return englishFamilyName(font).compare(family, Qt::CaseInsensitive) == 0;
 }
 
 int fncFixedPitchTextWidth(QStringView text, int points) {
