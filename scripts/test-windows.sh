@@ -133,15 +133,16 @@ same_workbook() {
 }
 # same_pdf A B LABEL: the same pages and the same text in the same order; page 1 of each as PNG
 # to look at. (The glyphs' positions differ by fractions of a point between the two font
-# engines, which pdftotext -layout turns into different runs of blanks: blanks are not compared.)
+# engines, which a text extractor turns into different blanks: blanks are not compared.)
 same_pdf() {
   local a=$data/$1 b=$data/$2
   if [[ ! -s $a || ! -s $b ]]; then
     fail "$3: no PDF"
     return
   fi
-  pdftotext -layout "$a" "$work/$3.linux.txt"
-  pdftotext -layout "$b" "$work/$3.windows.txt"
+  # In drawing order: the same code draws both, whatever rows a layout would make of them.
+  pdftotext -raw "$a" "$work/$3.linux.txt"
+  pdftotext -raw "$b" "$work/$3.windows.txt"
   pdftoppm -r 60 -png -f 1 -l 1 "$a" "$work/$3.linux"
   pdftoppm -r 60 -png -f 1 -l 1 "$b" "$work/$3.windows"
   if [[ $(pdfinfo "$a" | grep Pages) != "$(pdfinfo "$b" | grep Pages)" ]]; then
