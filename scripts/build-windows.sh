@@ -187,13 +187,14 @@ start=$(date +%s)
 say "ミルネ2002 for Windows x64 (in $build)"
 export MIRUNE_WINDOWS_PREFIXES="$qt_prefix;$xlsx_prefix"
 export PKG_CONFIG_LIBDIR=$xlsx_prefix/lib/pkgconfig PKG_CONFIG_PATH= PKG_CONFIG_SYSROOT_DIR=
+mkdir -p "$build"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" "${launcher[@]}" \
   -DCMAKE_BUILD_TYPE=Release -DMIRUNE_WERROR=ON -DMIRUNE_BENCH=OFF \
   -DMIRUNE_TESTS="${MIRUNE_WINDOWS_TESTS:-ON}" -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
-  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" >"$build.configure.log" 2>&1 || {
-  tail -n 40 "$build.configure.log" >&2
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" >"$build/configure.log" 2>&1 || {
+  tail -n 40 "$build/configure.log" >&2
   exit 1
 }
 cmake --build "$build" -j "$jobs"

@@ -194,6 +194,7 @@ echo "command line: $(($(date +%s) - start)) s under wine"
 
 # --- the program on the example ----------------------------------------------------------------
 shots=$build/screenshots
+rm -rf "$shots"
 mkdir -p "$shots"
 example_win=$(winepath -w "$data/3年1組.zr2")
 # shows_main_window SECONDS: whether the main window ("ミルネ2002 Ver2.2.4") shows within SECONDS.
