@@ -7,11 +7,8 @@
 #include "storage/data_file.h"
 #include "storage/file_commands.h"
 #include "storage/recovery_copy.h"
+#include "support/recovery_bench_main.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <benchmark/benchmark.h>
@@ -101,12 +98,5 @@ BENCHMARK(BM_RecordingStepLargest)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
-    // The copies go to the test folders, never to a teacher's own data folder.
-    QStandardPaths::setTestModeEnabled(true);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    QDir(QFileInfo(fncRecoveryCopyPath(QString())).absolutePath()).removeRecursively();
-    return 0;
+    return runRecoveryBenchmarks(argc, argv);
 }

@@ -6,11 +6,8 @@
 #include "model/school_day.h"
 #include "sample_states.h"
 #include "storage/recovery_copy.h"
+#include "support/recovery_bench_main.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <benchmark/benchmark.h>
 
 using namespace Qt::StringLiterals;
@@ -70,12 +67,5 @@ BENCHMARK(BM_WriteRecoveryCopyLargest)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
-    // The copies go to the test folders, never to a teacher's own data folder.
-    QStandardPaths::setTestModeEnabled(true);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    QDir(QFileInfo(fncRecoveryCopyPath(QString())).absolutePath()).removeRecursively();
-    return 0;
+    return runRecoveryBenchmarks(argc, argv);
 }

@@ -166,7 +166,7 @@ std::optional<ClassDocument::WaitingCopy> ClassDocument::waitingCopy() {
             if (copy == m_ownCopy)
                 continue;
             // Another program's new plan, still being worked on, is not waiting for anybody.
-            if (DataFileLock probe; probe.lock(copy) == DataFileLock::Status::HeldElsewhere)
+            if (DataFileLock::isHeldElsewhere(copy))
                 continue;
             return WaitingCopy{copy, false};
         }
@@ -190,7 +190,7 @@ std::optional<ClassDocument::WaitingCopy> ClassDocument::waitingCopyOf(const QSt
     if (dataFile.isEmpty() || dataFile == m_state.strFileName)
         return waitingCopy();
     // The copy of a file another program has open is that program's.
-    if (DataFileLock probe; probe.lock(dataFile) == DataFileLock::Status::HeldElsewhere)
+    if (DataFileLock::isHeldElsewhere(dataFile))
         return std::nullopt;
     const QString copy = fncRecoveryCopyPath(dataFile);
     const RecoveryCopyCheck check = fncCheckRecoveryCopyAt(copy, dataFile);
@@ -488,16 +488,14 @@ QList<QDate> ClassDocument::registerDays(const QList<QDate> &days, TimetableChoi
         after.append(now);
         registered.append(chosen[i]);
     }
-    for (const QDate &d : registered)
-        m_entries.remove(d);
+    // The chain holds the step already; the step's own apply finishes it (entries, copy,
+    // notices) as an undo or redo would.
+    applyDays(after, true, false);
     const QString text =
         u"%1～%2 まとめて登録（%3 日）"_s
             .arg(fncColumnHeading(registered.front()), fncColumnHeading(registered.back()))
             .arg(registered.size());
     pushStep(std::move(changedBefore), std::move(after), text, true);
-    recordsChanged();
-    emit columnsChanged(registered);
-    emit daysChanged(registered);
     return registered;
 }
 

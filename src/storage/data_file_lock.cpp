@@ -41,6 +41,11 @@ DataFileLock::Status DataFileLock::lock(const QString &dataFile, int waitMs) {
     return Status::HeldElsewhere;
 }
 
+bool DataFileLock::isHeldElsewhere(const QString &dataFile) {
+    DataFileLock probe;
+    return probe.lock(dataFile) == Status::HeldElsewhere;
+}
+
 void DataFileLock::unlock() {
     if (m_lock)
         m_lock->unlock();

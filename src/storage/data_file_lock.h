@@ -35,6 +35,8 @@ class DataFileLock {
     // "mirune-cli"), after lock() answered HeldElsewhere.
     QString holderProgram() const { return m_holder; }
 
+    // Whether another live program holds the lock of `dataFile` now (this one takes nothing).
+    static bool isHeldElsewhere(const QString &dataFile);
     // Where the lock of a data file lives: beside it, hidden where the system hides dot files.
     static QString lockPath(const QString &dataFile);
     // The name this process goes by in a lock.
