@@ -16,16 +16,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kLeft = 570;
-constexpr int kRight = 14286;
-constexpr int kTop = 1045;
-constexpr int kHeaderBottom = 3306;
-constexpr int kRowHeight = 323;
-constexpr int kBlockRows = 5;
-constexpr int kDoubleLineGap = 38;
+// The frame both sheets share.
+using namespace term_total_frame;
 
-constexpr int kMonthColumnRight = 988;
-constexpr int kFiguresLeft = 1406;
+constexpr int kBlockRows = 5;
 constexpr int kLabelX = 608;
 constexpr int kDaysX = 1026;
 constexpr int kTextDy = 38;   // a 12-point or 10-point text below the top of its row

@@ -15,16 +15,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kLeft = 570;
-constexpr int kRight = 14286;
-constexpr int kTop = 1045;
-constexpr int kHeaderBottom = 3306;
-constexpr int kRowHeight = 323;
-constexpr int kBlockHeight = 3 * kRowHeight;
-constexpr int kDoubleLineGap = 38;
+// The frame both sheets share.
+using namespace term_total_frame;
 
-constexpr int kMonthColumnRight = 988;
-constexpr int kFiguresLeft = 1406;
+constexpr int kBlockHeight = 3 * kRowHeight;
 
 constexpr MonthColumnLayout kMonthColumn{kLeft, kMonthColumnRight, 608, 12, kRowHeight, 0, 0};
 

@@ -7,6 +7,18 @@
 
 namespace mirune {
 
+// The frame of the term hours summary sheet, which the month sheet draws in too (twips).
+namespace term_total_frame {
+inline constexpr int kLeft = 570;
+inline constexpr int kRight = 14286;
+inline constexpr int kTop = 1045;
+inline constexpr int kHeaderBottom = 3306;
+inline constexpr int kRowHeight = 323;
+inline constexpr int kDoubleLineGap = 38;
+inline constexpr int kMonthColumnRight = 988;
+inline constexpr int kFiguresLeft = 1406;
+} // namespace term_total_frame
+
 // The heading stacks, in display order, as on the year sheet at this scale.
 inline constexpr std::array<HeadingStack, 25> kTermTotalHeadings = {{
     {HourField::kokugo, 76, u"国語", {1729, 2152}},
