@@ -1,6 +1,7 @@
 // mirune: the desktop program. `mirune [FILE]` starts with the main window; without FILE the
 // wizard's first page opens, with FILE the file is opened as the File menu's Open does.
 
+#include "print/sheet_fonts.h"
 #include "program.h"
 #include "ui/main/frm_main.h"
 
@@ -8,6 +9,7 @@
 #include <QCommandLineParser>
 
 int main(int argc, char *argv[]) {
+    mirune::chooseSheetFontEngine();
     QApplication app(argc, argv);
     mirune::app::setUpApplication();
 

@@ -13,9 +13,12 @@ using namespace mirune::cli;
 
 int main(int argc, char **argv) {
     installMessageHandler();
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    // Windows's own platform needs no display and sees the system's fonts.
+    mirune::chooseSheetFontEngine();
+#else
     // Printing needs fonts and a paint device; it never shows a window, so it needs no display
-    // either. Windows's own platform needs none and is the one that sees the system's fonts.
+    // either.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif

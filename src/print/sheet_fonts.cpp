@@ -81,6 +81,13 @@ int fncFixedPitchTextWidth(QStringView text, int points) {
     return halfEms * points * 10;
 }
 
+void chooseSheetFontEngine() {
+#ifdef Q_OS_WIN
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+#endif
+}
+
 void loadBundledSheetFonts() {
     const QDir folder(QCoreApplication::applicationDirPath() + u"/fonts"_s);
     for (const QString &file : {u"ipam.ttf"_s, u"ipag.ttf"_s}) {

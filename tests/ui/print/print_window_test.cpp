@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -53,6 +54,18 @@ void setUpClass(AppState &state) {
         makeRegisteredDay(QDate(2026, 4, 7), u"国算社理体音図学"_s, u"33333300"_s));
 }
 
+// Whether pdftotext and pdftoppm (Debian's poppler-utils) are there to read a PDF back: not for
+// the Windows edition's tests, which run under wine and see no Linux program.
+bool canReadPdfBack() {
+    return !QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty() &&
+           !QStandardPaths::findExecutable(u"pdftoppm"_s).isEmpty();
+}
+#define MIRUNE_SKIP_WITHOUT_POPPLER()                                                              \
+    do {                                                                                           \
+        if (!canReadPdfBack())                                                                     \
+            QSKIP("pdftotext and pdftoppm (poppler-utils) are not there to read the PDF back");    \
+    } while (false)
+
 // The text layer of a PDF in drawing order with every blank removed; empty when pdftotext cannot
 // read it.
 QString pdfText(const QString &path) {
@@ -63,24 +76,30 @@ QString pdfText(const QString &path) {
     return QString::fromUtf8(process.readAllStandardOutput()).remove(QRegularExpression(u"\\s"_s));
 }
 
-int pdfPages(const QString &path) {
-    QProcess process;
-    process.start(u"pdfinfo"_s, {path});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return -1;
-    const auto match = QRegularExpression(u"Pages:\\s+(\\d+)"_s)
-                           .match(QString::fromUtf8(process.readAllStandardOutput()));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
+// The pages' sizes in whole points, as the PDF's media boxes give them ("842x1191" for A3
+// upright), in page order; empty when the file cannot be read.
+QStringList pdfPageSizes(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression mediaBox(
+        u"/MediaBox \\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"_s);
+    QStringList sizes;
+    for (auto it = mediaBox.globalMatch(QString::fromLatin1(file.readAll())); it.hasNext();) {
+        const auto m = it.next();
+        sizes.append(
+            u"%1x%2"_s.arg(qRound(m.captured(1).toDouble())).arg(qRound(m.captured(2).toDouble())));
+    }
+    return sizes;
 }
 
-QString pdfPageSize(const QString &path) {
-    QProcess process;
-    process.start(u"pdfinfo"_s, {path});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QString();
-    const auto match = QRegularExpression(u"Page size:\\s+([^\\n]+)"_s)
-                           .match(QString::fromUtf8(process.readAllStandardOutput()));
-    return match.hasMatch() ? match.captured(1).trimmed() : QString();
+int pdfPages(const QString &path) {
+    return int(pdfPageSizes(path).size());
+}
+
+// A3 either way round.
+bool isA3(const QStringList &sizes) {
+    return sizes.size() == 1 && (sizes[0] == u"842x1191"_s || sizes[0] == u"1191x842"_s);
 }
 
 // How wide the ink on the PDF's page is, as a share of the page's width; -1 when it cannot be
@@ -219,14 +238,16 @@ void PrintWindowTest::printsTheChosenSheet() {
     MIRUNE_VERIFY_DIALOGS(h.dialogs);
 
     QCOMPARE(pdfPages(printed), 1);
+    MIRUNE_FIND(status, QLabel, w, u"labPrintStatus"_s);
+    QCOMPARE(status->text(), u"「%1」を印刷しました。"_s.arg(kCaptions[option]));
+    QVERIFY(w->isVisible());
+
+    MIRUNE_SKIP_WITHOUT_POPPLER();
     const QString text = pdfText(printed);
     QVERIFY2(text.contains(kSheetHeads[option]), qPrintable(text.left(200)));
     for (int other = 0; other < kPrintOptionCount; ++other)
         if (other != option && !kSheetHeads[option].contains(kSheetHeads[other]))
             QVERIFY2(!text.contains(kSheetHeads[other]), qPrintable(kSheetHeads[other]));
-    MIRUNE_FIND(status, QLabel, w, u"labPrintStatus"_s);
-    QCOMPARE(status->text(), u"「%1」を印刷しました。"_s.arg(kCaptions[option]));
-    QVERIFY(w->isVisible());
 }
 
 void PrintWindowTest::cancelledPrinterDialogPrintsNothing() {
@@ -262,8 +283,11 @@ void PrintWindowTest::printerDialogBeforeEverySheet() {
         h.dialogs.expectChoosePrinter(true);
         MIRUNE_CLICK(print);
         MIRUNE_VERIFY_DIALOGS(h.dialogs);
-        QVERIFY(pdfText(printed).contains(kSheetHeads[option]));
+        QCOMPARE(pdfPages(printed), 1);
+        if (canReadPdfBack())
+            QVERIFY(pdfText(printed).contains(kSheetHeads[option]));
     }
+    MIRUNE_SKIP_WITHOUT_POPPLER(); // said when the sheets' texts went unchecked
 }
 
 void PrintWindowTest::previewDrawsTheChosenSheet() {
@@ -282,6 +306,7 @@ void PrintWindowTest::previewDrawsTheChosenSheet() {
     MIRUNE_VERIFY_DIALOGS(h.dialogs);
     QCOMPARE(h.dialogs.previewsDrawn(), 1);
     QCOMPARE(pdfPages(previewed), 1);
+    MIRUNE_SKIP_WITHOUT_POPPLER();
     QVERIFY(pdfText(previewed).contains(kSheetHeads[2]));
 }
 
@@ -304,12 +329,14 @@ void PrintWindowTest::savesTheChosenSheetAsPdf() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(5) == "%PDF-");
     QCOMPARE(pdfPages(saved), 1);
-    const QString text = pdfText(saved);
-    QVERIFY2(text.contains(kSheetHeads[6]), qPrintable(text.left(200)));
-    QVERIFY(text.contains(u"山田"_s));
     MIRUNE_FIND(status, QLabel, w, u"labPrintStatus"_s);
     QVERIFY2(status->text().startsWith(u"「３学期の時間集計表」を PDF に保存しました"_s),
              qPrintable(status->text()));
+
+    MIRUNE_SKIP_WITHOUT_POPPLER();
+    const QString text = pdfText(saved);
+    QVERIFY2(text.contains(kSheetHeads[6]), qPrintable(text.left(200)));
+    QVERIFY(text.contains(u"山田"_s));
 }
 
 void PrintWindowTest::pdfSaveCancelledOrFailing() {
@@ -351,7 +378,7 @@ void PrintWindowTest::pageSetUpHoldsForTheSession() {
     MIRUNE_FIND(pdf, QPushButton, w, u"cmdPrintPdf"_s);
     MIRUNE_CLICK(pdf);
     MIRUNE_VERIFY_DIALOGS(h.dialogs);
-    QVERIFY2(pdfPageSize(saved).contains(u"(A3)"_s), qPrintable(pdfPageSize(saved)));
+    QVERIFY2(isA3(pdfPageSizes(saved)), qPrintable(pdfPageSizes(saved).join(u' ')));
 
     // Printing keeps the paper chosen, for the next sheet too.
     const QString printed = dir.filePath(u"printed.pdf"_s);
@@ -360,7 +387,7 @@ void PrintWindowTest::pageSetUpHoldsForTheSession() {
     MIRUNE_FIND(print, QPushButton, w, u"cmdPrint"_s);
     MIRUNE_CLICK(print);
     MIRUNE_VERIFY_DIALOGS(h.dialogs);
-    QVERIFY2(pdfPageSize(printed).contains(u"(A3)"_s), qPrintable(pdfPageSize(printed)));
+    QVERIFY2(isA3(pdfPageSizes(printed)), qPrintable(pdfPageSizes(printed).join(u' ')));
     QCOMPARE(h.printer.pageLayout().pageSize().id(), QPageSize::A3);
 }
 
@@ -383,8 +410,10 @@ void PrintWindowTest::scaledDownSheetIsSaid() {
     QVERIFY2(status->text().startsWith(u"「年間の時数集計表」を印刷しました。\n"
                                        "「年間の時数集計表」は用紙の印刷範囲に収まらないため"_s),
              qPrintable(status->text()));
-    const double shrunkWidth = inkWidthShare(shrunk);
-    QVERIFY2(shrunkWidth > 0.8 && shrunkWidth <= 1.0, qPrintable(QString::number(shrunkWidth)));
+    if (canReadPdfBack()) {
+        const double shrunkWidth = inkWidthShare(shrunk);
+        QVERIFY2(shrunkWidth > 0.8 && shrunkWidth <= 1.0, qPrintable(QString::number(shrunkWidth)));
+    }
 
     // Asked to fit the paper, the sheet is scaled as asked and nothing more needs saying.
     MIRUNE_FIND(fit, QCheckBox, w, u"chkPrintFit"_s);
@@ -418,6 +447,7 @@ void PrintWindowTest::fitToPaperFillsLargerPaper() {
     MIRUNE_CLICK(pdf);
     MIRUNE_VERIFY_DIALOGS(h.dialogs);
 
+    MIRUNE_SKIP_WITHOUT_POPPLER();
     const double drawnWidth = inkWidthShare(asDrawn);
     const double fittedWidth = inkWidthShare(fitted);
     QVERIFY2(drawnWidth > 0.5 && drawnWidth < 0.8, qPrintable(QString::number(drawnWidth)));
