@@ -61,6 +61,8 @@ export LOCPATH=$work/locale LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 # machine's (the Linux build keeps them).
 printf '<?xml version="1.0"?>\n<fontconfig></fontconfig>\n' >"$work/fonts.conf"
 on_windows() { FONTCONFIG_FILE=$work/fonts.conf wine "$@"; }
+# wine hands no QT_* variable of the Unix side to a Windows program (they would mislead a Windows
+# Qt); WINEQT_NAME reaches it as QT_NAME.
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
@@ -131,9 +133,9 @@ same_workbook() {
   done
   ((ok)) && pass "$3: the same workbook" || fail "$3: the workbooks differ"
 }
-# same_pdf A B LABEL: the same pages and the same text in the same order; page 1 of each as PNG
-# to look at. (The glyphs' positions differ by fractions of a point between the two font
-# engines, which a text extractor turns into different blanks: blanks are not compared.)
+# same_pdf A B LABEL: the same pages, the same text in the same order, and every word in the same
+# place (to a hundredth of a point: both builds measure with FreeType); page 1 of each as PNG to
+# look at.
 same_pdf() {
   local a=$data/$1 b=$data/$2
   if [[ ! -s $a || ! -s $b ]]; then
@@ -143,14 +145,18 @@ same_pdf() {
   # In drawing order: the same code draws both, whatever rows a layout would make of them.
   pdftotext -raw "$a" "$work/$3.linux.txt"
   pdftotext -raw "$b" "$work/$3.windows.txt"
+  pdftotext -bbox "$a" - | sed -n '/<word/p' >"$work/$3.linux.words"
+  pdftotext -bbox "$b" - | sed -n '/<word/p' >"$work/$3.windows.words"
   pdftoppm -r 60 -png -f 1 -l 1 "$a" "$work/$3.linux"
   pdftoppm -r 60 -png -f 1 -l 1 "$b" "$work/$3.windows"
   if [[ $(pdfinfo "$a" | grep Pages) != "$(pdfinfo "$b" | grep Pages)" ]]; then
     fail "$3: the page counts differ"
   elif ! cmp -s <(tr -d ' \n' <"$work/$3.linux.txt") <(tr -d ' \n' <"$work/$3.windows.txt"); then
     fail "$3: the text layers differ ($work/$3.{linux,windows}.txt)"
+  elif ! cmp -s "$work/$3.linux.words" "$work/$3.windows.words"; then
+    fail "$3: the words stand elsewhere ($work/$3.{linux,windows}.words)"
   else
-    pass "$3: the same pages and text layer"
+    pass "$3: the same pages, text layer and word places ($(wc -l <"$work/$3.linux.words") words)"
   fi
 }
 
@@ -209,7 +215,7 @@ shows_main_window() {
 }
 for scale in 1 2; do
   start=$(date +%s)
-  QT_SCALE_FACTOR=$scale on_windows "$app/mirune.exe" "$example_win" >"$work/mirune-$scale.log" 2>&1 &
+  WINEQT_SCALE_FACTOR=$scale on_windows "$app/mirune.exe" "$example_win" >"$work/mirune-$scale.log" 2>&1 &
   program=$!
   if shows_main_window 120; then
     seconds=$(($(date +%s) - start))
@@ -256,16 +262,18 @@ if [[ -f $setup ]]; then
 fi
 
 # --- the QtTest programs ---------------------------------------------------------------------
-# The test programs find Qt and the runtime libraries through WINEPATH, and the offscreen
-# platform's fonts (the IPA fonts and a Latin one) in QT_QPA_FONTDIR.
+# The test programs find Qt and the runtime libraries through WINEPATH, run on the offscreen
+# platform (CTest's QT_QPA_PLATFORM does not pass wine), and find that platform's fonts (the IPA
+# fonts and a Latin one) in QT_QPA_FONTDIR.
 qt_prefix=$(ls -d "$cache"/qt-*-win64 | head -n 1)
 gcc_lib=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
 mkdir -p "$work/fonts"
 cp "$app/fonts/"*.ttf "$work/fonts/"
 cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$work/fonts/" 2>/dev/null || true
 WINEPATH="$(winepath -w "$qt_prefix/bin");$(winepath -w "$gcc_lib");$(winepath -w /usr/x86_64-w64-mingw32/lib)"
-QT_QPA_FONTDIR=$(winepath -w "$work/fonts")
-export WINEPATH QT_QPA_FONTDIR
+WINEQT_QPA_FONTDIR=$(winepath -w "$work/fonts")
+WINEQT_QPA_PLATFORM=offscreen
+export WINEPATH WINEQT_QPA_FONTDIR WINEQT_QPA_PLATFORM
 start=$(date +%s)
 if [[ ${MIRUNE_WINDOWS_QTTESTS:-1} == 0 ]]; then
   echo "QtTest programs not run (MIRUNE_WINDOWS_QTTESTS=0)"

@@ -2,6 +2,7 @@
 
 #include "model/curriculum_rows.h"
 #include "storage/data_file.h"
+#include "storage/file_kind.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -77,38 +78,31 @@ bool sameClass(const SchoolClass &a, const SchoolClass &b) {
     return a.year == b.year && a.grade == b.grade && sameClassName(a.className, b.className);
 }
 
-// What tells one file from another whatever path names it: the path with every link and ".."
-// resolved, or for a path that leads nowhere the path itself, made absolute.
-QString fileIdentity(const QString &path) {
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+// What tells one file from another whatever path names it (a link, "..", a hard link, another
+// letter case on Windows): the file's own identity, or for a path that leads nowhere the path
+// itself, made absolute.
+QString identityOf(const QString &path) {
+    if (const QString identity = fileIdentity(path); !identity.isEmpty())
+        return identity;
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
-
-// An entry of a folder: its name, and whether it is a link (whose file is elsewhere).
-struct FolderEntry {
-    QString name;
-    bool link = false;
-};
 
 // The .zr2 entries directly in a folder, in name order, or the reason it could not be listed.
 // Listed through the standard library, which, unlike QDir, tells a folder that cannot be read
 // from an empty one, and sees the entries QDir leaves out (links that lead nowhere, pipes,
 // sockets).
-std::optional<QString> listFolder(const QString &folder, QList<FolderEntry> &entries) {
+std::optional<QString> listFolder(const QString &folder, QStringList &names) {
     std::error_code error;
     std::filesystem::directory_iterator entry(QDir(folder).filesystemPath(), error);
     for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
         const QString name = QFileInfo(entry->path()).fileName();
         if (!name.endsWith(kDataFileSuffix, Qt::CaseInsensitive))
             continue;
-        std::error_code linkError;
-        entries += {name, entry->is_symlink(linkError)};
+        names += name;
     }
     if (error)
         return QString::fromLocal8Bit(error.message());
-    std::sort(entries.begin(), entries.end(),
-              [](const FolderEntry &a, const FolderEntry &b) { return a.name < b.name; });
+    std::sort(names.begin(), names.end());
     return std::nullopt;
 }
 
@@ -126,24 +120,21 @@ SchoolFiles fncSchoolFiles(const QStringList &paths) {
     };
     for (const QString &path : paths) {
         if (!QFileInfo(path).isDir()) {
-            take(path, fileIdentity(path));
+            take(path, identityOf(path));
             continue;
         }
         found.inputs += path;
-        QList<FolderEntry> entries;
-        if (const std::optional<QString> error = listFolder(path, entries)) {
+        QStringList names;
+        if (const std::optional<QString> error = listFolder(path, names)) {
             found.failed += {path, u"フォルダの中を見られませんでした（%1）。"_s.arg(*error)};
             continue;
         }
-        if (entries.isEmpty())
+        if (names.isEmpty())
             found.failed += {path, u"フォルダに .zr2 ファイルがありません。"_s};
-        // An entry that is no link is where its folder is: one resolution of the folder serves
-        // them all, which a school of a thousand classes notices.
         const QDir dir(path);
-        const QDir resolved(fileIdentity(path));
-        for (const FolderEntry &entry : entries) {
-            const QString file = dir.filePath(entry.name);
-            take(file, entry.link ? fileIdentity(file) : resolved.filePath(entry.name));
+        for (const QString &name : names) {
+            const QString file = dir.filePath(name);
+            take(file, identityOf(file));
         }
     }
     return found;

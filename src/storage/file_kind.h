@@ -26,4 +26,9 @@ FileKind fileKind(const QString &path);
 // a hard link (same device and file number).
 bool isSameFile(const QString &first, const QString &second);
 
+// What tells an existing file from every other whatever path, link, hard link or letter case
+// names it: its device and file number (on Windows, its volume and file index). Empty when
+// nothing is there to ask.
+QString fileIdentity(const QString &path);
+
 } // namespace mirune

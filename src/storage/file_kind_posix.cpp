@@ -47,4 +47,11 @@ bool isSameFile(const QString &first, const QString &second) {
     return statOf(first, a) && statOf(second, b) && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+QString fileIdentity(const QString &path) {
+    struct stat buffer {};
+    if (!statOf(path, buffer))
+        return QString();
+    return QString::number(quint64(buffer.st_dev)) + u':' + QString::number(quint64(buffer.st_ino));
+}
+
 } // namespace mirune

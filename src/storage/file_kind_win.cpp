@@ -86,4 +86,12 @@ bool isSameFile(const QString &first, const QString &second) {
            a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
 }
 
+QString fileIdentity(const QString &path) {
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!informationOf(path, information))
+        return QString();
+    const quint64 index = (quint64(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
+    return QString::number(information.dwVolumeSerialNumber) + u':' + QString::number(index);
+}
+
 } // namespace mirune

@@ -2,6 +2,7 @@
 // back (headings, figures, numbers for totalling, colours, the page), and a school's class files
 // summarised at once with broken and duplicate files among them.
 
+#include "hard_link.h"
 #include "model/curriculum_rows.h"
 #include "model/hours_summary.h"
 #include "report/csv_bytes.h"
@@ -378,17 +379,25 @@ void ReportTest::schoolClassOrder() {
              (QList<bool>{false, true, true, false, false, false, false, false, false}));
 }
 
-// One file named directly, through its folder, through a link and through "..": read once, and
-// not marked as a duplicate of itself. A copy of it is another file of the same class.
+// One file named directly, through its folder, through a link, a hard link and "..": read once,
+// and not marked as a duplicate of itself. A copy of it is another file of the same class.
+// (Windows names it in other letter cases instead of a link: its QFile::link makes a shortcut,
+// which is another file.)
 void ReportTest::schoolFileNamedTwice() {
     QTemporaryDir dir;
     const QString folder = dir.filePath(u"school"_s);
     QVERIFY(QDir().mkpath(folder));
     const QString file = folder + u"/3-1.zr2"_s;
     QVERIFY(save(classWithDays(2026, 3, u"1"_s, QDate(2026, 4, 30)), file));
-    QVERIFY(QFile::link(file, dir.filePath(u"link.zr2"_s)));
-    const QStringList paths = {file, folder, dir.filePath(u"link.zr2"_s),
-                               folder + u"/../school/3-1.zr2"_s};
+#ifdef Q_OS_WIN
+    const QString otherName = folder.toUpper() + u"/3-1.ZR2"_s;
+#else
+    const QString otherName = dir.filePath(u"link.zr2"_s);
+    QVERIFY(QFile::link(file, otherName));
+#endif
+    const QString hardLink = dir.filePath(u"hard.zr2"_s);
+    QVERIFY(test::makeHardLink(file, hardLink));
+    const QStringList paths = {file, folder, otherName, hardLink, folder + u"/../school/3-1.zr2"_s};
     SchoolSummary school = fncSchoolSummary(paths, 0);
     QCOMPARE(school.classes.size(), 1);
     QCOMPARE(school.classes[0].file, file);
