@@ -19,7 +19,13 @@ QString DataFileLock::lockPath(const QString &dataFile) {
 }
 
 QString DataFileLock::ownProgramName() {
-    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    // As QLockFile names a lock's holder: the program file's name, on Windows without ".exe".
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+#ifdef Q_OS_WIN
+    return program.completeBaseName();
+#else
+    return program.fileName();
+#endif
 }
 
 DataFileLock::Status DataFileLock::lock(const QString &dataFile, int waitMs) {
