@@ -74,7 +74,10 @@ cleanup() {
   kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
-[[ -d $WINEPREFIX/drive_c ]] || wineboot -i >/dev/null 2>&1
+if [[ ! -d $WINEPREFIX/drive_c ]]; then
+  wineboot -i >/dev/null 2>&1
+  wineserver -w # the server wineboot started, gone before one that stays is started
+fi
 wineserver -p
 
 start=$(date +%s)
