@@ -20,8 +20,6 @@ namespace {
 using namespace term_total_frame;
 
 constexpr int kBlockRows = 5;
-constexpr int kLabelX = 608;
-constexpr int kDaysX = 1026;
 constexpr int kTextDy = 38;   // a 12-point or 10-point text below the top of its row
 constexpr int kFigureDy = 95; // a 9-point figure below the top of its row
 constexpr int kFigureSize = 9;
@@ -42,27 +40,10 @@ QString dateText(const QDate &date) {
 
 void printHeader(const AppState &state, const FigureTable &figures, PageSurface &s,
                  const MonthlyPace &pace) {
-    s.setLineWidth(4);
-    hline(s, kLeft, kRight, kTop);
-    printWithinRight(s, 1140, 380,
-                     QString::number(state.intYear) + u" 年 度　　月 別 時 数 表   "_s +
-                         fncClassLabel(state),
-                     16, kRight);
-    printWithinRight(s, 1140, 703, dateText(pace.date) + u"現在"_s, 12, 10600);
-    printWithinRight(s, 10830, 703, u"担任　 "_s + state.strTeacher, 12, kRight);
-    s.printAt(4206, 1064, u"集　　　　　　計　　　　　　表"_s);
-
-    figures.printHeading(s);
-
-    s.setLineWidth(2);
-    vline(s, kFiguresLeft, kTop, kHeaderBottom);
-    hline(s, kLeft, kFiguresLeft, 2660);
-    s.printAt(kLabelX, 2698, u"月"_s);
-    vline(s, kMonthColumnRight, 2660, kHeaderBottom);
-    s.printAt(kDaysX, 2698, u"日"_s);
-    s.printAt(kDaysX, 3021, u"数"_s);
-    vline(s, kFiguresLeft, 2660, kHeaderBottom);
-    hline(s, kLeft, kRight, kHeaderBottom);
+    printTermTotalHeader(s, figures,
+                         QString::number(state.intYear) + u" 年 度　　月 別 時 数 表   "_s +
+                             fncClassLabel(state),
+                         dateText(pace.date) + u"現在"_s, state.strTeacher);
 }
 
 // The year's plan of every column, at the block figures' places.

@@ -20,29 +20,13 @@ using namespace term_total_frame;
 
 constexpr int kBlockHeight = 3 * kRowHeight;
 
-constexpr MonthColumnLayout kMonthColumn{kLeft, kMonthColumnRight, 608, 12, kRowHeight, 0, 0};
+constexpr MonthColumnLayout kMonthColumn{kLeft, kMonthColumnRight, kLabelX, 12, kRowHeight, 0, 0};
 
 void printHeader(const AppState &state, const FigureTable &figures, PageSurface &s, int intSeason) {
-    s.setLineWidth(4);
-    hline(s, kLeft, kRight, kTop);
-    printWithinRight(s, 1140, 380,
-                     QString::number(intSeason) + u" 学 期　　時 間 集 計 表   "_s +
-                         fncClassLabel(state),
-                     16, kRight);
-    printWithinRight(s, 10830, 703, u"担任　 "_s + state.strTeacher, 12, kRight);
-    s.printAt(4206, 1064, u"集　　　　　　計　　　　　　表"_s);
-
-    figures.printHeading(s);
-
-    s.setLineWidth(2);
-    vline(s, kFiguresLeft, kTop, kHeaderBottom);
-    hline(s, kLeft, kFiguresLeft, 2660);
-    s.printAt(608, 2698, u"月"_s);
-    vline(s, kMonthColumnRight, 2660, kHeaderBottom);
-    s.printAt(1026, 2698, u"日"_s);
-    s.printAt(1026, 3021, u"数"_s);
-    vline(s, kFiguresLeft, 2660, kHeaderBottom);
-    hline(s, kLeft, kRight, kHeaderBottom);
+    printTermTotalHeader(s, figures,
+                         QString::number(intSeason) + u" 学 期　　時 間 集 計 表   "_s +
+                             fncClassLabel(state),
+                         QString(), state.strTeacher);
 }
 
 } // namespace
@@ -72,7 +56,7 @@ void subPrintSeasonTotal(AppState &state, PageSurface &s, int intSeason) {
         const int weekSchoolDays = countSchoolDays(state, term, monday);
         termSchoolDays += weekSchoolDays;
         s.setFontSize(10);
-        s.printAt(1026, y + 38, fncItoS(weekSchoolDays, 2));
+        s.printAt(kDaysX, y + 38, fncItoS(weekSchoolDays, 2));
         figures.printWeekFigures(s, fncWeekTotals(*state.objFirstDay, term, monday), y + 95, 9);
         y += kRowHeight;
         hline(s, kMonthColumnRight, kRight, y);
@@ -92,9 +76,9 @@ void subPrintSeasonTotal(AppState &state, PageSurface &s, int intSeason) {
     s.setFontSize(12);
     hline(s, kLeft, kRight, bottom + kRowHeight);
     hline(s, kLeft, kRight, bottom + 2 * kRowHeight);
-    s.printAt(608, bottom + 38, u"計画"_s);
-    s.printAt(608, bottom + 361, u"実績"_s);
-    s.printAt(608, bottom + 684, u"増減"_s);
+    s.printAt(kLabelX, bottom + 38, u"計画"_s);
+    s.printAt(kLabelX, bottom + 361, u"実績"_s);
+    s.printAt(kLabelX, bottom + 684, u"増減"_s);
     figures.printBlockFigures(s, plan.hours, actual.hours, bottom + 95, bottom + 418, bottom + 741,
                               9);
 
@@ -108,7 +92,7 @@ void subPrintSeasonTotal(AppState &state, PageSurface &s, int intSeason) {
     vline(s, kRight, kTop, frameBottom);
 
     s.setFontSize(12);
-    s.printAt(608, bottom + 1368, fncSchoolDaysText(termSchoolDays));
+    s.printAt(kLabelX, bottom + 1368, fncSchoolDaysText(termSchoolDays));
     subEndSheet(s);
 }
 

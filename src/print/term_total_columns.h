@@ -1,7 +1,8 @@
 #pragma once
 
-// The figure table of the term hours summary sheet, which the month sheet shares: the columns
-// from x = 1406 to the frame's right edge at 14286, headed from y = 1368 to 3306.
+// The frame, its head and the figure table of the term hours summary sheet, which the month sheet
+// shares: the figure columns from x = 1406 to the frame's right edge at 14286, headed from
+// y = 1368 to 3306.
 
 #include "figure_table.h"
 
@@ -17,6 +18,9 @@ inline constexpr int kRowHeight = 323;
 inline constexpr int kDoubleLineGap = 38;
 inline constexpr int kMonthColumnRight = 988;
 inline constexpr int kFiguresLeft = 1406;
+// Where the month column's and the school-day column's texts stand.
+inline constexpr int kLabelX = 608;
+inline constexpr int kDaysX = 1026;
 } // namespace term_total_frame
 
 // The heading stacks, in display order, as on the year sheet at this scale.
@@ -59,6 +63,11 @@ inline constexpr std::array<HeadingStack, 25> kTermTotalHeadings = {{
 }};
 
 static_assert(fncStacksHaveHeights(kTermTotalHeadings));
+
+// The head of the frame down to the first row: the title, the sheet's date where it has one, the
+// teacher, the figure columns' headings and the month and school-day columns' own.
+void printTermTotalHeader(PageSurface &s, const FigureTable &figures, const QString &title,
+                          const QString &dateLine, const QString &teacher);
 
 inline constexpr FigureTableLayout kTermTotalFigureTable{
     .left = 1406,

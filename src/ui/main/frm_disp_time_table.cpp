@@ -1,6 +1,7 @@
 #include "frm_disp_time_table.h"
 
 #include "hours_chart.h"
+#include "hours_grid_colours.h"
 #include "model/curriculum_rows.h"
 #include "model/hours_pace.h"
 #include "model/hours_summary.h"
@@ -51,18 +52,6 @@ const QString kOtherDataFileRefused = u"%1 はデータファイルです。別�
 constexpr int kColumnCount = kHoursSummaryColumns;
 // Every column of the grid is at least this wide, and wider where a heading needs it.
 constexpr int kColumnTwips = 1030;
-
-// Term figures stand on a pale cyan, the year's on a slightly deeper one.
-const QColor kTermBackground(230, 255, 255);
-const QColor kYearBackground(205, 255, 255);
-
-QColor differenceColour(int difference) {
-    if (difference < 0)
-        return QColor(255, 0, 0);
-    if (difference > 0)
-        return QColor(0, 0, 255);
-    return QColor(0, 0, 0);
-}
 
 bool isDifferenceColumn(int column) {
     return column == 3 || column == 6;
@@ -201,7 +190,8 @@ void frmDispTimeTable::buildGrid() {
         for (int column = 1; column < kColumnCount; ++column) {
             auto *cell = new QTableWidgetItem;
             cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            cell->setBackground(isTermColumn(column) ? kTermBackground : kYearBackground);
+            cell->setBackground(isTermColumn(column) ? kPeriodFiguresBackground
+                                                     : kYearFiguresBackground);
             cell->setForeground(black);
             grid->setItem(row, column, cell);
         }
@@ -249,7 +239,7 @@ void frmDispTimeTable::subFillTimeTable() {
             cell->setData(Qt::AccessibleTextRole,
                           u"%1 %2 %3"_s.arg(rowName, headings[column], texts[column]));
             if (isDifferenceColumn(column))
-                cell->setForeground(differenceColour(units[column]));
+                cell->setForeground(fncDifferenceColour(units[column]));
         }
     }
     m_chartTimeTable->setFigures(summary, fncShownFields(m_ui.state),

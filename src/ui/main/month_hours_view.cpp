@@ -1,5 +1,6 @@
 #include "month_hours_view.h"
 
+#include "hours_grid_colours.h"
 #include "model/units.h"
 #include "ui/common/twips.h"
 
@@ -24,22 +25,11 @@ const QString kListSeparator = u"、"_s;
 // A month's heading over its school days: "4月" over "18日".
 const QString kMonthHeading = u"%1\n%2日"_s;
 
-// Months stand on the term view's pale cyan, the year's figures on its deeper one.
-const QColor kMonthBackground(230, 255, 255);
-const QColor kYearBackground(205, 255, 255);
 // A row behind: its name on a pale red, its mark in red.
 const QColor kBehindBackground(255, 215, 215);
 const QColor kBehindText(255, 0, 0);
 // Every column is at least this wide, and wider where a heading or a figure needs it.
 constexpr int kColumnTwips = 720;
-
-QColor differenceColour(int difference) {
-    if (difference < 0)
-        return QColor(255, 0, 0);
-    if (difference > 0)
-        return QColor(0, 0, 255);
-    return QColor(0, 0, 0);
-}
 
 QString headingText(int column) {
     switch (column) {
@@ -112,7 +102,8 @@ void MonthHoursView::buildGrid() {
             auto *cell = new QTableWidgetItem;
             cell->setTextAlignment(column == Pace ? Qt::AlignCenter
                                                   : Qt::AlignRight | Qt::AlignVCenter);
-            cell->setBackground(column < YearActual ? kMonthBackground : kYearBackground);
+            cell->setBackground(column < YearActual ? kPeriodFiguresBackground
+                                                    : kYearFiguresBackground);
             cell->setForeground(column == Pace ? kBehindText : black);
             grid->setItem(row, column, cell);
         }
@@ -187,7 +178,7 @@ void MonthHoursView::setPace(const MonthlyPace &pace) {
         setFigure(YearPlan, row.yearPlan);
         setFigure(Due, row.due);
         setFigure(Difference, row.difference);
-        grid->item(r, Difference)->setForeground(differenceColour(row.difference));
+        grid->item(r, Difference)->setForeground(fncDifferenceColour(row.difference));
 
         QTableWidgetItem *mark = grid->item(r, Pace);
         mark->setText(row.behind ? kBehindWord.toString() : QString());

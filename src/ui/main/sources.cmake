@@ -11,6 +11,7 @@ list(APPEND mirune_ui_sources
   main/help_window.h
   main/hours_chart.cpp
   main/hours_chart.h
+  main/hours_grid_colours.h
   main/month_calendar.cpp
   main/month_calendar.h
   main/month_hours_view.cpp
