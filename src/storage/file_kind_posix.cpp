@@ -42,9 +42,8 @@ bool isSameFile(const QString &first, const QString &second) {
     if (firstCanonical == QFileInfo(second).canonicalFilePath())
         return true;
     // Hard links have paths of their own; only the device and file number tell them apart.
-    struct stat a {};
-    struct stat b {};
-    return statOf(first, a) && statOf(second, b) && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    const QString identity = fileIdentity(first);
+    return !identity.isEmpty() && identity == fileIdentity(second);
 }
 
 QString fileIdentity(const QString &path) {

@@ -79,11 +79,8 @@ bool isSameFile(const QString &first, const QString &second) {
     if (firstCanonical.compare(QFileInfo(second).canonicalFilePath(), Qt::CaseInsensitive) == 0)
         return true;
     // Hard links have paths of their own; only the volume and the file index tell them apart.
-    BY_HANDLE_FILE_INFORMATION a{};
-    BY_HANDLE_FILE_INFORMATION b{};
-    return informationOf(first, a) && informationOf(second, b) &&
-           a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
-           a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
+    const QString identity = fileIdentity(first);
+    return !identity.isEmpty() && identity == fileIdentity(second);
 }
 
 QString fileIdentity(const QString &path) {
