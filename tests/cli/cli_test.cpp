@@ -1,6 +1,7 @@
 // The command-line tool as scripts use it: exit codes, outputs, and the files it writes.
 
 #include "cli_run.h"
+#include "file_bytes.h"
 #include "model/hour_fields.h"
 #include "storage/data_file.h"
 
@@ -16,6 +17,8 @@ using namespace Qt::StringLiterals;
 using namespace mirune;
 
 namespace {
+
+using mirune::test::readBytes;
 
 // Runs the tool through a shell that first points its standard output elsewhere.
 Run cliWithStdout(const QString &redirection, const QStringList &args) {
@@ -37,11 +40,6 @@ bool hasJapanese(const QString &text) {
 
 QString examplePath() {
     return QString::fromUtf8(MIRUNE_EXAMPLE_PATH);
-}
-
-QByteArray readBytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // save; every refusal leaves the file byte for byte as it was.
 
 #include "cli_run.h"
+#include "file_bytes.h"
 #include "model/range_registration.h"
 #include "storage/data_file.h"
 #include "storage/data_file_lock.h"
@@ -16,10 +17,7 @@ using namespace mirune;
 
 namespace {
 
-QByteArray readAll(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using mirune::test::readBytes;
 
 QString examplePath() {
     return QString::fromUtf8(MIRUNE_EXAMPLE_PATH);
@@ -81,7 +79,7 @@ void RegisterCliTest::registersAsTheModel() {
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.err, QString());
     QCOMPARE(run.out, QString::number(days.size()) + u'\n');
-    QCOMPARE(readAll(file), encodeDataFile(expected).bytes);
+    QCOMPARE(readBytes(file), encodeDataFile(expected).bytes);
 
     // Again: nothing left to register, and the file is not touched.
     const QDateTime written = QFileInfo(file).lastModified();
@@ -133,12 +131,12 @@ void RegisterCliTest::refusals() {
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(contents);
     }
-    const QByteArray before = readAll(file);
+    const QByteArray before = readBytes(file);
     const Run run = cli(QStringList{u"register"_s, file} + options);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QCOMPARE(run.out, QString());
-    QCOMPARE(readAll(file), before);
+    QCOMPARE(readBytes(file), before);
 }
 
 void RegisterCliTest::runsAtOnceBothCount() {
@@ -171,7 +169,7 @@ void RegisterCliTest::runsAtOnceBothCount() {
             QVERIFY2(process->exitCode() == 0, process->readAllStandardError().constData());
             delete process;
         }
-        QCOMPARE(readAll(file), encodeDataFile(expected).bytes);
+        QCOMPARE(readBytes(file), encodeDataFile(expected).bytes);
     }
 }
 
@@ -180,7 +178,7 @@ void RegisterCliTest::refusedWhileTheProgramHasTheFile() {
     const QString file = m_dir.filePath(u"3年1組.zr2"_s);
     QFile::remove(file);
     QVERIFY(QFile::copy(examplePath(), file));
-    const QByteArray before = readAll(file);
+    const QByteArray before = readBytes(file);
     DataFileLock held;
     QCOMPARE(held.lock(file), DataFileLock::Status::Held);
     for (const QStringList &args :
@@ -192,14 +190,14 @@ void RegisterCliTest::refusedWhileTheProgramHasTheFile() {
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(u"「3年1組.zr2」はほかのミルネ2002で開かれています。"_s),
                  qPrintable(run.err));
-        QCOMPARE(readAll(file), before);
+        QCOMPARE(readBytes(file), before);
     }
     // Let go, the command goes through.
     held.unlock();
     QCOMPARE(cli({u"register"_s, file, u"--from"_s, u"2026-09-01"_s, u"--to"_s, u"2026-09-30"_s})
                  .exitCode,
              0);
-    QVERIFY(readAll(file) != before);
+    QVERIFY(readBytes(file) != before);
 }
 
 QTEST_GUILESS_MAIN(RegisterCliTest)

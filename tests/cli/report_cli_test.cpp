@@ -3,6 +3,7 @@
 // must never replace a class's data file or hide a class that could not be read.
 
 #include "cli_run.h"
+#include "file_bytes.h"
 #include "hard_link.h"
 #include "sample_states.h"
 #include "storage/data_file.h"
@@ -28,18 +29,11 @@ using namespace mirune;
 
 namespace {
 
+using mirune::test::readBytes;
+using mirune::test::writeBytes;
+
 QString examplePath() {
     return QString::fromUtf8(MIRUNE_EXAMPLE_PATH);
-}
-
-QByteArray readBytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 bool save(AppState state, const QString &path) {

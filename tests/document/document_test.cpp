@@ -4,6 +4,7 @@
 // rule for what an untouched day registers.
 
 #include "document/class_document.h"
+#include "file_bytes.h"
 #include "model/class_settings.h"
 #include "model/day_snapshot.h"
 #include "model/range_registration.h"
@@ -24,16 +25,8 @@ using namespace mirune;
 
 namespace {
 
-QByteArray readAll(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
+using mirune::test::readBytes;
+using mirune::test::writeBytes;
 
 void setModified(const QString &path, const QDateTime &when) {
     QFile file(path);
@@ -107,7 +100,7 @@ void DocumentTest::modifiedIsAComparisonOfBytes() {
     QVERIFY(year.document.registerDay(day));
     QVERIFY(year.document.isModified());
     const QString copy = year.document.ownCopyPath();
-    QCOMPARE(readAll(copy), encodeDataFile(year.state).bytes);
+    QCOMPARE(readBytes(copy), encodeDataFile(year.state).bytes);
 
     // Taken back, the plan is its file's again: nothing is modified, nothing left to recover.
     year.document.undoStack()->undo();
@@ -120,7 +113,7 @@ void DocumentTest::modifiedIsAComparisonOfBytes() {
     QVERIFY(year.document.save().ok());
     QVERIFY(!year.document.isModified());
     QVERIFY(!QFile::exists(copy));
-    QCOMPARE(readAll(path), encodeDataFile(year.state).bytes);
+    QCOMPARE(readBytes(path), encodeDataFile(year.state).bytes);
 }
 
 void DocumentTest::waitingCopyDecidedByContent_data() {
@@ -149,7 +142,7 @@ void DocumentTest::waitingCopyDecidedByContent() {
         if (differs)
             crashed.document.registerDay(firstOpenDay(crashed.state));
         else
-            QVERIFY(subWriteRecoveryBytes(copy, readAll(path)).ok());
+            QVERIFY(subWriteRecoveryBytes(copy, readBytes(path)).ok());
         QVERIFY(QFile::exists(copy));
     }
     const QDateTime now = QDateTime::currentDateTime();
@@ -165,7 +158,7 @@ void DocumentTest::waitingCopyDecidedByContent() {
         return;
     QCOMPARE(waiting->path, copy);
     QCOMPARE(waiting->fileChangedSince, changedSince);
-    const QByteArray held = readAll(copy);
+    const QByteArray held = readBytes(copy);
     QVERIFY(next.document.restoreCopy(*waiting, path).ok());
     QCOMPARE(encodeDataFile(next.state).bytes, held);
     QVERIFY(next.document.isModified());
@@ -184,7 +177,7 @@ void DocumentTest::newPlanCopySurvivesARunOnAnotherFile() {
         subGetClass(crashed.state, choice, nullptr);
         QVERIFY(crashed.document.noteSettingsChange());
         newPlan = encodeDataFile(crashed.state).bytes;
-        QCOMPARE(readAll(crashed.document.ownCopyPath()), newPlan);
+        QCOMPARE(readBytes(crashed.document.ownCopyPath()), newPlan);
     }
     QCOMPARE(fncNewPlanCopyPaths().size(), 1);
 
@@ -205,7 +198,7 @@ void DocumentTest::newPlanCopySurvivesARunOnAnotherFile() {
     }
     const QStringList left = fncNewPlanCopyPaths();
     QCOMPARE(left.size(), 1);
-    QCOMPARE(readAll(left.front()), newPlan);
+    QCOMPARE(readBytes(left.front()), newPlan);
 
     // A run that begins a new plan is offered it.
     OpenYear later;
@@ -255,12 +248,12 @@ void DocumentTest::saveAsRefusesAFileAnotherProgramHas() {
     QCOMPARE(other.lock(theirs), DataFileLock::Status::Held);
     OpenYear year;
     QVERIFY(year.document.open(mine).ok());
-    const QByteArray before = readAll(theirs);
+    const QByteArray before = readBytes(theirs);
     year.document.registerDay(firstOpenDay(year.state));
     const SaveResult refused = year.document.saveAs(theirs);
     QCOMPARE(refused.status, SaveResult::Status::Failed);
     QVERIFY(refused.message.contains(u"はほかのミルネ2002で開かれています"_s));
-    QCOMPARE(readAll(theirs), before);
+    QCOMPARE(readBytes(theirs), before);
     QCOMPARE(year.state.strFileName, mine);
 }
 
@@ -338,7 +331,7 @@ void DocumentTest::untouchedDayRegistersAsTheRangeDoes() {
 void DocumentTest::failedCopyToldOnce() {
     // A file where the copies' folder should be: no copy can be written.
     QDir().mkpath(QFileInfo(recoveryFolder()).absolutePath());
-    writeAll(recoveryFolder(), "not a folder");
+    QVERIFY(writeBytes(recoveryFolder(), "not a folder"));
     OpenYear year;
     QVERIFY(year.document.open(exampleCopy(m_dir)).ok());
     QSignalSpy told(&year.document, &ClassDocument::protectionFailed);

@@ -1,6 +1,8 @@
 // mirune-cli print end to end: the sheets of the example file into PDF files, exit codes and
 // messages for bad command lines and files.
 
+#include "file_bytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -13,6 +15,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+using mirune::test::readBytes;
+using mirune::test::writeBytes;
 
 struct Run {
     int exitCode = -1;
@@ -38,17 +43,6 @@ Run runCliWithFileSizeLimit(int kilobytes, const QStringList &args) {
             args);
     process.waitForFinished(60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
-}
-
-QByteArray readBytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 // Page sizes of a PDF in points, "WxH" rounded, in page order.
@@ -262,7 +256,7 @@ void CliPrintTest::outputProtection() {
     if (output == u"pipe.pdf"_s)
         QVERIFY(mkfifo(QFile::encodeName(outputPath).constData(), 0600) == 0);
     else if (!QFile::exists(outputPath))
-        writeBytes(outputPath, previous);
+        QVERIFY(writeBytes(outputPath, previous));
     const QByteArray inputBytes = readBytes(input);
 
     QStringList args{input, u"--sheet"_s, u"year"_s, u"-o"_s, outputPath};
@@ -297,7 +291,7 @@ void CliPrintTest::diskFullKeepsThePreviousPdf() {
     const QString out = dir.filePath(u"sheets.pdf"_s);
     const QByteArray previous = "%PDF-1.4 last week's sheets\n%%EOF\n";
     if (previousFile)
-        writeBytes(out, previous);
+        QVERIFY(writeBytes(out, previous));
     const QStringList args{kExample, u"--sheet"_s, u"all"_s, u"-o"_s, out};
 
     const Run run = runCliWithFileSizeLimit(kilobytes, args);

@@ -2,6 +2,7 @@
 // device, its refusal of a missing font, and PDF files of the sheets with their pages, paper
 // and embedded fonts.
 
+#include "file_bytes.h"
 #include "ink_image.h"
 #include "print/painter_surface.h"
 #include "print/pdf_output.h"
@@ -22,6 +23,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using mirune::test::readBytes;
+
 struct PdfPage {
     qreal width;
     qreal height;
@@ -38,11 +41,6 @@ QList<PdfPage> pdfPages(const QByteArray &pdf) {
         pages.append({m.captured(1).toDouble(), m.captured(2).toDouble()});
     }
     return pages;
-}
-
-QByteArray readAll(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -158,7 +156,7 @@ void PdfOutputTest::allSheetsAsPages() {
     const PdfResult result = writeSheetsPdf(state, all, path);
     QVERIFY2(result.ok(), qPrintable(result.message));
 
-    const QByteArray pdf = readAll(path);
+    const QByteArray pdf = readBytes(path);
     QVERIFY(pdf.startsWith("%PDF-"));
     const QList<PdfPage> pages = pdfPages(pdf);
     QCOMPARE(pages.size(), kPrintOptionCount);
@@ -196,7 +194,7 @@ void PdfOutputTest::paperSizes() {
     AppState state = fullYearState();
     const PdfResult result = writeSheetsPdf(state, {7}, path, *fncPaperSize(paper));
     QVERIFY2(result.ok(), qPrintable(result.message));
-    const QList<PdfPage> pages = pdfPages(readAll(path));
+    const QList<PdfPage> pages = pdfPages(readBytes(path));
     QCOMPARE(pages.size(), 1);
     QVERIFY(qAbs(pages[0].width - width) <= 1);
     QVERIFY(qAbs(pages[0].height - height) <= 1);
@@ -219,7 +217,7 @@ void PdfOutputTest::printerDevice() {
         QCOMPARE(surface.errorString(), QString());
         QVERIFY(surface.isFinished());
     }
-    const QList<PdfPage> pages = pdfPages(readAll(path));
+    const QList<PdfPage> pages = pdfPages(readBytes(path));
     QCOMPARE(pages.size(), 1);
     QVERIFY(pages[0].width > pages[0].height);
 }

@@ -1,6 +1,7 @@
 // Save As with its backup, Open into a fresh state, and the window placement in the settings
 // store.
 
+#include "file_bytes.h"
 #include "storage/file_commands.h"
 #include "storage/settings_store.h"
 #include "storage_test_support.h"
@@ -16,16 +17,8 @@ using namespace mirune::test;
 
 namespace {
 
-QByteArray readAll(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
+using mirune::test::readBytes;
+using mirune::test::writeBytes;
 
 AppState recordedState() {
     AppState state = sample::classState(2026);
@@ -80,13 +73,13 @@ void FileCommandsTest::backupPath() {
 void FileCommandsTest::saveAsOverAFileKeepsItsBackup() {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"a.zr2"_s);
-    writeAll(path, "old contents");
+    QVERIFY(writeBytes(path, "old contents"));
     AppState state = recordedState();
     const SaveResult result = subSaveFileAs(state, path);
     QVERIFY2(result.ok(), qPrintable(result.message));
     QCOMPARE(state.strFileName, path);
-    QCOMPARE(readAll(dir.filePath(u"a.bak"_s)), QByteArray("old contents"));
-    QCOMPARE(readAll(path), encodeDataFile(state).bytes);
+    QCOMPARE(readBytes(dir.filePath(u"a.bak"_s)), QByteArray("old contents"));
+    QCOMPARE(readBytes(path), encodeDataFile(state).bytes);
 }
 
 void FileCommandsTest::saveAsToANewNameMakesNoBackup() {
@@ -105,10 +98,10 @@ void FileCommandsTest::saveAsInAFolderWithADot() {
     QVERIFY(QDir(dir.path()).mkdir(u"2026.年度"_s));
     const QString folder = dir.filePath(u"2026.年度"_s);
     const QString path = folder + u"/class3.zr2"_s;
-    writeAll(path, "old");
+    QVERIFY(writeBytes(path, "old"));
     AppState state = recordedState();
     QVERIFY(subSaveFileAs(state, path).ok());
-    QCOMPARE(readAll(folder + u"/class3.bak"_s), QByteArray("old"));
+    QCOMPARE(readBytes(folder + u"/class3.bak"_s), QByteArray("old"));
     // Nothing beside the folder.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
 }
@@ -116,21 +109,21 @@ void FileCommandsTest::saveAsInAFolderWithADot() {
 void FileCommandsTest::saveAsReplacesAnOlderBackup() {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"a.zr2"_s);
-    writeAll(dir.filePath(u"a.bak"_s), "oldest");
-    writeAll(path, "older");
+    QVERIFY(writeBytes(dir.filePath(u"a.bak"_s), "oldest"));
+    QVERIFY(writeBytes(path, "older"));
     AppState state = recordedState();
     QVERIFY(subSaveFileAs(state, path).ok());
-    QCOMPARE(readAll(dir.filePath(u"a.bak"_s)), QByteArray("older"));
+    QCOMPARE(readBytes(dir.filePath(u"a.bak"_s)), QByteArray("older"));
     // Saving as its own backup name makes no backup of itself.
     QVERIFY(subSaveFileAs(state, dir.filePath(u"a.bak"_s)).ok());
-    QCOMPARE(readAll(dir.filePath(u"a.bak"_s)), encodeDataFile(state).bytes);
+    QCOMPARE(readBytes(dir.filePath(u"a.bak"_s)), encodeDataFile(state).bytes);
 }
 
 void FileCommandsTest::failedSaveAsKeepsFileAndName() {
     QTemporaryDir dir;
     const QString previousName = dir.filePath(u"before.zr2"_s);
     const QString path = dir.filePath(u"a.zr2"_s);
-    writeAll(path, "old contents");
+    QVERIFY(writeBytes(path, "old contents"));
     AppState state = recordedState();
     state.strFileName = previousName;
     state.strTeacher = u"山田\r\n花子"_s; // a text the file cannot carry: the save fails
@@ -138,7 +131,7 @@ void FileCommandsTest::failedSaveAsKeepsFileAndName() {
     QVERIFY(!result.ok());
     QVERIFY(!result.message.isEmpty());
     QCOMPARE(state.strFileName, previousName);
-    QCOMPARE(readAll(path), QByteArray("old contents"));
+    QCOMPARE(readBytes(path), QByteArray("old contents"));
 }
 
 void FileCommandsTest::openReplacesThePlanCompletely() {
@@ -245,8 +238,8 @@ void FileCommandsTest::portableSettingsBesideTheProgram() {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(u"ミルネ 2002"_s));
     QVERIFY(QDir(dir.path()).mkdir(u"with-ini"_s));
-    writeAll(dir.filePath(u"with-ini/ミルネ2002.ini"_s), "[Settings]\nMainLeft=1500\n");
-    writeAll(dir.filePath(u"file.txt"_s), "x");
+    QVERIFY(writeBytes(dir.filePath(u"with-ini/ミルネ2002.ini"_s), "[Settings]\nMainLeft=1500\n"));
+    QVERIFY(writeBytes(dir.filePath(u"file.txt"_s), "x"));
     const QString programFolder = dir.filePath(folder);
 
     const QString ini = portableSettingsFile(programFolder);

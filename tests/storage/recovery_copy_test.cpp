@@ -1,6 +1,7 @@
 // The recovery copy: where it goes, written in the data file's own format, found when newer than
 // the file, removed, read back, and kept aside when it cannot be read.
 
+#include "file_bytes.h"
 #include "sample_states.h"
 #include "storage/recovery_copy.h"
 
@@ -15,16 +16,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray readAll(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
+using mirune::test::readBytes;
+using mirune::test::writeBytes;
 
 // Moves a file's modification time `seconds` into the past (or the future).
 void shiftTime(const QString &path, int seconds) {
@@ -100,7 +93,7 @@ void RecoveryCopyTest::writtenInTheFileFormat() {
     QVERIFY(!fncHasPendingRecoveryCopy(dataFile));
     QVERIFY(subWriteRecoveryCopy(state).ok());
     const QString copy = fncRecoveryCopyPath(dataFile);
-    QCOMPARE(readAll(copy), encodeDataFile(state).bytes);
+    QCOMPARE(readBytes(copy), encodeDataFile(state).bytes);
     // No file, or the file is gone: any copy is offered.
     QVERIFY(fncHasPendingRecoveryCopy(dataFile));
 
@@ -168,7 +161,7 @@ void RecoveryCopyTest::unreadableCopyKeptAside() {
     const QString dataFile = m_dir.filePath(u"broken.zr2"_s);
     const QString copy = fncRecoveryCopyPath(dataFile);
     QDir().mkpath(QFileInfo(copy).absolutePath());
-    writeBytes(copy, bytes);
+    QVERIFY(writeBytes(copy, bytes));
     QVERIFY(fncHasPendingRecoveryCopy(dataFile));
 
     AppState state = samplePlan(dataFile);
@@ -180,7 +173,7 @@ void RecoveryCopyTest::unreadableCopyKeptAside() {
     QCOMPARE(encodeDataFile(state).bytes, before);
     QCOMPARE(state.strFileName, dataFile);
     QVERIFY(!loaded.keptAside.isEmpty());
-    QCOMPARE(readAll(loaded.keptAside), bytes);
+    QCOMPARE(readBytes(loaded.keptAside), bytes);
     QVERIFY(QFile::exists(loaded.keptAside));
     QVERIFY(!QFile::exists(copy));
     QVERIFY(!fncHasPendingRecoveryCopy(dataFile));

@@ -1,6 +1,7 @@
 // The File menu end to end: Save As with its backup, Open, Close, New, Exit with each answer of
 // the save question, the window placement, and the program started on a file.
 
+#include "file_bytes.h"
 #include "main_test_support.h"
 #include "model/day_record.h"
 #include "program.h"
@@ -28,15 +29,8 @@ using namespace mirune::ui::test;
 
 namespace {
 
-QByteArray readAll(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using mirune::test::readBytes;
+using mirune::test::writeBytes;
 
 const QString kCloseQuestion = u"閉じる前にファイルを保存しますか。"_s;
 const QString kExitQuestion = u"終了前にファイルを保存しますか。"_s;
@@ -66,7 +60,7 @@ class FileMenuTest : public QObject {
     void saveAsKeepsABackupThenOpenAndClose() {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"class3.zr2"_s);
-        QVERIFY(writeAll(path, "previous contents"));
+        QVERIFY(writeBytes(path, "previous contents"));
         MainFixture f;
         UiHarness &h = f.h;
         setUpPlan(h.state);
@@ -79,8 +73,8 @@ class FileMenuTest : public QObject {
         MIRUNE_TRIGGER(main, u"mnuFileSaveAs"_s);
         MIRUNE_VERIFY_DIALOGS(h.dialogs);
         QCOMPARE(h.state.strFileName, path);
-        QCOMPARE(readAll(dir.filePath(u"class3.bak"_s)), QByteArray("previous contents"));
-        QCOMPARE(readAll(path), encodeDataFile(h.state).bytes);
+        QCOMPARE(readBytes(dir.filePath(u"class3.bak"_s)), QByteArray("previous contents"));
+        QCOMPARE(readBytes(path), encodeDataFile(h.state).bytes);
         QVERIFY(save->isVisible());
 
         // Close, answering No: an empty plan of the same year, 1 April's week shown.
@@ -124,7 +118,7 @@ class FileMenuTest : public QObject {
             saved.strFileName = path;
             QVERIFY(subSaveFile(saved).ok());
         }
-        const QByteArray before = readAll(path);
+        const QByteArray before = readBytes(path);
         DataFileLock otherProgram;
         QCOMPARE(otherProgram.lock(path), DataFileLock::Status::Held);
 
@@ -152,8 +146,8 @@ class FileMenuTest : public QObject {
         MIRUNE_TRIGGER(main, u"mnuFileSave"_s);
         MIRUNE_VERIFY_DIALOGS(h.dialogs);
         QCOMPARE(h.state.strFileName, mine);
-        QCOMPARE(readAll(mine), encodeDataFile(h.state).bytes);
-        QCOMPARE(readAll(path), before);
+        QCOMPARE(readBytes(mine), encodeDataFile(h.state).bytes);
+        QCOMPARE(readBytes(path), before);
     }
 
     // A recovery copy that cannot be written is told once, in the note and a message.
@@ -161,7 +155,7 @@ class FileMenuTest : public QObject {
         const QString folder =
             QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
         QVERIFY(QDir().mkpath(folder));
-        QVERIFY(writeAll(folder + u"/recovery"_s, "a file where the copies' folder goes"));
+        QVERIFY(writeBytes(folder + u"/recovery"_s, "a file where the copies' folder goes"));
         MainFixture f;
         setUpPlan(f.h.state);
         frmMain *main = openMain(f.h);
@@ -211,7 +205,7 @@ class FileMenuTest : public QObject {
         QFETCH(QString, message);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"broken.zr2"_s);
-        QVERIFY(writeAll(path, contents));
+        QVERIFY(writeBytes(path, contents));
         MainFixture f;
         UiHarness &h = f.h;
         setUpPlan(h.state);
