@@ -26,6 +26,19 @@ QString largestFile(const QTemporaryDir &dir) {
     return state.strFileName;
 }
 
+// A program's empty state, made before anything that reads it.
+struct InitialState {
+    InitialState() { subInitApp(state); }
+    AppState state;
+};
+
+// The largest plan in a folder of its own, and a document of an empty state to open it with.
+struct LargestPlan : InitialState {
+    QTemporaryDir dir;
+    QString path = largestFile(dir);
+    ClassDocument document{state};
+};
+
 // The load alone, as Open did it before there was a document.
 void BM_LoadAlone(benchmark::State &bench) {
     QTemporaryDir dir;
@@ -42,33 +55,25 @@ BENCHMARK(BM_LoadAlone)->Unit(benchmark::kMillisecond);
 // Opening through the document: the lock taken, the file loaded, what it holds kept for the
 // modified test, the waiting copy looked for; closed again each time, as Open follows Close.
 void BM_OpenThroughDocument(benchmark::State &bench) {
-    QTemporaryDir dir;
-    const QString path = largestFile(dir);
-    AppState state;
-    subInitApp(state);
-    ClassDocument document(state);
+    LargestPlan plan;
     for (auto _ : bench) {
-        if (!document.open(path).ok())
+        if (!plan.document.open(plan.path).ok())
             bench.SkipWithError("not opened");
-        benchmark::DoNotOptimize(document.waitingCopy());
+        benchmark::DoNotOptimize(plan.document.waitingCopy());
         bench.PauseTiming();
-        document.close();
+        plan.document.close();
         bench.ResumeTiming();
     }
 }
 
 // The same with the lock already held (the file opened again): the lock file's cost apart.
 void BM_OpenThroughDocumentLocked(benchmark::State &bench) {
-    QTemporaryDir dir;
-    const QString path = largestFile(dir);
-    AppState state;
-    subInitApp(state);
-    ClassDocument document(state);
-    document.open(path);
+    LargestPlan plan;
+    plan.document.open(plan.path);
     for (auto _ : bench) {
-        if (!document.open(path).ok())
+        if (!plan.document.open(plan.path).ok())
             bench.SkipWithError("not opened");
-        benchmark::DoNotOptimize(document.waitingCopy());
+        benchmark::DoNotOptimize(plan.document.waitingCopy());
     }
 }
 BENCHMARK(BM_OpenThroughDocument)->Unit(benchmark::kMillisecond);
@@ -77,12 +82,9 @@ BENCHMARK(BM_OpenThroughDocumentLocked)->Unit(benchmark::kMillisecond);
 // One step of the recording work in the largest plan: a day withdrawn or registered again, with
 // its undo step and the recovery copy written.
 void BM_RecordingStepLargest(benchmark::State &bench) {
-    QTemporaryDir dir;
-    const QString path = largestFile(dir);
-    AppState state;
-    subInitApp(state);
-    ClassDocument document(state);
-    document.open(path);
+    LargestPlan plan;
+    ClassDocument &document = plan.document;
+    document.open(plan.path);
     const QDate day(2027, 10, 12);
     bool registered = document.column(day).kind == ClassDocument::ColumnKind::Registered;
     for (auto _ : bench) {

@@ -8,6 +8,9 @@
 #include "storage/file_messages.h"
 #include "storage/whole_file_write.h"
 
+#include <array>
+#include <utility>
+
 namespace mirune::cli {
 
 using namespace Qt::StringLiterals;
@@ -59,18 +62,19 @@ QString kindName(ExistingFile kind) {
     return u"ほかの種類のファイル"_s;
 }
 
+// The formats by the names --format takes.
+constexpr std::array<std::pair<ReportFormat, QStringView>, 4> kFormatNames = {{
+    {ReportFormat::Text, u"text"},
+    {ReportFormat::Csv, u"csv"},
+    {ReportFormat::Json, u"json"},
+    {ReportFormat::Xlsx, u"xlsx"},
+}};
+
 QString formatName(ReportFormat format) {
-    switch (format) {
-    case ReportFormat::Text:
-        return u"text"_s;
-    case ReportFormat::Csv:
-        return u"csv"_s;
-    case ReportFormat::Json:
-        return u"json"_s;
-    case ReportFormat::Xlsx:
-        break;
-    }
-    return u"xlsx"_s;
+    for (const auto &[known, name] : kFormatNames)
+        if (known == format)
+            return name.toString();
+    return QString();
 }
 
 // Why the report must not go to `target`, or empty text when it may.
@@ -175,14 +179,9 @@ QString jsonCounts(const HourCounts &counts) {
 }
 
 std::optional<ReportFormat> reportFormat(const QString &command, const QString &name) {
-    if (name == u"text"_s)
-        return ReportFormat::Text;
-    if (name == u"csv"_s)
-        return ReportFormat::Csv;
-    if (name == u"json"_s)
-        return ReportFormat::Json;
-    if (name == u"xlsx"_s)
-        return ReportFormat::Xlsx;
+    for (const auto &[format, known] : kFormatNames)
+        if (name == known)
+            return format;
     usageError(command, u"--format には text、csv、json、xlsx のどれかを指定してください。"_s);
     return std::nullopt;
 }

@@ -72,6 +72,16 @@ bool clickMonthTab(QTabWidget *tabs) {
     return tabs->currentIndex() == 1;
 }
 
+// The summary window opened on the harness's class and turned to its month view; null when it
+// never became active.
+frmDispTimeTable *openMonthView(UiHarness &h) {
+    auto *w = h.windows.open<frmDispTimeTable>();
+    if (!QTest::qWaitForWindowActive(w))
+        return nullptr;
+    w->showMonthView();
+    return w;
+}
+
 } // namespace
 
 class MonthViewTest : public QObject {
@@ -149,9 +159,8 @@ void MonthViewTest::figures() {
     QFETCH(QString, text);
     UiHarness h(kToday);
     fillGradeFive(h.state);
-    auto *w = h.windows.open<frmDispTimeTable>();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    w->showMonthView();
+    auto *w = openMonthView(h);
+    QVERIFY(w);
     MIRUNE_FIND(grid, QTableWidget, w, u"gridMonthTable"_s);
     QTableWidgetItem *cell = cellOf(grid, static_cast<F>(field), column);
     QCOMPARE(cell->text(), text);
@@ -172,9 +181,8 @@ void MonthViewTest::figures() {
 void MonthViewTest::behindMarked() {
     UiHarness h(kToday);
     fillGradeFive(h.state);
-    auto *w = h.windows.open<frmDispTimeTable>();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    w->showMonthView();
+    auto *w = openMonthView(h);
+    QVERIFY(w);
     MIRUNE_FIND(grid, QTableWidget, w, u"gridMonthTable"_s);
 
     // One lesson a week against two: more than a week's worth short by December.
@@ -229,9 +237,8 @@ void MonthViewTest::showMonthViewFromOutside() {
 void MonthViewTest::followsTheRecord() {
     UiHarness h(kToday);
     fillGradeFive(h.state);
-    auto *w = h.windows.open<frmDispTimeTable>();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    w->showMonthView();
+    auto *w = openMonthView(h);
+    QVERIFY(w);
     MIRUNE_FIND(grid, QTableWidget, w, u"gridMonthTable"_s);
     const QString before = cellOf(grid, F::gaikokugo, C::FirstMonth + 8)->text();
 
@@ -257,9 +264,8 @@ void MonthViewTest::rowsFollowTheCurriculum() {
     // No 英 in the timetable or registered either.
     h.state.objWeekPlanA->objFirstDay->strSubject = u"国国算国算国　　"_s;
     h.state.objFirstDay->objNextDay.reset();
-    auto *w = h.windows.open<frmDispTimeTable>();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    w->showMonthView();
+    auto *w = openMonthView(h);
+    QVERIFY(w);
     MIRUNE_FIND(grid, QTableWidget, w, u"gridMonthTable"_s);
     for (HourField f : displayOrder())
         QCOMPARE(grid->isRowHidden(static_cast<int>(f)), !fncIsFieldShown(h.state, f));
@@ -273,9 +279,8 @@ void MonthViewTest::rowsFollowTheCurriculum() {
 void MonthViewTest::accessibleNames() {
     UiHarness h(kToday);
     fillGradeFive(h.state);
-    auto *w = h.windows.open<frmDispTimeTable>();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    w->showMonthView();
+    auto *w = openMonthView(h);
+    QVERIFY(w);
     QCOMPARE(unnamedControls(w), QStringList());
     MIRUNE_FIND(grid, QTableWidget, w, u"gridMonthTable"_s);
     QCOMPARE(grid->accessibleName(), u"月別時数表"_s);
@@ -290,9 +295,8 @@ void MonthViewTest::savedAsAWorkbook() {
     QTemporaryDir dir;
     UiHarness h(kToday);
     fillGradeFive(h.state);
-    auto *w = h.windows.open<frmDispTimeTable>();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    w->showMonthView();
+    auto *w = openMonthView(h);
+    QVERIFY(w);
     const QString path = dir.filePath(u"months.xlsx"_s);
     h.dialogs.expectSaveFile(path);
     MIRUNE_FIND(save, QPushButton, w, u"cmdSaveExcel"_s);
