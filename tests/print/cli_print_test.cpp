@@ -2,6 +2,7 @@
 // messages for bad command lines and files.
 
 #include "file_bytes.h"
+#include "pdf_page_sizes.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using mirune::test::pdfPageSizes;
 using mirune::test::readBytes;
 using mirune::test::writeBytes;
 
@@ -43,22 +45,6 @@ Run runCliWithFileSizeLimit(int kilobytes, const QStringList &args) {
             args);
     process.waitForFinished(60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
-}
-
-// Page sizes of a PDF in points, "WxH" rounded, in page order.
-QStringList pageSizes(const QString &path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    static const QRegularExpression mediaBox(
-        u"/MediaBox \\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"_s);
-    QStringList sizes;
-    for (auto it = mediaBox.globalMatch(QString::fromLatin1(f.readAll())); it.hasNext();) {
-        const auto m = it.next();
-        sizes +=
-            u"%1x%2"_s.arg(qRound(m.captured(1).toDouble())).arg(qRound(m.captured(2).toDouble()));
-    }
-    return sizes;
 }
 
 const QString kExample = QStringLiteral(MIRUNE_EXAMPLE_PATH);
@@ -125,7 +111,7 @@ void CliPrintTest::sheets() {
     const QString out = dir.filePath(u"sheet.pdf"_s);
     const Run run = runCli(QStringList{kExample} + options + QStringList{u"-o"_s, out});
     QVERIFY2(run.exitCode == 0, qPrintable(run.errorText));
-    QCOMPARE(pageSizes(out), pages);
+    QCOMPARE(pdfPageSizes(out), pages);
 }
 
 void CliPrintTest::fitAndNotices_data() {
@@ -159,7 +145,7 @@ void CliPrintTest::fitAndNotices() {
     const Run run = runCli(QStringList{input} + options + QStringList{u"-o"_s, out});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.errorText, notice);
-    QCOMPARE(pageSizes(out), QStringList{page});
+    QCOMPARE(pdfPageSizes(out), QStringList{page});
 }
 
 void CliPrintTest::usageErrors_data() {

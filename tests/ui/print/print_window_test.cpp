@@ -4,6 +4,7 @@
 
 #include "model/class_settings.h"
 #include "model/day_record.h"
+#include "pdf_page_sizes.h"
 #include "support/ui_test_support.h"
 #include "ui/print/frm_print.h"
 
@@ -27,6 +28,8 @@ using namespace mirune::ui;
 using namespace mirune::ui::test;
 
 namespace {
+
+using mirune::test::pdfPageSizes;
 
 const QStringList kCaptions = {
     u"年間の時数集計表"_s,   u"1学期の時間割表"_s,  u"1学期の時間集計表"_s,  u"２学期の時間割表"_s,
@@ -74,23 +77,6 @@ QString pdfText(const QString &path) {
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return QString();
     return QString::fromUtf8(process.readAllStandardOutput()).remove(QRegularExpression(u"\\s"_s));
-}
-
-// The pages' sizes in whole points, as the PDF's media boxes give them ("842x1191" for A3
-// upright), in page order; empty when the file cannot be read.
-QStringList pdfPageSizes(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    static const QRegularExpression mediaBox(
-        u"/MediaBox \\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"_s);
-    QStringList sizes;
-    for (auto it = mediaBox.globalMatch(QString::fromLatin1(file.readAll())); it.hasNext();) {
-        const auto m = it.next();
-        sizes.append(
-            u"%1x%2"_s.arg(qRound(m.captured(1).toDouble())).arg(qRound(m.captured(2).toDouble())));
-    }
-    return sizes;
 }
 
 int pdfPages(const QString &path) {
