@@ -15,9 +15,11 @@ QString csvField(const QString &field) {
     return u'"' + quoted + u'"';
 }
 
-// A name or a mark as a spreadsheet must show it: as text, never run as a formula.
+// A name or a mark as a spreadsheet must show it: as text, never run as a formula. Japanese
+// Excel takes the full-width ＝ ＋ － ＠ (and the minus sign −) typed at a cell's start for the
+// half-width ones.
 QString textField(const QString &text) {
-    static constexpr QStringView kFormulaStarts = u"=+-@\t\r";
+    static constexpr QStringView kFormulaStarts = u"=+-@\t\r＝＋－＠−";
     if (!text.isEmpty() && kFormulaStarts.contains(text.front()))
         return u'\'' + text;
     return text;
@@ -61,8 +63,10 @@ QByteArray fncReportCsvBytes(const ReportTable &table) {
             if (cell.kind == ReportCell::Kind::Figure)
                 hours += fncHoursText(cell.number.value_or(0.0));
         }
-        // As many hour columns as the headings name, as in the workbook.
-        hours.resize(std::min(hours.size(), table.numberHeadings.size()));
+        // As many hour columns as the headings name, as in the workbook: a row with fewer
+        // figures (the school days) leaves the rest empty, so that every row has as many fields
+        // as the heading.
+        hours.resize(table.numberHeadings.size());
         lines += texts + hours;
     }
     return fncCsvBytes(lines);

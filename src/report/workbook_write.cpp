@@ -1,5 +1,7 @@
 #include "workbook_write.h"
 
+#include "model/notation.h"
+
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
@@ -24,13 +26,7 @@ const char kSheetName[] = "時数集計";
 
 // Columns in characters of a spreadsheet's default font: full-width characters take two.
 double textWidth(const QString &text) {
-    int width = 0;
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        const bool halfWidthKana = u >= 0xFF61 && u <= 0xFF9F;
-        width += (u >= 0x1100 && !halfWidthKana) ? 2 : 1;
-    }
-    return width;
+    return fncDisplayWidth(text);
 }
 
 // The widest line of a text, in the same measure.

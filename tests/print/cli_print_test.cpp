@@ -200,9 +200,10 @@ void CliPrintTest::outputProtection_data() {
     QTest::addColumn<bool>("force");
     QTest::addColumn<QString>("message"); // empty: written
     const QByteArray data = readBytes(kExample);
-    const QString sameFile = u"は読み込むデータファイルと同じファイルです"_s;
-    const QString notPdf =
-        u"は PDF ではないファイルです。置き換えるには --force を指定してください。"_s;
+    const QString sameFile = u"と同じです。書き出し先には使えません。"_s;
+    const QString notPdf = u"pdf の書き出しで置き換えるファイルではありません。"
+                           "置き換えるには --force を指定してください。"_s;
+    const QString foreignPdf = u"ミルネ2002 が書き出したPDFではありません。"_s;
     QTest::newRow("the input itself") << u"class.zr2"_s << data << false << sameFile;
     QTest::newRow("the input by another path")
         << u"sub/../class.zr2"_s << data << false << sameFile;
@@ -214,12 +215,15 @@ void CliPrintTest::outputProtection_data() {
     QTest::newRow("another data file") << u"other.zr2"_s << data << false << dataFile;
     QTest::newRow("another data file, forced") << u"other.zr2"_s << data << true << dataFile;
     QTest::newRow("a backup of a data file, forced") << u"class.bak"_s << data << true << dataFile;
-    QTest::newRow("a text file") << u"notes.txt"_s << QByteArray("notes\n") << false << notPdf;
-    QTest::newRow("an empty file") << u"empty.pdf"_s << QByteArray() << false << notPdf;
-    QTest::newRow("a text file, forced")
-        << u"notes.txt"_s << QByteArray("notes\n") << true << QString();
-    QTest::newRow("a previous PDF")
-        << u"year.pdf"_s << QByteArray("%PDF-1.4\n%%EOF\n") << false << QString();
+    QTest::newRow("a note") << u"notes"_s << QByteArray("notes\n") << false << notPdf;
+    QTest::newRow("a note, forced") << u"notes"_s << QByteArray("notes\n") << true << QString();
+    QTest::newRow("a text file's name, forced")
+        << u"notes.txt"_s << QByteArray("notes\n") << true << u"の名前（.txt）"_s;
+    QTest::newRow("an empty file") << u"empty.pdf"_s << QByteArray() << false << QString();
+    QTest::newRow("another program's PDF")
+        << u"year.pdf"_s << QByteArray("%PDF-1.4\n%%EOF\n") << false << foreignPdf;
+    QTest::newRow("another program's PDF, forced")
+        << u"year.pdf"_s << QByteArray("%PDF-1.4\n%%EOF\n") << true << QString();
     QTest::newRow("a folder") << u"sub"_s << QByteArray() << false
                               << u"保存先が通常のファイルではありません（フォルダ）。"_s;
     QTest::newRow("a named pipe") << u"pipe.pdf"_s << QByteArray() << true
