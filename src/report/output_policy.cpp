@@ -23,9 +23,13 @@ constexpr std::array<OutputFormatInfo, 5> kFormats = {{
     {OutputFormat::Pdf, u"pdf", u"pdf", u"PDF"},
 }};
 
-// What the output is called where it is refused.
-QString outputWord(OutputFormat format) {
-    return format == OutputFormat::Pdf ? u"PDF"_s : u"集計"_s;
+// What the output is called where it is refused: "PDF をデータファイルの名前で…",
+// "データファイルを PDF で…"; "集計を…", "…を集計で…".
+QString outputFirst(OutputFormat format) {
+    return format == OutputFormat::Pdf ? u"PDF を"_s : u"集計を"_s;
+}
+QString byOutput(OutputFormat format) {
+    return format == OutputFormat::Pdf ? u" PDF で"_s : u"集計で"_s;
 }
 
 // The format an existing file is of, as its first bytes show it; none for the kinds no output
@@ -122,7 +126,6 @@ OutputVerdict fncOutputVerdict(const OutputRequest &request) {
     const QString path = QFileInfo(request.path).isSymLink()
                              ? u"%1（リンク先「%2」）"_s.arg(request.path, resolved)
                              : request.path;
-    const QString what = outputWord(request.format);
 
     for (const QString &input : request.inputs)
         if (fncNamesSameFile(request.path, input))
@@ -134,7 +137,8 @@ OutputVerdict fncOutputVerdict(const OutputRequest &request) {
     for (const QString &name : {request.path, resolved}) {
         if (fncIsDataFileName(name))
             return refused(u"出力先「%1」はデータファイルの名前（.zr2）です。"
-                           "%2をデータファイルの名前で書き出すことはしません。"_s.arg(path, what));
+                           "%2データファイルの名前で書き出すことはしません。"_s.arg(
+                               path, outputFirst(request.format)));
         if (const auto other = otherFormatOfName(name, request.format)) {
             const OutputFormatInfo &own = outputFormatInfo(request.format);
             const OutputFormatInfo &named = outputFormatInfo(*other);
@@ -159,8 +163,8 @@ OutputVerdict fncOutputVerdict(const OutputRequest &request) {
     const ExistingFile kind = fncExistingFileKind(resolved);
     if (kind == ExistingFile::DataFile)
         return refused(
-            u"出力先「%1」はデータファイルです。データファイルを%2で置き換えることはしません。"_s
-                .arg(path, what));
+            u"出力先「%1」はデータファイルです。データファイルを%2置き換えることはしません。"_s.arg(
+                path, byOutput(request.format)));
     const bool own = kind == ExistingFile::Empty || (formatOfKind(kind) == request.format &&
                                                      fncIsOwnOutput(resolved, request.format));
     return confirmation(request, path, resolved, kind, own);

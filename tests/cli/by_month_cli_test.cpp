@@ -35,7 +35,7 @@ QStringList keysOf(const QJsonObject &object) {
     return keys;
 }
 
-namespace hw = hand_worked;
+namespace hw = mirune::test::hand_worked;
 
 // The day of the hand-worked pace, as --date takes it.
 const QString kPaceDay = u"2026-04-15"_s;
@@ -208,7 +208,8 @@ void ByMonthCliTest::summaryTextAndCsv() {
     QVERIFY(csv.rawOut.startsWith("\xEF\xBB\xBF"));
     // Every row names the class and the day, as a school's months do; the H.R columns, then the
     // same figures in lesson hours for totalling; as many fields in every row.
-    const QStringList rows = csv.out.mid(1).split(u"\r\n"_s, Qt::SkipEmptyParts);
+    const QStringList rows =
+        QString::fromUtf8(csv.rawOut.mid(3)).split(u"\r\n"_s, Qt::SkipEmptyParts);
     QCOMPARE(rows[0], u"年度,学年,組,担任,教科,4月,5月,6月,7月,8月,9月,10月,11月,12月,1月,2月,3月,"
                       "年間･実績,年間･計画,今日までの計画,増減,状況,基準日,重複,ファイル,"
                       "4月（時間）,5月（時間）,6月（時間）,7月（時間）,8月（時間）,9月（時間）,"

@@ -212,8 +212,9 @@ void CliPrintTest::outputProtection_data() {
     QTest::newRow("the input, forced") << u"class.zr2"_s << data << true << sameFile;
     const QString dataFile =
         u"はデータファイルです。データファイルを PDF で置き換えることはしません。"_s;
-    QTest::newRow("another data file") << u"other.zr2"_s << data << false << dataFile;
-    QTest::newRow("another data file, forced") << u"other.zr2"_s << data << true << dataFile;
+    const QString dataFileName = u"はデータファイルの名前（.zr2）です。"_s;
+    QTest::newRow("another data file") << u"other.zr2"_s << data << false << dataFileName;
+    QTest::newRow("another data file, forced") << u"other.zr2"_s << data << true << dataFileName;
     QTest::newRow("a backup of a data file, forced") << u"class.bak"_s << data << true << dataFile;
     QTest::newRow("a note") << u"notes"_s << QByteArray("notes\n") << false << notPdf;
     QTest::newRow("a note, forced") << u"notes"_s << QByteArray("notes\n") << true << QString();
@@ -279,7 +280,11 @@ void CliPrintTest::diskFullKeepsThePreviousPdf() {
     QFETCH(int, kilobytes);
     QTemporaryDir dir;
     const QString out = dir.filePath(u"sheets.pdf"_s);
-    const QByteArray previous = "%PDF-1.4 last week's sheets\n%%EOF\n";
+    // Last week's sheets, as the program wrote them (its name as the PDF's creator).
+    static const char kPrevious[] =
+        "%PDF-1.4\n1 0 obj\n<<\n/Creator (\xFE\xFF\x30\xDF\x30\xEB\x30\xCD\x00\x32\x00\x30"
+        "\x00\x30\x00\x32)\n>>\nendobj\n%%EOF\n";
+    const QByteArray previous(kPrevious, sizeof(kPrevious) - 1);
     if (previousFile)
         QVERIFY(writeBytes(out, previous));
     const QStringList args{kExample, u"--sheet"_s, u"all"_s, u"-o"_s, out};
