@@ -70,19 +70,8 @@ MonthlyPace fncMonthlyPace(const AppState &state, const QDate &today) {
     MonthlyPace pace;
     pace.date = fncPaceDate(state, today);
     pace.totals = fncMonthlyTotals(state);
-    // The school days before the pace's day: those of the months before its own, then of its own
-    // month up to it. The day after the year has every school day of the year before it.
-    const DateRange year = schoolYearRange(state.intYear);
-    if (year.first.isValid() && pace.date > year.last) {
-        pace.daysPast = pace.totals.yearSchoolDays;
-    } else if (year.first.isValid()) {
-        const int month = fncIndexOfMonth(pace.date.month());
-        for (int i = 0; i < month; ++i)
-            pace.daysPast += pace.totals.months[i].schoolDays;
-        for (QDate d = pace.totals.months[month].firstDay; d < pace.date; d = d.addDays(1))
-            if (fncIsSchoolDay(state, d))
-                ++pace.daysPast;
-    }
+    // The school days before the pace's day; the day after the year has all of them before it.
+    pace.daysPast = pace.totals.days.countBefore(pace.totals.days.first, pace.date);
     pace.shownFields = fncShownFields(state);
 
     const HourCounts actual = pace.totals.yearActual();

@@ -15,7 +15,7 @@ OutputChoice fncChooseOutputPath(Dialogs &dialogs, QWidget *parent, const QStrin
     if (path.isEmpty())
         return {};
     if (QFileInfo(path).suffix().isEmpty())
-        path += u'.' + outputFormatInfo(format).extension;
+        path += u'.' + outputFormatInfo(format).extension.toString();
     const QStringList inputs = openDataFile.isEmpty() ? QStringList() : QStringList{openDataFile};
     const OutputVerdict verdict = fncOutputVerdict({path, format, inputs, OutputAsker::Window});
     switch (verdict.answer) {

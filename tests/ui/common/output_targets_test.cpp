@@ -2,6 +2,7 @@
 // PDF に保存, told through the save dialog to write to every place of the shared table of
 // targets, the question answered Yes and No.
 
+#include "model/class_settings.h"
 #include "output_targets.h"
 #include "print/pdf_output.h"
 #include "print/print_dispatch.h"
