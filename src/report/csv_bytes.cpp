@@ -1,5 +1,6 @@
 #include "csv_bytes.h"
 
+#include <QHash>
 #include <cmath>
 
 namespace mirune {
@@ -92,6 +93,14 @@ QByteArray fncReportCsvBytes(const ReportTable &table) {
     // The rows written straight into the text: a school's months run to a million fields.
     const qsizetype hourColumns = table.numberHeadings.size();
     QStringList hours;
+    // A school's months hold the same few figures many times over: each is written once.
+    QHash<double, QString> hoursTexts;
+    const auto hoursText = [&](double number) {
+        auto it = hoursTexts.find(number);
+        if (it == hoursTexts.end())
+            it = hoursTexts.insert(number, fncHoursText(number));
+        return *it;
+    };
     for (const QList<ReportCell> &row : table.rows) {
         hours.clear();
         for (qsizetype i = 0; i < row.size(); ++i) {
@@ -101,7 +110,7 @@ QByteArray fncReportCsvBytes(const ReportTable &table) {
             appendField(text,
                         cell.kind == ReportCell::Kind::Label ? textField(cell.text) : cell.text);
             if (cell.kind == ReportCell::Kind::Figure && hours.size() < hourColumns)
-                hours += fncHoursText(cell.number.value_or(0.0));
+                hours += hoursText(cell.number.value_or(0.0));
         }
         // As many hour columns as the headings name, as in the workbook: a row with fewer
         // figures (the school days) leaves the rest empty, so that every row has as many fields
