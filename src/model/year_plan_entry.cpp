@@ -112,15 +112,11 @@ PlanTotals subGetYearPlan(AppState &state, PlanTexts &texts) {
         if (!isValidPlanText(text))
             text = u"0"_s;
 
-    PlanTotals totals;
     HourCounts &base = state.objYearPlan->hours;
     for (int row = 0; row < kPlanRows; ++row)
         storeRow(base, row, texts.base[row]);
     base.deriveTotals();
-    totals.baseSum = figure(base, baseOf(base), HourField::SouJisuu);
-
     const auto terms = state.objSeasonPlan->terms();
-    std::array<qint64, kHourFieldCount> yearBase{};
     for (int term = 0; term < kPlanTerms; ++term) {
         if (!terms[term])
             continue;
@@ -128,13 +124,28 @@ PlanTotals subGetYearPlan(AppState &state, PlanTexts &texts) {
         for (int row = 0; row < kPlanRows; ++row)
             storeRow(counts, row, texts.terms[planTermBox(row, term)]);
         counts.deriveTotals();
+    }
+    state.objSeasonPlan->calculate();
+    return fncPlanTotals(state);
+}
+
+PlanTotals fncPlanTotals(const AppState &state) {
+    PlanTotals totals;
+    const HourCounts &base = state.objYearPlan->hours;
+    totals.baseSum = figure(base, baseOf(base), HourField::SouJisuu);
+
+    const auto terms = state.objSeasonPlan->terms();
+    std::array<qint64, kHourFieldCount> yearBase{};
+    for (int term = 0; term < kPlanTerms; ++term) {
+        if (!terms[term])
+            continue;
+        const HourCounts &counts = terms[term]->hours;
         const auto termBase = baseOf(counts);
         totals.termSums[term] = figure(counts, termBase, HourField::SouJisuu);
         for (HourField b : baseFields())
             yearBase[static_cast<int>(b)] += termBase[static_cast<int>(b)];
     }
 
-    state.objSeasonPlan->calculate();
     const HourCounts &year = state.objSeasonPlan->hours;
     for (int row = 0; row <= kTotalRow; ++row) {
         const HourField field = row < kTotalRow ? planRowField(row) : HourField::SouJisuu;

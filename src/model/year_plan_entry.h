@@ -71,4 +71,7 @@ struct PlanTotals {
 // year from the terms, and returns what the page shows.
 PlanTotals subGetYearPlan(AppState &state, PlanTexts &texts);
 
+// The totals the page shows for the plan as the records hold it.
+PlanTotals fncPlanTotals(const AppState &state);
+
 } // namespace mirune
