@@ -200,6 +200,8 @@ class ClassDocument final : public QObject {
     void applySettings(const PlanSnapshot &snapshot, PlanChange::Parts changed, bool replayed);
     // Tells a change: the recovery copy follows a change of what the file holds.
     void planChanged(const PlanChange &change);
+    // True, with a warning, while a step is being applied.
+    bool refusedWhileApplying(const char *what) const;
     void takeAsSaved();
     void resetWork();
     void updateCopy(const QByteArray &bytes);
@@ -220,6 +222,9 @@ class ClassDocument final : public QObject {
     std::unique_ptr<DataFileLock> m_copyLock;
     bool m_protectionWarned = false;
     DayEntries m_entries{m_state};
+    // A step is being put into the plan (done, undone or redone): what a window does on hearing
+    // of it is no new step.
+    bool m_applying = false;
 };
 
 } // namespace mirune

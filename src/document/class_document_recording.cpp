@@ -7,6 +7,7 @@
 #include "model/range_registration.h"
 #include "model/week_view.h"
 
+#include <QScopedValueRollback>
 #include <QUndoStack>
 #include <algorithm>
 
@@ -51,6 +52,7 @@ DayState ClassDocument::dayState(const QDate &date) const {
 }
 
 void ClassDocument::applyDays(const QList<DayState> &days, bool changedRecords, bool replayed) {
+    const QScopedValueRollback<bool> applying(m_applying, true);
     QList<QDate> dates;
     dates.reserve(days.size());
     for (const DayState &day : days) {
@@ -75,7 +77,17 @@ void ClassDocument::pushStep(QList<DayState> before, QList<DayState> after, cons
         done));
 }
 
+bool ClassDocument::refusedWhileApplying(const char *what) const {
+    if (!m_applying)
+        return false;
+    // The undo stack is in the middle of a step: a step pushed now would tear it apart.
+    qWarning("ClassDocument::%s while a step is being applied; refused", what);
+    return true;
+}
+
 bool ClassDocument::changeEntry(const QDate &date, const DayColumn &next, const QString &what) {
+    if (refusedWhileApplying("changeEntry"))
+        return false;
     const DayState before = dayState(date);
     DayState after = before;
     // Lessons back to what the day shows untouched are no entry any more.
@@ -125,6 +137,8 @@ bool ClassDocument::setLength(const QDate &date, int period, int timeCode) {
 }
 
 bool ClassDocument::registerDay(const QDate &date) {
+    if (refusedWhileApplying("registerDay"))
+        return false;
     const ShownColumn shown = column(date);
     if (shown.kind != ColumnKind::Untouched && shown.kind != ColumnKind::Entered)
         return false;
@@ -136,6 +150,8 @@ bool ClassDocument::registerDay(const QDate &date) {
 }
 
 bool ClassDocument::withdrawDay(const QDate &date) {
+    if (refusedWhileApplying("withdrawDay"))
+        return false;
     const ShownColumn shown = column(date);
     if (shown.kind != ColumnKind::Registered)
         return false;
@@ -153,7 +169,7 @@ bool ClassDocument::withdrawDay(const QDate &date) {
 }
 
 bool ClassDocument::clearEntries(const QDate &date) {
-    if (!m_entries.hasEntry(date))
+    if (refusedWhileApplying("clearEntries") || !m_entries.hasEntry(date))
         return false;
     const DayState before = dayState(date);
     DayState after = before;
@@ -163,6 +179,8 @@ bool ClassDocument::clearEntries(const QDate &date) {
 }
 
 QList<QDate> ClassDocument::registerDays(const QList<QDate> &days, TimetableChoice timetable) {
+    if (refusedWhileApplying("registerDays"))
+        return {};
     // A day whose lessons are being entered is the teacher's to register.
     const QList<QDate> entered = enteredDays();
     QList<QDate> chosen;

@@ -8,6 +8,7 @@
 #include "model/week_view.h"
 #include "storage/file_text.h"
 
+#include <QScopedValueRollback>
 #include <QUndoStack>
 
 namespace mirune {
@@ -24,6 +25,7 @@ enum MergeKind : int {
     kTypedTeacher,
     kTypedVacation,
     kTypedPlanBox = 100,
+    kChosenLength = 300, // a timetable cell's length, chosen one after another with the arrows
 };
 
 constexpr PlanChange::Parts kClassParts =
@@ -88,6 +90,8 @@ QString weekdaySubjects(const ZuriWeekTotal &week, int weekday) {
 
 bool ClassDocument::changeSettings(PlanChange::Parts parts, const QString &text,
                                    const std::function<void(AppState &)> &edit, int mergeKind) {
+    if (refusedWhileApplying("changeSettings"))
+        return false;
     const PlanSnapshot now = PlanSnapshot::take(m_state, m_entries, parts);
     PlanSnapshot before = now;
     // Typing goes on where it left off: the step just taken is made again from the plan as it
@@ -116,6 +120,7 @@ bool ClassDocument::changeSettings(PlanChange::Parts parts, const QString &text,
 
 void ClassDocument::applySettings(const PlanSnapshot &snapshot, PlanChange::Parts changed,
                                   bool replayed) {
+    const QScopedValueRollback<bool> applying(m_applying, true);
     const qint16 year = m_state.intYear;
     snapshot.put(m_state, m_entries);
     // Another school year: the main window chooses its day in that year again.
@@ -228,12 +233,17 @@ bool ClassDocument::setTimetableLength(TimetableChoice timetable, int weekday, i
         return false;
     const QString text = timetableName(timetable) + u' ' + periodName(weekday, period) + u' ' +
                          subGetCredit(timeCode);
-    return changeSettings(PlanChange::Timetables, text, [&](AppState &state) {
-        WeekCredits &credits = creditsOf(state, timetable);
-        credits[weekday] = credits[weekday].leftJustified(kPeriodsPerDay, u'0', true);
-        credits[weekday][period] = QChar(u'0' + timeCode);
-        storeWeekCredits(state, timetable);
-    });
+    const int cell = (timetable == TimetableChoice::B ? kStoredWeekCredits : 0) * kPeriodsPerDay +
+                     weekday * kPeriodsPerDay + period;
+    return changeSettings(
+        PlanChange::Timetables, text,
+        [&](AppState &state) {
+            WeekCredits &credits = creditsOf(state, timetable);
+            credits[weekday] = credits[weekday].leftJustified(kPeriodsPerDay, u'0', true);
+            credits[weekday][period] = QChar(u'0' + timeCode);
+            storeWeekCredits(state, timetable);
+        },
+        kChosenLength + cell);
 }
 
 bool ClassDocument::setTimetableSubject(TimetableChoice timetable, int weekday, int period,

@@ -310,13 +310,15 @@ void frmWiz4::buildPage() {
 }
 
 void frmWiz4::activated() {
+    // Only shown: a page that becomes active, or that follows a change made elsewhere (a step
+    // taken back), changes nothing itself.
     showRows();
     const PlanTexts texts = fncPlanTexts(m_ui.state);
     for (int row = 0; row < kPlanRows; ++row)
         txtWiz4YearBase[row]->setText(texts.base[row]);
     for (int i = 0; i < kPlanTermBoxes; ++i)
         txtWiz4YearPlan[i]->setText(texts.terms[i]);
-    subGetYearPlan();
+    showTotals(fncPlanTotals(m_ui.state));
 }
 
 PlanTexts frmWiz4::boxTexts() const {

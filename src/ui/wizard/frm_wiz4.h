@@ -24,8 +24,8 @@ class frmWiz4 : public QWidget {
   public:
     explicit frmWiz4(UiContext &ui, QWidget *parent = nullptr);
 
-    // Refills the boxes from the plan records and totals them; runs whenever the page becomes
-    // the active window and whenever the plan changes elsewhere.
+    // Refills the boxes from the plan records and shows their totals; runs whenever the page
+    // becomes the active window and whenever the plan changes elsewhere.
     void activated();
 
     // One store-and-total pass: every box checked (an invalid text becomes "0"), the plan
