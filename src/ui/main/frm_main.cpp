@@ -107,10 +107,12 @@ void frmMain::buildMenus() {
         [this] { m_ui.windows.open<frmWiz2>(); });
     add(edit, u"mnuEditModifySpecial"_s, u"特別な休日の変更"_s,
         [this] { m_ui.windows.open<frmWiz3>(); });
-    add(edit, u"mnuEditModifyWeekA"_s, u"週間時間割 A の変更"_s,
-        [this] { m_ui.windows.open<frmWiz5>()->editTimetable(TimetableChoice::A); });
-    add(edit, u"mnuEditModifyWeekB"_s, u"週間時間割 B の変更"_s,
-        [this] { m_ui.windows.open<frmWiz5>()->editTimetable(TimetableChoice::B); });
+    add(edit, u"mnuEditModifyWeekA"_s, u"週間時間割 A の変更"_s, [this] {
+        m_ui.windows.open<frmWiz5>([](frmWiz5 *page) { page->editTimetable(TimetableChoice::A); });
+    });
+    add(edit, u"mnuEditModifyWeekB"_s, u"週間時間割 B の変更"_s, [this] {
+        m_ui.windows.open<frmWiz5>([](frmWiz5 *page) { page->editTimetable(TimetableChoice::B); });
+    });
     add(edit, u"mnuEditModifyYear"_s, u"年間授業計画の変更"_s,
         [this] { m_ui.windows.open<frmWiz4>(); });
 

@@ -104,8 +104,10 @@ frmWiz3::frmWiz3(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
 
     connect(cmdWiz3Before, &QPushButton::clicked, this,
             [this] { m_ui.windows.replace<frmWiz2>(this); });
-    connect(cmdWiz3Next, &QPushButton::clicked, this,
-            [this] { m_ui.windows.replace<frmWiz5>(this)->editTimetable(TimetableChoice::A); });
+    connect(cmdWiz3Next, &QPushButton::clicked, this, [this] {
+        m_ui.windows.replace<frmWiz5>(
+            this, [](frmWiz5 *page) { page->editTimetable(TimetableChoice::A); });
+    });
     connect(cmdWiz3Cancel, &QPushButton::clicked, this, &QWidget::close);
 
     connect(&m_ui.document, &ClassDocument::changed, this, [this](const PlanChange &change) {

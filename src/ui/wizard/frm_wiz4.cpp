@@ -135,8 +135,10 @@ frmWiz4::frmWiz4(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
             showRows();
     });
 
-    connect(cmdWiz4Before, &QPushButton::clicked, this,
-            [this] { m_ui.windows.replace<frmWiz5>(this)->editTimetable(TimetableChoice::B); });
+    connect(cmdWiz4Before, &QPushButton::clicked, this, [this] {
+        m_ui.windows.replace<frmWiz5>(
+            this, [](frmWiz5 *page) { page->editTimetable(TimetableChoice::B); });
+    });
     connect(cmdWiz4Cancel, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdWiz4Standard, &QPushButton::clicked, this, &frmWiz4::fillFromStandard);
     connect(cmdWiz4Split, &QPushButton::clicked, this, &frmWiz4::splitOverTerms);

@@ -610,6 +610,10 @@ class PlanPageTest : public QObject {
         PlanPage p;
         p.h.state.objYearPlan->hours[F::rika] = 97;
         p.h.state.objSeasonPlan->terms()[1]->hours[F::rika] = 48;
+        // As a file is read: each record's totals derived, the year summed from the terms.
+        p.h.state.objYearPlan->hours.deriveTotals();
+        p.h.state.objSeasonPlan->terms()[1]->hours.deriveTotals();
+        p.h.state.objSeasonPlan->calculate();
         QVERIFY(p.open());
         QCOMPARE(box(p.page, baseName(3))->text(), u"32.1"_s);
         QCOMPARE(box(p.page, termName(3, 1))->text(), u"16.0"_s);

@@ -41,8 +41,9 @@ struct TimetablePage {
     bool open(int grade = 3, bool a = true) {
         h.state.intYear = 2026;
         h.state.intGrade = qint16(grade);
-        page = h.windows.open<frmWiz5>();
-        page->editTimetable(a ? TimetableChoice::A : TimetableChoice::B);
+        page = h.windows.open<frmWiz5>([a](frmWiz5 *opened) {
+            opened->editTimetable(a ? TimetableChoice::A : TimetableChoice::B);
+        });
         return QTest::qWaitForWindowActive(page);
     }
     QToolButton *timeCell(int i) const {

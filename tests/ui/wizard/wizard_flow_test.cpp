@@ -12,11 +12,13 @@
 #include "ui/wizard/frm_wiz5.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace mirune;
@@ -50,6 +52,12 @@ class WizardFlowTest : public QObject {
         initUiTestCase();
         // The pages are the only windows here; closing the last one must not end anything.
         QApplication::setQuitOnLastWindowClosed(false);
+    }
+    // Each page stores as it goes, and a new plan's recovery copy follows: one left by a test
+    // would be offered to the next one's new plan.
+    void init() {
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
+            .removeRecursively();
     }
 
     void firstPageStartsANewPlan() {
