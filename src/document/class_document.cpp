@@ -46,12 +46,6 @@ QByteArray ClassDocument::encoded() const {
     return m_state.intYear == 0 ? QByteArray() : encodeDataFile(m_state).bytes;
 }
 
-bool ClassDocument::isModified() const {
-    if (m_state.intYear == 0)
-        return false;
-    return m_savedBytes.isEmpty() || encoded() != m_savedBytes;
-}
-
 // --- Opening, saving, closing ----------------------------------------------------------------
 
 ClassDocument::OpenResult ClassDocument::open(const QString &path, bool readOnly) {

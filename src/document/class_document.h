@@ -46,9 +46,6 @@ class ClassDocument final : public QObject {
     QString fileName() const { return m_state.strFileName; }
     // Opened while another program had the file: saving goes to a name of its own.
     bool isReadOnly() const { return m_readOnly; }
-    // Whether saving now would write other bytes than the file holds (a plan without a file:
-    // whether there is a plan at all).
-    bool isModified() const;
     QUndoStack *undoStack() const { return m_undo; }
 
     // --- Opening, saving, closing ------------------------------------------------------------

@@ -404,8 +404,8 @@ void frmWiz5::subDispWeekPlan() {
         if (d >= 0 && d < kDays) {
             for (int p = 0; p < kPeriodsPerDay; ++p) {
                 const int cell = d * kPeriodsPerDay + p;
-                // A hidden cell still shows its period's stored subject, so that rebuilding
-                // the weekday's subjects keeps it, and the other timetable's never creeps in.
+                // A hidden cell still holds its period's stored subject, shown again when the
+                // period gets a length; the other timetable's never creeps in.
                 const QChar s = p < day->strSubject.size() ? day->strSubject[p] : kNoSubject;
                 setSubjectCell(cell, s == kNoSubject ? QChar() : s);
                 // A period the page shows as "なし" has no subject cell.
