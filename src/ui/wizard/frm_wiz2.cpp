@@ -79,16 +79,23 @@ void addNumberItems(QComboBox *combo, int first, int last) {
         combo->addItem(QString::number(i));
 }
 
-// Characters the file cannot carry as the teacher reads them: a line break has no face.
+// Characters the file cannot carry as the teacher reads them: a line break has no face, and a
+// character the screen's fonts lack shows as a box, so each also goes by its number.
 QString shownCharacters(const QString &characters) {
-    QString shown;
-    for (const QChar c : characters)
-        shown += c == u'\r' || c == u'\n' ? u"（改行）"_s : QString(c);
-    return shown;
+    QStringList shown;
+    for (const char32_t c : characters.toUcs4()) {
+        if (c == U'\r' || c == U'\n')
+            shown.append(u"改行"_s);
+        else
+            shown.append(u"%1（U+%2）"_s.arg(
+                QString::fromUcs4(&c, 1),
+                QString::number(uint(c), 16).toUpper().rightJustified(4, u'0')));
+    }
+    return shown.join(u'、');
 }
 
 QString unwritableMessage(QStringView field, const QString &characters) {
-    return u"「%1」には、データファイルに保存できない文字「%2」は使えません。"
+    return u"「%1」には、データファイルに保存できない文字 %2 は使えません。"
            u"ほかの文字にしてください。"_s.arg(field, shownCharacters(characters));
 }
 
