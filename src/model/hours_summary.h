@@ -35,7 +35,7 @@ struct HoursSummary {
     HourCounts yearActual;
 };
 
-HoursSummary fncHoursSummary(AppState &state, int term);
+HoursSummary fncHoursSummary(const AppState &state, int term);
 
 // The summary table's column headings, column 0 the row-name column; the two 実施率 columns
 // stand at the right.
