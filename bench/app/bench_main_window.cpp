@@ -8,7 +8,6 @@
 #include "support/window_bench_main.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/session_printer.h"
-#include "ui/common/state_events.h"
 #include "ui/common/windows.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/week_grid.h"
@@ -25,14 +24,7 @@ using bench::NoDialogs;
 namespace {
 
 struct Fixture {
-    Fixture()
-        : ui{state,
-             dialogs,
-             events,
-             windows,
-             printer,
-             document,
-             [] { return QDate(2026, 6, 10); }} {
+    Fixture() : ui{state, dialogs, windows, printer, document, [] { return QDate(2026, 6, 10); }} {
         subInitApp(state);
         state.boolFirstActivate = kFalse;
         ClassChoice choice;
@@ -50,7 +42,6 @@ struct Fixture {
             if (d.dayOfWeek() <= 5)
                 state.objFirstDay->appendDay(
                     makeRegisteredDay(d, u"国算社理体音図家"_s, u"13333310"_s));
-        events.follow(document);
         windows.attach(ui);
         main = windows.open<frmMain>();
         main->activated();
@@ -63,7 +54,6 @@ struct Fixture {
 
     AppState state;
     NoDialogs dialogs;
-    StateEvents events;
     Windows windows;
     SessionPrinter printer;
     ClassDocument document{state};

@@ -7,7 +7,6 @@
 #include "support/window_bench_main.h"
 #include "ui/common/qt_dialogs.h"
 #include "ui/common/session_printer.h"
-#include "ui/common/state_events.h"
 #include "ui/common/windows.h"
 #include "ui/wizard/frm_wiz4.h"
 
@@ -38,11 +37,10 @@ void BM_PlanPageStoreAndTotal(benchmark::State &bench) {
     subInitApp(state);
     fillPlan(state);
     QtDialogs dialogs;
-    StateEvents events;
     Windows windows;
     SessionPrinter printer;
     ClassDocument document{state};
-    UiContext ui{state, dialogs, events, windows, printer, document};
+    UiContext ui{state, dialogs, windows, printer, document};
     windows.attach(ui);
     frmWiz4 *page = windows.open<frmWiz4>();
     auto *box = page->findChild<QLineEdit *>(u"txtWiz4YearPlan_25"_s);

@@ -16,8 +16,7 @@ namespace mirune::app {
 using namespace Qt::StringLiterals;
 
 Program::Program(ui::Dialogs *dialogs)
-    : m_ui{m_state, dialogs ? *dialogs : m_dialogs, m_events, m_windows, m_printer, m_document} {
-    m_events.follow(m_document);
+    : m_ui{m_state, dialogs ? *dialogs : m_dialogs, m_windows, m_printer, m_document} {
     m_windows.attach(m_ui);
 }
 

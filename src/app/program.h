@@ -4,7 +4,6 @@
 #include "model/app_state.h"
 #include "ui/common/qt_dialogs.h"
 #include "ui/common/session_printer.h"
-#include "ui/common/state_events.h"
 #include "ui/common/ui_context.h"
 #include "ui/common/windows.h"
 
@@ -16,8 +15,8 @@ class frmMain;
 
 namespace mirune::app {
 
-// What the program is made of: the one application state, the Qt dialogs, the change notices,
-// the windows and the printer, built in the order start-up needs them.
+// What the program is made of: the one application state, the Qt dialogs, the windows, the
+// printer and the document, built in the order start-up needs them.
 class Program {
   public:
     // The Qt dialogs, or `dialogs` when given (a test answers from a script).
@@ -41,7 +40,6 @@ class Program {
   private:
     AppState m_state;
     ui::QtDialogs m_dialogs;
-    ui::StateEvents m_events;
     ui::Windows m_windows;
     ui::SessionPrinter m_printer;
     ClassDocument m_document{m_state};

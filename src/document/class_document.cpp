@@ -27,6 +27,13 @@ ClassDocument::ClassDocument(AppState &state, QObject *parent)
     : QObject(parent), m_state(state), m_undo(new QUndoStack(this)) {
     m_undo->setObjectName(u"undoStack"_s);
     m_lastBytes = encoded();
+    // Opening, restoring and closing replace the plan and name its file: told as every change is.
+    connect(this, &ClassDocument::planReplaced, this, [this] {
+        emit changed(PlanChange{PlanChange::Replaced, {}, false});
+    });
+    connect(this, &ClassDocument::fileNameChanged, this, [this] {
+        emit changed(PlanChange{PlanChange::File, {}, false});
+    });
 }
 
 ClassDocument::~ClassDocument() {
@@ -37,12 +44,6 @@ ClassDocument::~ClassDocument() {
 
 QByteArray ClassDocument::encoded() const {
     return m_state.intYear == 0 ? QByteArray() : encodeDataFile(m_state).bytes;
-}
-
-bool ClassDocument::isModified() const {
-    if (m_state.intYear == 0)
-        return false;
-    return m_savedBytes.isEmpty() || encoded() != m_savedBytes;
 }
 
 // --- Opening, saving, closing ----------------------------------------------------------------
@@ -139,11 +140,6 @@ void ClassDocument::close() {
 
 void ClassDocument::discardUnsavedWork() {
     removeOwnCopy();
-}
-
-void ClassDocument::planRebuilt() {
-    resetWork();
-    noteSettingsChange();
 }
 
 void ClassDocument::resetWork() {
@@ -284,219 +280,6 @@ void ClassDocument::warnProtection(const QString &why) {
         return;
     m_protectionWarned = true;
     emit protectionFailed(why);
-}
-
-// --- Changes made elsewhere ------------------------------------------------------------------
-
-bool ClassDocument::noteSettingsChange() {
-    const QByteArray bytes = encoded();
-    if (bytes == m_lastBytes)
-        return false;
-    m_lastBytes = bytes;
-    updateCopy(bytes);
-    if (m_undo->count() > 0) {
-        m_undo->clear();
-        emit stepsCleared();
-    }
-    return true;
-}
-
-void ClassDocument::recordsChanged() {
-    m_lastBytes = encoded();
-    updateCopy(m_lastBytes);
-}
-
-// --- The recording work ----------------------------------------------------------------------
-
-void ClassDocument::setTimetable(TimetableChoice timetable) {
-    m_timetable = timetable;
-}
-
-ClassDocument::ShownColumn ClassDocument::column(const QDate &date) const {
-    ShownColumn shown;
-    if (m_state.intYear == 0 || !date.isValid() || !fncIsSchoolDay(m_state, date))
-        return shown;
-    bool registered = false;
-    const std::optional<DayColumn> untouched =
-        fncUntouchedColumn(m_state, date, m_timetable, &registered);
-    if (!untouched)
-        return shown;
-    shown.content = *untouched;
-    if (registered) {
-        shown.kind = ColumnKind::Registered;
-        return shown;
-    }
-    const auto entry = m_entries.constFind(date);
-    if (entry != m_entries.constEnd() && *entry != *untouched) {
-        shown.kind = ColumnKind::Entered;
-        shown.content = *entry;
-        return shown;
-    }
-    shown.kind = ColumnKind::Untouched;
-    return shown;
-}
-
-QList<QDate> ClassDocument::enteredDays() const {
-    QList<QDate> days;
-    for (auto it = m_entries.constBegin(); it != m_entries.constEnd(); ++it)
-        if (column(it.key()).kind == ColumnKind::Entered)
-            days.append(it.key());
-    return days;
-}
-
-DayState ClassDocument::dayState(const QDate &date) const {
-    DayState day;
-    day.date = date;
-    day.record = fncDaySnapshot(*m_state.objFirstDay, date);
-    if (const auto entry = m_entries.constFind(date); entry != m_entries.constEnd())
-        day.entry = *entry;
-    return day;
-}
-
-void ClassDocument::applyDays(const QList<DayState> &days, bool changedRecords, bool replayed) {
-    QList<QDate> dates;
-    dates.reserve(days.size());
-    for (const DayState &day : days) {
-        if (changedRecords)
-            subRestoreDaySnapshot(*m_state.objFirstDay, day.date, day.record);
-        if (day.entry)
-            m_entries.insert(day.date, *day.entry);
-        else
-            m_entries.remove(day.date);
-        dates.append(day.date);
-    }
-    if (changedRecords)
-        recordsChanged();
-    emit columnsChanged(dates);
-    if (changedRecords)
-        emit daysChanged(dates);
-    if (replayed)
-        emit stepReplayed(dates);
-}
-
-void ClassDocument::pushStep(QList<DayState> before, QList<DayState> after, const QString &text,
-                             bool done) {
-    m_undo->push(new DayStepCommand(
-        std::move(before), std::move(after), text,
-        [this](const QList<DayState> &days, bool changed, bool replayed) {
-            applyDays(days, changed, replayed);
-        },
-        done));
-}
-
-bool ClassDocument::changeEntry(const QDate &date, const DayColumn &next, const QString &what) {
-    const DayState before = dayState(date);
-    DayState after = before;
-    // Lessons back to what the day shows untouched are no entry any more.
-    const std::optional<DayColumn> untouched = fncUntouchedColumn(m_state, date, m_timetable);
-    after.entry = untouched && next == *untouched ? std::nullopt : std::optional(next);
-    if (after.entry == before.entry)
-        return false;
-    pushStep({before}, {after}, fncColumnHeading(date) + u' ' + what);
-    return true;
-}
-
-bool ClassDocument::setSubject(const QDate &date, int period, QChar code, const QString &what) {
-    const ShownColumn shown = column(date);
-    if (period < 0 || period >= kPeriodsPerDay ||
-        (shown.kind != ColumnKind::Untouched && shown.kind != ColumnKind::Entered) ||
-        shown.content.credits[period] == u'0' || shown.content.subjects[period] == code)
-        return false;
-    DayColumn next = shown.content;
-    next.subjects[period] = code;
-    return changeEntry(date, next, what);
-}
-
-bool ClassDocument::setLength(const QDate &date, int period, int timeCode, const QString &what) {
-    const ShownColumn shown = column(date);
-    if (period < 0 || period >= kPeriodsPerDay || timeCode < 0 || timeCode > 4 ||
-        (shown.kind != ColumnKind::Untouched && shown.kind != ColumnKind::Entered) ||
-        shown.content.credits[period].digitValue() == timeCode)
-        return false;
-    DayColumn next = shown.content;
-    next.credits[period] = QChar(u'0' + timeCode);
-    // A period without time has no subject.
-    if (timeCode == 0)
-        next.subjects[period] = kNoSubject;
-    return changeEntry(date, next, what);
-}
-
-bool ClassDocument::registerDay(const QDate &date) {
-    const ShownColumn shown = column(date);
-    if (shown.kind != ColumnKind::Untouched && shown.kind != ColumnKind::Entered)
-        return false;
-    const DayState before = dayState(date);
-    DayState after{date, makeRegisteredDay(date, shown.content.subjects, shown.content.credits),
-                   std::nullopt};
-    pushStep({before}, {after}, fncColumnHeading(date) + u" 登録"_s);
-    return true;
-}
-
-bool ClassDocument::withdrawDay(const QDate &date) {
-    const ShownColumn shown = column(date);
-    if (shown.kind != ColumnKind::Registered)
-        return false;
-    const DayState before = dayState(date);
-    DayState after = before;
-    after.record = fncDaySnapshot(*m_state.objFirstDay, date);
-    after.record->boolNowPlanning = kTrue;
-    // The withdrawn lessons stay in the column, as entered against the timetable.
-    const ZuriDayTime *weekday = fncTimetableRecord(m_state, date, m_timetable);
-    const std::optional<DayColumn> timetable = weekday ? fncRecordColumn(*weekday) : std::nullopt;
-    after.entry =
-        timetable && *timetable == shown.content ? std::nullopt : std::optional(shown.content);
-    pushStep({before}, {after}, fncColumnHeading(date) + u" 取消"_s);
-    return true;
-}
-
-bool ClassDocument::clearEntries(const QDate &date) {
-    if (!m_entries.contains(date))
-        return false;
-    const DayState before = dayState(date);
-    DayState after = before;
-    after.entry.reset();
-    pushStep({before}, {after}, fncColumnHeading(date) + u" 入力を取り消す"_s);
-    return true;
-}
-
-QList<QDate> ClassDocument::registerDays(const QList<QDate> &days, TimetableChoice timetable) {
-    // A day whose lessons are being entered is the teacher's to register.
-    const QList<QDate> entered = enteredDays();
-    QList<QDate> chosen;
-    for (const QDate &d : days)
-        if (!entered.contains(d))
-            chosen.append(d);
-    std::sort(chosen.begin(), chosen.end());
-    chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
-    if (chosen.isEmpty())
-        return {};
-    QList<DayState> before;
-    before.reserve(chosen.size());
-    for (const QDate &d : chosen)
-        before.append(dayState(d));
-    if (subRegisterDays(m_state, chosen, timetable) == 0)
-        return {};
-    QList<DayState> after;
-    QList<DayState> changedBefore;
-    QList<QDate> registered;
-    for (qsizetype i = 0; i < chosen.size(); ++i) {
-        DayState now = dayState(chosen[i]);
-        if (fncSameDay(now.record, before[i].record))
-            continue; // a weekday its timetable cannot register
-        now.entry.reset();
-        changedBefore.append(before[i]);
-        after.append(now);
-        registered.append(chosen[i]);
-    }
-    // The chain holds the step already; the step's own apply finishes it (entries, copy,
-    // notices) as an undo or redo would.
-    applyDays(after, true, false);
-    const QString text =
-        u"%1～%2 まとめて登録（%3 日）"_s
-            .arg(fncColumnHeading(registered.front()), fncColumnHeading(registered.back()))
-            .arg(registered.size());
-    pushStep(std::move(changedBefore), std::move(after), text, true);
-    return registered;
 }
 
 } // namespace mirune

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "day_entries.h"
 #include "day_step.h"
 #include "model/app_state.h"
+#include "model/class_settings.h"
 #include "model/day_column.h"
+#include "model/teacher_holidays.h"
+#include "model/year_plan_entry.h"
+#include "plan_change.h"
+#include "settings_commands.h"
 #include "storage/data_file.h"
 #include "storage/recovery_copy.h"
 
@@ -11,6 +17,7 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -22,24 +29,23 @@ class DataFileLock;
 
 // One class's open school year: the plan being worked on, the data file it belongs to and that
 // file's lock, what the file held when it was opened or last saved (so "modified" is a
-// comparison of bytes, never a flag that can drift), the steps of the recording work that can be
-// taken back, the lessons being entered for days not yet registered, and the recovery copy that
-// keeps unsaved work safe from a crash. Every way of opening, saving and closing goes through
-// it; the windows show it and send it commands, and ask the teacher what it cannot decide.
+// comparison of bytes, never a flag that can drift), the steps that can be taken back, the
+// lessons being entered for days not yet registered, and the recovery copy that keeps unsaved
+// work safe from a crash. It is the only writer of the plan: every way of opening, saving and
+// closing goes through it, and every change a window makes is one of its commands, a step of
+// 元に戻す. The windows read the plan, send it commands, redraw on `changed`, and ask the
+// teacher what it cannot decide.
 class ClassDocument final : public QObject {
     Q_OBJECT
   public:
     explicit ClassDocument(AppState &state, QObject *parent = nullptr);
     ~ClassDocument() override;
 
-    AppState &state() { return m_state; }
+    // The plan, to read: every change goes through the document's commands.
     const AppState &state() const { return m_state; }
     QString fileName() const { return m_state.strFileName; }
     // Opened while another program had the file: saving goes to a name of its own.
     bool isReadOnly() const { return m_readOnly; }
-    // Whether saving now would write other bytes than the file holds (a plan without a file:
-    // whether there is a plan at all).
-    bool isModified() const;
     QUndoStack *undoStack() const { return m_undo; }
 
     // --- Opening, saving, closing ------------------------------------------------------------
@@ -71,9 +77,6 @@ class ClassDocument final : public QObject {
     // The state was replaced from outside (a test, a page that rebuilt it): taken as it stands,
     // the file name included, without a lock.
     void takeStateAsOpened();
-    // A page rebuilt the plan in place (a change of school year drops the days): the steps and
-    // the entered lessons of the plan as it was are dropped, and the recovery copy follows.
-    void planRebuilt();
 
     // --- The recovery copy -------------------------------------------------------------------
 
@@ -96,38 +99,66 @@ class ClassDocument final : public QObject {
     // Where this run keeps its copy (empty until it wrote one).
     QString ownCopyPath() const { return m_ownCopy; }
 
-    // --- Changes made elsewhere --------------------------------------------------------------
+    // --- The settings ------------------------------------------------------------------------
+    //
+    // Every change a settings page makes is one step of 元に戻す, named as the teacher reads it.
+    // A value typed character by character is one step: steps of the same kind that follow one
+    // another merge, and each is made from the plan as it was before the typing began, so that
+    // only the value finally typed counts. Each returns whether the plan changed.
 
-    // A settings page may have changed the plan. True when its bytes changed since last looked
-    // at: the recovery copy follows, and the steps taken on the plan as it was are ended
-    // (stepsCleared) since undone on another plan they could mislead.
-    bool noteSettingsChange();
+    // The class settings as the class page takes them. When records of another school year
+    // would be lost, `ask` decides (see subGetClass); on Yes the records and the lessons being
+    // entered go, as one step with the class.
+    ClassResult setClassSettings(const ClassChoice &choice,
+                                 const std::function<YearChangeAnswer()> &ask);
+    // One setting of the class page as it is typed (the plan keeps its school year).
+    bool setGrade(int grade);
+    bool setClassName(const QString &name);
+    bool setTeacher(const QString &name);
+    // The vacation days of the class page, and the law's holidays of the year with them.
+    bool setVacationDays(const VacationDays &days);
+    // The holiday calendar: a school day made the teacher's holiday, or given back.
+    AddHolidayResult addTeacherHoliday(const QDate &date);
+    bool removeTeacherHoliday(const QDate &date);
+    // The annual plan as its boxes hold it (an invalid text counts as 0; `texts` is left as
+    // typed). `box` names the box being typed into, so that its typing is one step: the base
+    // box of a row is the row, a term box kPlanRows + planTermBox(row, term); -1 for none.
+    bool setPlanTexts(const PlanTexts &texts, int box = -1);
+    // 標準時数を入れる; false when there is no table for the year and grade.
+    bool fillBasePlanFromStandard();
+    // 学期に配分.
+    bool splitBasePlanOverTerms();
+    // A weekly timetable: the length of a period of a weekday (0 Monday .. 4 Friday), the
+    // subject of a period (a subject's code, or kNoSubject), and the lengths of the class's
+    // grade for a timetable not set up yet. An unknown code is refused.
+    bool setTimetableLength(TimetableChoice timetable, int weekday, int period, int timeCode);
+    bool setTimetableSubject(TimetableChoice timetable, int weekday, int period, QChar code);
+    bool fillDefaultLengths(TimetableChoice timetable);
+
+    // --- Working state the windows share -------------------------------------------------------
+
+    // The day chosen in the main window (dateSelected); the main window takes it as chosen, so
+    // that it does not choose today again at its next activation.
+    void setSelectedDate(const QDate &date);
 
     // --- The recording work ------------------------------------------------------------------
 
-    TimetableChoice timetable() const { return m_timetable; }
+    const DayEntries &entries() const { return m_entries; }
+    TimetableChoice timetable() const { return m_entries.timetable(); }
     // The timetable that fills the days nobody touched; entered lessons stay.
     void setTimetable(TimetableChoice timetable);
 
-    enum class ColumnKind {
-        Blank,      // no lessons to record: a holiday, a Sunday, a timetable not set up
-        Untouched,  // as the timetable (or the registered record) fills it
-        Entered,    // lessons entered and not yet registered
-        Registered, // the day's registered record
-    };
-    struct ShownColumn {
-        ColumnKind kind = ColumnKind::Blank;
-        DayColumn content;
-        bool operator==(const ShownColumn &) const = default;
-    };
-    ShownColumn column(const QDate &date) const;
+    using ColumnKind = mirune::ColumnKind;
+    using ShownColumn = mirune::ShownColumn;
+    ShownColumn column(const QDate &date) const { return m_entries.column(date); }
     // The days whose lessons are being entered (kept until registered or cleared), date order.
-    QList<QDate> enteredDays() const;
+    QList<QDate> enteredDays() const { return m_entries.enteredDays(); }
 
-    // A period's subject (a one-letter code, "　" for none) or length (a time code 0..4) on a
-    // day not registered. False when there is no such cell or nothing changes.
-    bool setSubject(const QDate &date, int period, QChar code, const QString &what);
-    bool setLength(const QDate &date, int period, int timeCode, const QString &what);
+    // A period's subject (a subject's code, kNoSubject for none) or length (a time code 0..4)
+    // on a day not registered. False when there is no such cell, the code is no subject's, or
+    // nothing changes.
+    bool setSubject(const QDate &date, int period, QChar code);
+    bool setLength(const QDate &date, int period, int timeCode);
     // 登録: the day's lessons as its column shows them become its record.
     bool registerDay(const QDate &date);
     // 取消: the record is withdrawn; its lessons stay as entered.
@@ -136,21 +167,16 @@ class ClassDocument final : public QObject {
     bool clearEntries(const QDate &date);
     // まとめて登録: each day with no record is registered with the timetable's lessons, as 登録
     // on an untouched column would; days whose lessons are being entered are left out. One step.
-    // Returns the days registered.
+    // Returns the days registered (none for an empty list).
     QList<QDate> registerDays(const QList<QDate> &days, TimetableChoice timetable);
 
   signals:
-    // The whole plan was replaced: opened, restored, closed.
+    // What changed: every change of the plan, its entered lessons or its file, told once.
+    void changed(const mirune::PlanChange &change);
+    // The whole plan was replaced: opened, restored, closed (also told through changed).
     void planReplaced();
+    // The file's name (also told through changed).
     void fileNameChanged();
-    // What some days show changed (their records or their entered lessons).
-    void columnsChanged(const QList<QDate> &dates);
-    // Records of the chain changed.
-    void daysChanged(const QList<QDate> &dates);
-    // A step was undone or redone (not the change itself): its days.
-    void stepReplayed(const QList<QDate> &dates);
-    // The steps that could be taken back were ended by a change of the plan.
-    void stepsCleared();
     // A recovery copy became the plan (after planReplaced).
     void copyRestored();
     // The recovery copy could not be written or kept: unsaved work is not protected until the
@@ -163,7 +189,16 @@ class ClassDocument final : public QObject {
     void pushStep(QList<DayState> before, QList<DayState> after, const QString &text,
                   bool done = false);
     bool changeEntry(const QDate &date, const DayColumn &next, const QString &what);
-    void recordsChanged();
+    // Runs `edit` on the parts of the plan it may touch as one settings step named `text`.
+    // With a `mergeKind` other than -1, a step of the same kind just before is made again from
+    // the plan as it was before that step began.
+    bool changeSettings(PlanChange::Parts parts, const QString &text,
+                        const std::function<void(AppState &)> &edit, int mergeKind = -1);
+    void applySettings(const PlanSnapshot &snapshot, PlanChange::Parts changed, bool replayed);
+    // Tells a change: the recovery copy follows a change of what the file holds.
+    void planChanged(const PlanChange &change);
+    // True, with a warning, while a step is being applied.
+    bool refusedWhileApplying(const char *what) const;
     void takeAsSaved();
     void resetWork();
     void updateCopy(const QByteArray &bytes);
@@ -183,8 +218,10 @@ class ClassDocument final : public QObject {
     // program beginning a plan never offers (or deletes) a copy that is still being written.
     std::unique_ptr<DataFileLock> m_copyLock;
     bool m_protectionWarned = false;
-    TimetableChoice m_timetable = TimetableChoice::A;
-    QMap<QDate, DayColumn> m_entries;
+    DayEntries m_entries{m_state};
+    // A step is being put into the plan (done, undone or redone): what a window does on hearing
+    // of it is no new step.
+    bool m_applying = false;
 };
 
 } // namespace mirune

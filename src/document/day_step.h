@@ -35,8 +35,6 @@ class DayStepCommand final : public QUndoCommand {
 
     void undo() override;
     void redo() override;
-    // Whether a record of the chain changes, not only what is being entered.
-    bool changesRecords() const { return m_recordsChanged; }
 
   private:
     QList<DayState> m_before;

@@ -16,13 +16,10 @@ std::optional<DayColumn> fncRecordColumn(const ZuriDayTime &record) {
         if (!fncIsTimeCode(t))
             return std::nullopt;
         QChar code = kNoSubject;
-        if (t != 0 && p < record.strSubject.size()) {
-            // Through the subject's name and back: a letter no palette has shows no subject.
-            const QString name = fncSubjectFullName(record.strSubject[p]);
-            const QString back = fncSubjectToCode(name);
-            if (!name.isEmpty() && !back.isEmpty())
-                code = back.front();
-        }
+        // The code as it is, when the subject table knows it (予備 and 打切り too, which no
+        // palette offers); any other character is no subject.
+        if (t != 0 && p < record.strSubject.size() && subjectForCode(record.strSubject[p]))
+            code = record.strSubject[p];
         column.subjects += code;
         column.credits += QChar(u'0' + t);
     }

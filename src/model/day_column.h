@@ -20,8 +20,8 @@ struct DayColumn {
 };
 
 // The column a record shows and registers: each period's length from its time codes; the
-// subject's code for a period with a length, when the code names a subject the palette has
-// (any other code, and every period of length 0, shows no subject). Nothing for a record whose
+// subject's code for a period with a length, when the code is one of the subject table's (any
+// other character, and every period of length 0, shows no subject). Nothing for a record whose
 // time codes are not eight digits 0..4 (a timetable not set up yet): such a day cannot be
 // recorded. The one rule for 登録 on an untouched column, まとめて登録 and the command line.
 std::optional<DayColumn> fncRecordColumn(const ZuriDayTime &record);

@@ -8,7 +8,7 @@ namespace mirune {
 
 using namespace Qt::StringLiterals;
 
-HoursSummary fncHoursSummary(AppState &state, int term) {
+HoursSummary fncHoursSummary(const AppState &state, int term) {
     HoursSummary summary;
     summary.term = std::clamp(term, 1, 3);
     subRefreshActualTotals(state);

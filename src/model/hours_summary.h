@@ -35,7 +35,7 @@ struct HoursSummary {
     HourCounts yearActual;
 };
 
-HoursSummary fncHoursSummary(AppState &state, int term);
+HoursSummary fncHoursSummary(const AppState &state, int term);
 
 // The summary table's columns, left to right: the row name, the term's plan, actual and
 // difference, the year's, then the two 実施率 at the right. What each is, written once: the

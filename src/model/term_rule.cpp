@@ -28,7 +28,7 @@ void subAssignTerms(ZuriYearTotal &year, const ZuriDayTime &head) {
     }
 }
 
-void subRefreshActualTotals(AppState &state) {
+void subRefreshActualTotals(const AppState &state) {
     ZuriYearTotal &year = *state.objYearTotal;
     subAssignTerms(year, *state.objFirstDay);
     // full_calculate recomputes every term from its stretch before adding them up.

@@ -17,7 +17,7 @@ void subAssignTerms(ZuriYearTotal &year, const ZuriDayTime &head);
 
 // The refresh the summary window and the year and term sheets run: the term rule on
 // objYearTotal, then the terms' and the year's calculation.
-void subRefreshActualTotals(AppState &state);
+void subRefreshActualTotals(const AppState &state);
 
 // The three planned term records of objSeasonPlan; empty records stand in when it has none.
 std::array<SeasonTotalRef, 3> fncPlanTerms(const AppState &state);

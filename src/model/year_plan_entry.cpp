@@ -1,6 +1,7 @@
 #include "year_plan_entry.h"
 
 #include "app_state.h"
+#include "hour_totals.h"
 #include "units.h"
 
 #include <algorithm>
@@ -112,15 +113,11 @@ PlanTotals subGetYearPlan(AppState &state, PlanTexts &texts) {
         if (!isValidPlanText(text))
             text = u"0"_s;
 
-    PlanTotals totals;
     HourCounts &base = state.objYearPlan->hours;
     for (int row = 0; row < kPlanRows; ++row)
         storeRow(base, row, texts.base[row]);
     base.deriveTotals();
-    totals.baseSum = figure(base, baseOf(base), HourField::SouJisuu);
-
     const auto terms = state.objSeasonPlan->terms();
-    std::array<qint64, kHourFieldCount> yearBase{};
     for (int term = 0; term < kPlanTerms; ++term) {
         if (!terms[term])
             continue;
@@ -128,19 +125,42 @@ PlanTotals subGetYearPlan(AppState &state, PlanTexts &texts) {
         for (int row = 0; row < kPlanRows; ++row)
             storeRow(counts, row, texts.terms[planTermBox(row, term)]);
         counts.deriveTotals();
+    }
+    state.objSeasonPlan->calculate();
+    return fncPlanTotals(state);
+}
+
+PlanTotals fncPlanTotals(const AppState &state) {
+    // The totals as a store leaves them: each record's subtotals derived again from its figures
+    // and the year summed again from the terms, so that a plan read from a file shows what the
+    // page would store, not subtotals the file happened to carry.
+    PlanTotals totals;
+    HourCounts base = state.objYearPlan->hours;
+    base.deriveTotals();
+    totals.baseSum = figure(base, baseOf(base), HourField::SouJisuu);
+
+    const YearTotalRef year = makeYearWithTerms();
+    const auto stored = state.objSeasonPlan->terms();
+    const auto terms = year->terms();
+    std::array<qint64, kHourFieldCount> yearBase{};
+    for (int term = 0; term < kPlanTerms; ++term) {
+        if (!stored[term])
+            continue;
+        HourCounts &counts = terms[term]->hours;
+        counts = stored[term]->hours;
+        counts.deriveTotals();
         const auto termBase = baseOf(counts);
         totals.termSums[term] = figure(counts, termBase, HourField::SouJisuu);
         for (HourField b : baseFields())
             yearBase[static_cast<int>(b)] += termBase[static_cast<int>(b)];
     }
+    year->calculate();
 
-    state.objSeasonPlan->calculate();
-    const HourCounts &year = state.objSeasonPlan->hours;
     for (int row = 0; row <= kTotalRow; ++row) {
         const HourField field = row < kTotalRow ? planRowField(row) : HourField::SouJisuu;
-        totals.yearSums[row] = figure(year, yearBase, field);
+        totals.yearSums[row] = figure(year->hours, yearBase, field);
         // Both figures fit the 16-bit count and neither is negative, so their difference does too.
-        totals.differences[row] = {year[field] - base[field], totals.yearSums[row].held};
+        totals.differences[row] = {year->hours[field] - base[field], totals.yearSums[row].held};
     }
     return totals;
 }

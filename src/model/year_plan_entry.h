@@ -71,4 +71,8 @@ struct PlanTotals {
 // year from the terms, and returns what the page shows.
 PlanTotals subGetYearPlan(AppState &state, PlanTexts &texts);
 
+// The totals the page shows for the plan as the records hold it, its subtotals and year sums
+// derived again as a store derives them.
+PlanTotals fncPlanTotals(const AppState &state);
+
 } // namespace mirune

@@ -70,8 +70,8 @@ PdfResult fncCheckPrintable(const AppState &state, const QList<int> &options) {
 
 // Draws onto the writer; the problem met, empty when none. The notices of sheets scaled down
 // go to `notices`.
-QString fncDrawPdf(AppState &state, const QList<int> &options, QPdfWriter &writer, PaperSize paper,
-                   const PaperFit &fit, const QDate &today, QStringList &notices) {
+QString fncDrawPdf(const AppState &state, const QList<int> &options, QPdfWriter &writer,
+                   PaperSize paper, const PaperFit &fit, const QDate &today, QStringList &notices) {
     writer.setResolution(kPdfResolution);
     writer.setCreator(u"ミルネ2002"_s);
     writer.setTitle(options.size() == 1 ? printOptions()[options.first()].caption.toString()
@@ -89,7 +89,7 @@ QString fncDrawPdf(AppState &state, const QList<int> &options, QPdfWriter &write
 
 } // namespace
 
-PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, QIODevice &device,
+PdfResult writeSheetsPdf(const AppState &state, const QList<int> &options, QIODevice &device,
                          PaperSize paper, const PaperFit &fit, const QDate &today) {
     if (PdfResult check = fncCheckPrintable(state, options); !check.ok())
         return check;
@@ -104,7 +104,7 @@ PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, QIODevice &
     return {PdfResult::Status::Written, QString(), notices};
 }
 
-PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, const QString &path,
+PdfResult writeSheetsPdf(const AppState &state, const QList<int> &options, const QString &path,
                          PaperSize paper, const PaperFit &fit, const QDate &today) {
     if (PdfResult check = fncCheckPrintable(state, options); !check.ok())
         return check;

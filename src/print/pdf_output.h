@@ -46,12 +46,12 @@ inline constexpr int kPdfResolution = 600;
 // that runs past the printable area is scaled down whole, and said so in the result's notices;
 // with fit.fitToPaper every sheet fills it. The month sheet takes its pace on `today` (an
 // invalid date: the real today).
-PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, const QString &path,
+PdfResult writeSheetsPdf(const AppState &state, const QList<int> &options, const QString &path,
                          PaperSize paper = PaperSize::A4, const PaperFit &fit = {},
                          const QDate &today = QDate());
 
 // The same into an open device; what was written is left to the caller when it fails.
-PdfResult writeSheetsPdf(AppState &state, const QList<int> &options, QIODevice &device,
+PdfResult writeSheetsPdf(const AppState &state, const QList<int> &options, QIODevice &device,
                          PaperSize paper = PaperSize::A4, const PaperFit &fit = {},
                          const QDate &today = QDate());
 

@@ -4,7 +4,8 @@
 
 namespace mirune {
 
-MeasuredSheet fncMeasureSheet(AppState &state, const PrintOption &option, const QDate &today) {
+MeasuredSheet fncMeasureSheet(const AppState &state, const PrintOption &option,
+                              const QDate &today) {
     RecordingSurface recording;
     subDrawSheet(state, option, recording, today);
     MeasuredSheet sheet;
@@ -20,7 +21,7 @@ SheetPlacement fncPlaceOnPaper(const MeasuredSheet &sheet, const QPageLayout &la
                          fit.fitToPaper);
 }
 
-QStringList subDrawSheetsOnPaper(AppState &state, const QList<int> &options,
+QStringList subDrawSheetsOnPaper(const AppState &state, const QList<int> &options,
                                  PainterSurface &surface, const QPageLayout &layout,
                                  const PaperFit &fit, const QDate &today) {
     QStringList notices;

@@ -28,7 +28,7 @@ struct MeasuredSheet {
 // Draws the sheet on a recording surface and reports what it drew. The year and term sheets
 // refresh the actual totals on the way, as drawing them does. `today` is the month sheet's day
 // (subDrawSheet).
-MeasuredSheet fncMeasureSheet(AppState &state, const PrintOption &option,
+MeasuredSheet fncMeasureSheet(const AppState &state, const PrintOption &option,
                               const QDate &today = QDate());
 
 // Where the sheet goes on paper of this page set-up.
@@ -38,7 +38,7 @@ SheetPlacement fncPlaceOnPaper(const MeasuredSheet &sheet, const QPageLayout &la
 // Draws the sheets of the options (valid indexes) on the surface, one page each, each placed on
 // the paper of `layout`. Returns a notice (fncShrinkNotice) for each sheet that was scaled
 // down to stay whole on the paper without fitToPaper having been asked for.
-QStringList subDrawSheetsOnPaper(AppState &state, const QList<int> &options,
+QStringList subDrawSheetsOnPaper(const AppState &state, const QList<int> &options,
                                  PainterSurface &surface, const QPageLayout &layout,
                                  const PaperFit &fit, const QDate &today = QDate());
 

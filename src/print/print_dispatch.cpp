@@ -32,7 +32,7 @@ int fncPrintOptionIndex(QStringView key) {
     return -1;
 }
 
-void subDrawSheet(AppState &state, const PrintOption &option, PageSurface &surface,
+void subDrawSheet(const AppState &state, const PrintOption &option, PageSurface &surface,
                   const QDate &today) {
     switch (option.routine) {
     case SheetRoutine::Year:
@@ -53,7 +53,7 @@ void subDrawSheet(AppState &state, const PrintOption &option, PageSurface &surfa
     }
 }
 
-PrintOutcome subPrintOption(AppState &state, int option, PageSurface &surface,
+PrintOutcome subPrintOption(const AppState &state, int option, PageSurface &surface,
                             const PrinterDialogHook &printerDialog, const QDate &today) {
     if (state.intYear == 0)
         return PrintOutcome::NothingToPrint;

@@ -53,12 +53,12 @@ using PrinterDialogHook = std::function<bool()>;
 // Draws the sheet of one option as the print button does: refuses while intYear is 0 (before
 // any dialog), then shows the printer dialog if there is a hook, then draws the sheet. `today`
 // is the day the month sheet takes the pace on; an invalid date stands for the real today.
-PrintOutcome subPrintOption(AppState &state, int option, PageSurface &surface,
+PrintOutcome subPrintOption(const AppState &state, int option, PageSurface &surface,
                             const PrinterDialogHook &printerDialog = {},
                             const QDate &today = QDate());
 
 // Only the drawing: the routine of the option with its argument, no checks.
-void subDrawSheet(AppState &state, const PrintOption &option, PageSurface &surface,
+void subDrawSheet(const AppState &state, const PrintOption &option, PageSurface &surface,
                   const QDate &today = QDate());
 
 } // namespace mirune

@@ -80,9 +80,6 @@ class RecordingSurface final : public PageSurface {
     QList<RecordedText> textsIn(int left, int top, int right, int bottom) const;
     // The lines between these two points, in either direction.
     QList<RecordedLine> linesBetween(int x1, int y1, int x2, int y2) const;
-    bool hasLine(int x1, int y1, int x2, int y2) const {
-        return !linesBetween(x1, y1, x2, y2).isEmpty();
-    }
 
   private:
     QList<RecordedText> m_texts;

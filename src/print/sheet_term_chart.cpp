@@ -51,7 +51,7 @@ void printHeader(const AppState &state, PageSurface &s, int intSeason) {
 
 } // namespace
 
-void subPrintSeasonTimeChart(AppState &state, PageSurface &s, int intSeason) {
+void subPrintSeasonTimeChart(const AppState &state, PageSurface &s, int intSeason) {
     subStartSheet(s, PageOrientation::Landscape, kMinchoFontName);
     // The refresh runs for every term sheet, though this one prints none of its figures.
     subRefreshActualTotals(state);

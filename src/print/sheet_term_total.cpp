@@ -31,7 +31,7 @@ void printHeader(const AppState &state, const FigureTable &figures, PageSurface 
 
 } // namespace
 
-void subPrintSeasonTotal(AppState &state, PageSurface &s, int intSeason) {
+void subPrintSeasonTotal(const AppState &state, PageSurface &s, int intSeason) {
     subStartSheet(s, PageOrientation::Landscape, kMinchoFontName);
     subRefreshActualTotals(state);
     const TermSpan term = fncTermSpan(state, intSeason);

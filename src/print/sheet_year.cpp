@@ -115,7 +115,7 @@ void printBlock(PageSurface &s, const FigureTable &figures, int top, int schoolD
 }
 
 // One term: its week rows and its block. Returns the y where the next part starts.
-int printTerm(AppState &state, PageSurface &s, const FigureTable &figures,
+int printTerm(const AppState &state, PageSurface &s, const FigureTable &figures,
               const RegisteredDays &days, const TermSpan &term, const ZuriSeasonTotal &plan,
               const ZuriSeasonTotal &actual, int top, int &yearSchoolDays) {
     s.setLineWidth(1);
@@ -164,7 +164,7 @@ int printTerm(AppState &state, PageSurface &s, const FigureTable &figures,
 
 } // namespace
 
-void subPrintYear(AppState &state, PageSurface &s) {
+void subPrintYear(const AppState &state, PageSurface &s) {
     subStartSheet(s, PageOrientation::Landscape, kMinchoFontName);
     subRefreshActualTotals(state);
     const std::array<SeasonTotalRef, 3> planTerms = fncPlanTerms(state);

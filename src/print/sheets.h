@@ -13,11 +13,11 @@ namespace mirune {
 
 // The year's timetable with the weekly hours, a plan/actual/difference block per term and one
 // for the year.
-void subPrintYear(AppState &state, PageSurface &surface);
+void subPrintYear(const AppState &state, PageSurface &surface);
 // The timetable of term intSeason (1..3).
-void subPrintSeasonTimeChart(AppState &state, PageSurface &surface, int intSeason);
+void subPrintSeasonTimeChart(const AppState &state, PageSurface &surface, int intSeason);
 // The weekly hours of term intSeason (1..3) with its plan/actual/difference block.
-void subPrintSeasonTotal(AppState &state, PageSurface &surface, int intSeason);
+void subPrintSeasonTotal(const AppState &state, PageSurface &surface, int intSeason);
 // Weekly timetable A (intWeekPlan 0) or B (1) as a wall chart.
 void subPrintWeekPlan(const AppState &state, PageSurface &surface, int intWeekPlan);
 // The months of the year with their school days and actual hours, then the year's plan, the plan

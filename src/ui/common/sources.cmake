@@ -17,8 +17,6 @@ list(APPEND mirune_ui_sources
   common/scrolling_page.h
   common/session_printer.cpp
   common/session_printer.h
-  common/state_events.cpp
-  common/state_events.h
   common/subject_button.cpp
   common/subject_button.h
   common/subject_icons.cpp

@@ -5,6 +5,8 @@
 
 namespace mirune::ui {
 
+using namespace Qt::StringLiterals;
+
 SubjectButton::SubjectButton(QWidget *parent) : QToolButton(parent) {
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setIconSize(QSize(24, 24));
@@ -16,12 +18,19 @@ SubjectButton::SubjectButton(QWidget *parent) : QToolButton(parent) {
     refresh();
 }
 
-void SubjectButton::setSubject(const QString &fullName) {
-    if (fullName == m_subject)
+void SubjectButton::setCode(QChar code) {
+    // "　" in a record is no subject, as no code is.
+    if (code == kNoSubject)
+        code = QChar();
+    if (code == m_code)
         return;
-    m_subject = fullName;
+    m_code = code;
     refresh();
-    emit subjectChanged(m_subject);
+    emit codeChanged(m_code);
+}
+
+QString SubjectButton::subjectName() const {
+    return subjectShownName(m_code);
 }
 
 void SubjectButton::setAccessiblePrefix(const QString &prefix) {
@@ -35,24 +44,31 @@ void SubjectButton::setCompact(bool compact) {
 }
 
 void SubjectButton::refresh() {
-    setIcon(subjectIconForName(m_subject));
-    setText(m_compact ? subjectCaption(m_subject) : m_subject);
+    setIcon(subjectIcon(m_code));
+    setText(m_compact ? subjectCaption(m_code) : subjectName());
     if (!m_prefix.isEmpty())
-        setAccessibleName(subjectCellName(m_prefix, m_subject));
+        setAccessibleName(subjectCellName(m_prefix, subjectName()));
 }
 
-QString subjectCaption(const QString &fullName) {
+QString subjectShownName(QChar code) {
+    if (code.isNull() || code == kNoSubject)
+        return QString();
+    if (const SubjectInfo *info = subjectForCode(code))
+        return info->fullName.toString();
+    return QString(code);
+}
+
+QString subjectCaption(QChar code) {
     // Three characters fit under any cell's picture; only a longer name is shortened.
-    if (fullName.size() <= 3)
-        return fullName;
-    for (const SubjectInfo &info : subjectTable())
-        if (info.fullName == fullName && !info.shortName.isEmpty())
-            return info.shortName.toString();
-    return fullName;
+    const QString name = subjectShownName(code);
+    if (name.size() <= 3)
+        return name;
+    const SubjectInfo *info = subjectForCode(code);
+    return info && !info->shortName.isEmpty() ? info->shortName.toString() : name;
 }
 
-QString subjectCellName(const QString &prefix, const QString &fullName) {
-    return prefix + QLatin1Char(' ') + (fullName.isEmpty() ? QStringLiteral(u"空き") : fullName);
+QString subjectCellName(const QString &prefix, const QString &name) {
+    return prefix + u' ' + (name.isEmpty() ? u"空き"_s : name);
 }
 
 } // namespace mirune::ui

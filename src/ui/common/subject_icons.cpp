@@ -115,15 +115,6 @@ QIcon subjectIcon(QChar code) {
     return *it;
 }
 
-QIcon subjectIconForName(const QString &fullName) {
-    if (fullName.isEmpty())
-        return {};
-    for (const SubjectInfo &info : subjectTable())
-        if (!info.code.isNull() && info.fullName == fullName)
-            return subjectIcon(info.code);
-    return {};
-}
-
 QPixmap subjectPointerPixmap(QChar code) {
     if (!fieldForCode(code))
         return {};

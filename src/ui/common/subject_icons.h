@@ -21,9 +21,6 @@ QColor subjectColour(QChar code);
 // The icon of a subject by its one-letter code; a null icon for a character that is no subject.
 QIcon subjectIcon(QChar code);
 
-// The same, by the subject's full name ("国語"); a null icon for an empty or unknown name.
-QIcon subjectIconForName(const QString &fullName);
-
 // The picture for the mouse pointer that shows the selected subject: 32 × 32 pixels, the size
 // every platform supports for a pointer.
 QPixmap subjectPointerPixmap(QChar code);

@@ -12,17 +12,16 @@ namespace mirune::ui {
 
 class Dialogs;
 class SessionPrinter;
-class StateEvents;
 class Windows;
 
-// What every window is built from: the one application state, the dialogs to ask through, the
-// change notices, the other windows, the printer whose page set-up holds for the session, and
-// the document that owns the state's file, saved state, undo steps and recovery copy.
+// What every window is built from: the one application state, to read; the dialogs to ask
+// through; the other windows; the printer whose page set-up holds for the session; and the
+// document, the only writer of the state, whose commands every change goes through and whose
+// `changed` signal tells the windows what to redraw.
 // The entry routine owns all of them; a test builds its own set.
 struct UiContext {
-    AppState &state;
+    const AppState &state;
     Dialogs &dialogs;
-    StateEvents &events;
     Windows &windows;
     SessionPrinter &printer;
     ClassDocument &document;

@@ -31,11 +31,17 @@ class Windows {
 
     // Shows the window of a kind, making it first when none is open.
     template <class W> W *open() {
+        return open<W>([](W *) {});
+    }
+    // The same, with `prepare` run on the window just before it is shown, so that a window made
+    // now appears as it is meant to be seen (timetable B rather than A first).
+    template <class W, class Prepare> W *open(Prepare prepare) {
         W *window = find<W>();
         if (!window) {
             window = new W(*m_ui);
             adopt(std::type_index(typeid(W)), window);
         }
+        prepare(window);
         present(window);
         return window;
     }
@@ -43,7 +49,10 @@ class Windows {
     // Opens the next page, then closes the current one: the next page is shown first, so the
     // program never runs out of windows in between.
     template <class Next> Next *replace(QWidget *current) {
-        Next *next = open<Next>();
+        return replace<Next>(current, [](Next *) {});
+    }
+    template <class Next, class Prepare> Next *replace(QWidget *current, Prepare prepare) {
+        Next *next = open<Next>(prepare);
         if (current && current != next)
             closeLater(current);
         return next;

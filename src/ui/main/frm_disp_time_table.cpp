@@ -1,5 +1,6 @@
 #include "frm_disp_time_table.h"
 
+#include "document/class_document.h"
 #include "hours_chart.h"
 #include "hours_grid_colours.h"
 #include "model/curriculum_rows.h"
@@ -15,7 +16,6 @@
 #include "ui/common/hide_on_close.h"
 #include "ui/common/output_dialog.h"
 #include "ui/common/scrolling_page.h"
-#include "ui/common/state_events.h"
 #include "ui/common/twips.h"
 
 #include <QBoxLayout>
@@ -137,11 +137,13 @@ frmDispTimeTable::frmDispTimeTable(UiContext &ui, QWidget *parent) : QWidget(par
 
     // The grid follows the record and the plan while it is shown; a hidden window catches up
     // when it is shown again.
-    connect(&m_ui.events, &StateEvents::stateReplaced, this, &frmDispTimeTable::refreshIfShown);
-    connect(&m_ui.events, &StateEvents::plansChanged, this, &frmDispTimeTable::refreshIfShown);
-    connect(&m_ui.events, &StateEvents::daysChanged, this, &frmDispTimeTable::refreshIfShown);
-    // The months count school days, which the holidays decide.
-    connect(&m_ui.events, &StateEvents::holidaysChanged, this, &frmDispTimeTable::refreshIfShown);
+    // The months count school days, which the holidays decide; lessons still being entered
+    // count for nothing.
+    connect(&m_ui.document, &ClassDocument::changed, this, [this](const PlanChange &change) {
+        if (change.touches(PlanChange::Parts(PlanChange::Plans) | PlanChange::Days |
+                           PlanChange::Holidays | PlanChange::Class))
+            refreshIfShown();
+    });
 
     subFillTimeTable();
 

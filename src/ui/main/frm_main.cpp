@@ -12,7 +12,6 @@
 #include "subject_palette.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/session_printer.h"
-#include "ui/common/state_events.h"
 #include "ui/common/windows.h"
 #include "ui/common/wrapped_label.h"
 #include "ui/main/frm_disp_time_table.h"
@@ -62,47 +61,9 @@ frmMain::frmMain(UiContext &ui, QWidget *parent) : QMainWindow(parent), m_ui(ui)
     status->addWidget(m_statusPanel, 1);
     setStatusBar(status);
 
-    StateEvents &events = m_ui.events;
-    connect(&events, &StateEvents::stateReplaced, this, [this] {
-        m_calendarYear = 0; // another plan: the marks are made again
-        setNote(QString());
-        refreshFromState();
-        m_grid->redraw();
-        if (m_ui.document.isReadOnly())
-            setNote(
-                u"「%1」を読み取り専用で開いています。保存するときは［名前を付けて保存］で"
-                u"別の名前を付けてください。"_s.arg(QFileInfo(m_ui.state.strFileName).fileName()));
-    });
+    connect(&m_ui.document, &ClassDocument::changed, this, &frmMain::planChanged);
     connect(&m_ui.document, &ClassDocument::copyRestored, this, [this] {
         setNote(u"前回、保存されずに終了した内容を復元しました。まだ保存されていません。"_s);
-    });
-    connect(&events, &StateEvents::classChanged, this, [this] {
-        refreshFromState();
-        settingsNotice();
-    });
-    connect(&events, &StateEvents::holidaysChanged, this, [this] {
-        m_calendarYear = 0; // the marks are made again
-        refreshCalendar();
-        settingsNotice();
-    });
-    connect(&events, &StateEvents::timetablesChanged, this, [this] {
-        refreshPalette();
-        settingsNotice();
-    });
-    connect(&events, &StateEvents::plansChanged, this, [this] {
-        refreshPalette();
-        settingsNotice();
-    });
-    connect(&events, &StateEvents::fileNameChanged, this, &frmMain::refreshFileMenu);
-    // Days changed elsewhere show at once (the document's own are drawn already, and drawing a
-    // column again costs little); the palette follows the codes used.
-    connect(&events, &StateEvents::daysChanged, this, [this](const QDate &date) {
-        if (!date.isValid())
-            m_grid->redraw();
-        else if (date >= m_weekFirst && date <= m_weekLast)
-            m_grid->redrawDays({date});
-        refreshPalette();
-        refreshPace();
     });
 
     restorePlacement();
@@ -148,12 +109,10 @@ void frmMain::buildMenus() {
     add(edit, u"mnuEditModifySpecial"_s, u"特別な休日の変更"_s,
         [this] { m_ui.windows.open<frmWiz3>(); });
     add(edit, u"mnuEditModifyWeekA"_s, u"週間時間割 A の変更"_s, [this] {
-        m_ui.state.intEditWeek = kTrue;
-        m_ui.windows.open<frmWiz5>();
+        m_ui.windows.open<frmWiz5>([](frmWiz5 *page) { page->editTimetable(TimetableChoice::A); });
     });
     add(edit, u"mnuEditModifyWeekB"_s, u"週間時間割 B の変更"_s, [this] {
-        m_ui.state.intEditWeek = kFalse;
-        m_ui.windows.open<frmWiz5>();
+        m_ui.windows.open<frmWiz5>([](frmWiz5 *page) { page->editTimetable(TimetableChoice::B); });
     });
     add(edit, u"mnuEditModifyYear"_s, u"年間授業計画の変更"_s,
         [this] { m_ui.windows.open<frmWiz4>(); });
@@ -263,10 +222,9 @@ void frmMain::changeEvent(QEvent *event) {
 
 void frmMain::activated() {
     m_grid->closeLengthChooser();
-    if (m_ui.state.boolFirstActivate == kTrue) {
-        // The wizard's first page opens once per run; it is cleared here as well as by the page,
-        // so that this stays true whatever the page does.
-        m_ui.state.boolFirstActivate = kFalse;
+    if (m_ui.state.boolFirstActivate == kTrue && !m_wizardOpenedAtStart) {
+        // The wizard's first page opens once per run, whatever the page does afterwards.
+        m_wizardOpenedAtStart = true;
         // The main window is drawn first and the page opens over it, rather than both appearing
         // only once the page is built: the page waits for the window's first paint (a queued
         // call alone runs before the window system asks for that paint). A window that is not
@@ -292,8 +250,8 @@ void frmMain::openWizardAfterPaint() {
 }
 
 void frmMain::followSettings() {
-    // The pages send their notices whether or not anything changed. The days the teacher has
-    // not touched follow the timetables and holidays; lessons entered and not registered stay.
+    // The days the teacher has not touched follow the timetables and holidays; lessons entered
+    // and not registered stay.
     const KeptEdits edits = m_grid->redrawKeepingEdits();
     refreshDayNote(m_calendar->selectedDate());
     QStringList notes;
@@ -374,12 +332,11 @@ void frmMain::refreshCalendar() {
 }
 
 void frmMain::selectStartingDate() {
-    AppState &state = m_ui.state;
+    const AppState &state = m_ui.state;
     if (state.intYear == 0 || state.boolDaySelected != 0)
         return;
-    const QDate date = fncTodayInSchoolYear(state.intYear, m_ui.today());
-    showWeekOf(date);
-    state.boolDaySelected = 1;
+    // Showing the week takes the day as chosen (boolDaySelected).
+    showWeekOf(fncTodayInSchoolYear(state.intYear, m_ui.today()));
 }
 
 void frmMain::showWeekOf(const QDate &date) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/plan_change.h"
 #include "model/range_registration.h"
 #include "storage/data_file.h"
 #include "ui/common/document_prompts.h"
@@ -74,10 +75,12 @@ class frmMain : public QMainWindow {
     void buildMenus();
     // The 編集 menu: 元に戻す, やり直し and まとめて登録.
     void buildRecordMenu();
+    // What the document changed, redrawn: the whole window for another plan, the calendar, the
+    // palette and the week for a change of the settings, the columns of the days a step
+    // touched.
+    void planChanged(const PlanChange &change);
     // A step undone or redone: a week it belongs to that is not shown comes into view.
     void stepReplayed(const QList<QDate> &dates);
-    // A settings page's notice: the week follows, and a real change ends what can be undone.
-    void settingsNotice();
     // The A/B choice: the untouched days follow it, entered lessons stay.
     void timetableChosen(bool useB);
     // まとめて登録: the dialog, and the days it chose registered as one step.
@@ -90,7 +93,7 @@ class frmMain : public QMainWindow {
     void protectionFailed(const QString &why);
     void buildCentre();
     void refreshFromState();
-    // The shown week after a settings page's notice.
+    // The shown week after a change of the settings.
     void followSettings();
     void drawWeek(const QDate &date, bool focusRegister);
     // The line under the calendar that tells about the teacher's work; empty hides it.
@@ -138,7 +141,8 @@ class frmMain : public QMainWindow {
     int m_calendarYear = 0; // the school year the calendar's marks were made for
     bool m_exitConfirmed = false;
     static constexpr int kWizardAtTheLatestMs = 300;
-    bool m_wizardAfterPaint = false; // the wizard's first page waits for the first paint
+    bool m_wizardAfterPaint = false;    // the wizard's first page waits for the first paint
+    bool m_wizardOpenedAtStart = false; // the first activation (boolFirstActivate) is past
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
     QAction *m_clearDayAction = nullptr;

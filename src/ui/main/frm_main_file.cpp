@@ -5,7 +5,6 @@
 #include "frm_main.h"
 #include "storage/settings_store.h"
 #include "ui/common/dialogs.h"
-#include "ui/common/state_events.h"
 #include "ui/common/twips.h"
 #include "ui/common/window_placement.h"
 #include "ui/common/windows.h"
@@ -26,13 +25,24 @@ namespace {
 constexpr int kDesignWidth = 13500;
 constexpr int kDesignHeight = 9495;
 
+// Lessons entered for days not registered live with the open year only: the save question says
+// which days would lose them, and offers to stay so that they can be registered.
+const QString kEnteredNotSaved =
+    u"\n\n%1 に入力した授業は、まだ登録していないため保存されません。"
+    u"「はい」でも「いいえ」でも失われます。登録するときは「キャンセル」を押して、"
+    u"その日の［登録］を押してください。"_s;
+
 } // namespace
 
 bool frmMain::askToSave(const QString &question) {
     if (m_ui.state.intYear == 0)
         return true;
+    const QList<QDate> entered = m_ui.document.enteredDays();
     const Dialogs::Answer answer =
-        m_ui.dialogs.message(this, MessageKind::YesNo, caption(), question);
+        entered.isEmpty()
+            ? m_ui.dialogs.message(this, MessageKind::YesNo, caption(), question)
+            : m_ui.dialogs.message(this, MessageKind::YesNoCancel, caption(),
+                                   question + kEnteredNotSaved.arg(daysText(entered)));
     if (answer == Dialogs::Answer::No) {
         // The teacher lets the changes go: nothing is left to recover.
         m_ui.document.discardUnsavedWork();

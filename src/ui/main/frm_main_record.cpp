@@ -12,6 +12,7 @@
 #include "week_grid.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,7 +31,6 @@ const QString kRegistered =
     u"%1 日を登録しました。元に戻すときは［編集］の［元に戻す］を選んでください。"_s;
 const QString kUndone = u"元に戻しました：%1"_s;
 const QString kRedone = u"やり直しました：%1"_s;
-const QString kStepsCleared = u"設定が変わったため、それまでの入力は元に戻せなくなりました。"_s;
 const QString kKeptOverSwitch =
     u"%1 は入力中の授業をそのまま残しています（登録前）。時間割 %2 のとおりに戻すには、"
     u"その日を選んで［編集］の［この日の入力を取り消す］を選んでください。"_s;
@@ -91,14 +91,53 @@ void frmMain::buildRecordMenu() {
     m_clearDayAction->setEnabled(false);
     connect(m_clearDayAction, &QAction::triggered, this, &frmMain::clearChosenDay);
 
-    ClassDocument &document = m_ui.document;
-    connect(&document, &ClassDocument::stepReplayed, this, &frmMain::stepReplayed);
-    connect(&document, &ClassDocument::stepsCleared, this, [this] { appendNote(kStepsCleared); });
-    connect(&document, &ClassDocument::columnsChanged, this, &frmMain::refreshRecordMenu);
-    connect(&document, &ClassDocument::protectionFailed, this, &frmMain::protectionFailed);
+    connect(&m_ui.document, &ClassDocument::protectionFailed, this, &frmMain::protectionFailed);
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::planChanged(const PlanChange &change) {
+    using P = PlanChange;
+    if (change.parts & P::Replaced) {
+        m_calendarYear = 0; // another plan: the marks are made again
+        setNote(QString());
+        refreshFromState();
+        m_grid->redraw();
+        if (m_ui.document.isReadOnly())
+            setNote(
+                u"「%1」を読み取り専用で開いています。保存するときは［名前を付けて保存］で"
+                u"別の名前を付けてください。"_s.arg(QFileInfo(m_ui.state.strFileName).fileName()));
+        return;
+    }
+    if (change.parts & P::File)
+        refreshFileMenu();
+    if (change.parts & P::Holidays)
+        m_calendarYear = 0; // the marks are made again
+    if (change.parts & (P::Class | P::Holidays | P::Plans | P::Timetables)) {
+        // A class settled again may be another school year: everything follows it.
+        if (change.parts & P::Class)
+            refreshFromState();
+        else if (change.parts & P::Holidays)
+            refreshCalendar();
+        refreshPalette();
+        followSettings();
+        refreshPace(); // a plan or the school days changed the pace
+        return;
+    }
+    if (change.parts & (P::Days | P::Entries)) {
+        if (change.dates.isEmpty())
+            m_grid->redraw();
+        else
+            m_grid->redrawDays(change.dates);
+        refreshRecordMenu();
+        if (change.parts & P::Days) {
+            refreshPalette(); // the palette follows the codes used
+            refreshPace();
+        }
+        if (change.replayed)
+            stepReplayed(change.dates);
+    }
+}
 
 void frmMain::stepReplayed(const QList<QDate> &dates) {
     for (const QDate &date : dates)
@@ -109,14 +148,8 @@ void frmMain::stepReplayed(const QList<QDate> &dates) {
         drawWeek(dates.front(), false);
 }
 
-void frmMain::settingsNotice() {
-    followSettings();
-    m_ui.document.noteSettingsChange();
-    refreshPace(); // a plan or the school days changed the pace
-}
-
 void frmMain::timetableChosen(bool useB) {
-    m_grid->setTimetableB(useB);
+    m_grid->setTimetableB(useB); // redrawn as the document tells
     setNote(QString());
     const QList<QDate> entered = m_ui.document.enteredDays();
     if (!entered.isEmpty())

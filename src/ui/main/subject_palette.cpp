@@ -1,7 +1,6 @@
 #include "subject_palette.h"
 
 #include "model/hour_fields.h"
-#include "model/week_view.h"
 #include "ui/common/control_array.h"
 #include "ui/common/subject_button.h"
 
@@ -29,9 +28,9 @@ SubjectPalette::SubjectPalette(QWidget *parent) : QGroupBox(u"教科パレット
         button->setSizePolicy(policy);
         // Pressing selects, as a click does: the subject follows the pointer from the press on.
         connect(button, &QToolButton::pressed, this,
-                [this, button] { emit subjectChosen(button->subject()); });
+                [this, button] { emit subjectChosen(button->code()); });
         connect(button, &QToolButton::clicked, this,
-                [this, button] { emit subjectChosen(button->subject()); });
+                [this, button] { emit subjectChosen(button->code()); });
         // Even indexes on the left, odd on the right.
         grid->addWidget(button, k / 2, k % 2);
         m_buttons.push_back(button);
@@ -45,8 +44,8 @@ void SubjectPalette::setCodes(QStringView codes) {
     for (int k = 0; k < int(m_buttons.size()); ++k) {
         SubjectButton *button = m_buttons[k];
         const bool offered = k < codes.size();
-        button->setSubject(offered ? fncSubjectFullName(codes[k]) : QString());
-        button->setToolTip(offered ? button->subject() + u"を選びます"_s : QString());
+        button->setCode(offered ? codes[k] : QChar());
+        button->setToolTip(offered ? button->subjectName() + u"を選びます"_s : QString());
         // Shown only inside a window that is shown: the palette is built before its window.
         if (button->isVisibleTo(this) != offered)
             button->setVisible(offered);

@@ -25,8 +25,8 @@ class SubjectPalette : public QGroupBox {
     const std::vector<SubjectButton *> &buttons() const { return m_buttons; }
 
   signals:
-    // A subject was pressed: its full name.
-    void subjectChosen(const QString &fullName);
+    // A subject was pressed: its code.
+    void subjectChosen(QChar code);
 
   private:
     QString m_codes;

@@ -7,7 +7,6 @@
 #include "model/units.h"
 #include "model/week_view.h"
 #include "ui/common/control_array.h"
-#include "ui/common/state_events.h"
 #include "ui/common/subject_button.h"
 #include "ui/common/subject_icons.h"
 
@@ -28,11 +27,6 @@ namespace {
 const QString kRegister = u"登録"_s;
 const QString kCancel = u"取消"_s;
 
-QChar codeForName(const QString &fullName) {
-    const QString code = fncSubjectToCode(fullName);
-    return code.isEmpty() ? kNoSubject : code.front();
-}
-
 } // namespace
 
 WeekGrid::WeekGrid(UiContext &ui, QWidget *parent) : QFrame(parent), m_ui(ui) {
@@ -40,7 +34,6 @@ WeekGrid::WeekGrid(UiContext &ui, QWidget *parent) : QFrame(parent), m_ui(ui) {
     setFrameShape(QFrame::StyledPanel);
     buildControls();
     subUnvisibleButton();
-    connect(&m_ui.document, &ClassDocument::columnsChanged, this, &WeekGrid::redrawDays);
 }
 
 void WeekGrid::buildControls() {
@@ -117,8 +110,8 @@ void WeekGrid::subUnvisibleButton() {
 }
 
 void WeekGrid::setTimetableB(bool useB) {
+    // The document tells the change of what the untouched days show; the main window redraws.
     m_ui.document.setTimetable(useB ? TimetableChoice::B : TimetableChoice::A);
-    redraw();
 }
 
 void WeekGrid::redraw() {
@@ -132,13 +125,13 @@ KeptEdits WeekGrid::redrawKeepingEdits() {
         return result;
     struct Entry {
         QDate date;
-        std::optional<ColumnContent> basis;
+        std::optional<DayColumn> basis;
     };
     QList<Entry> entered;
     for (int d = 0; d < kDays; ++d)
         if (m_kind[d] == ClassDocument::ColumnKind::Entered)
             entered.append({m_columnDay[d], m_basis[d]});
-    const int chooserIndex = m_ui.state.intMainCreditSel;
+    const int chooserIndex = intMainCreditSel;
     const bool chooserOpen = m_cboTime->isVisible();
     showWeek(m_shownDate);
     for (const Entry &entry : entered) {
@@ -163,16 +156,6 @@ int WeekGrid::columnOf(const QDate &date) const {
     return -1;
 }
 
-ColumnContent WeekGrid::columnContent(int column) const {
-    ColumnContent content;
-    const int base = column * kPeriods;
-    for (int p = 0; p < kPeriods; ++p) {
-        content.subjects += codeForName(m_cells[base + p]->subject());
-        content.credits += QChar(u'0' + m_timeCode[base + p]);
-    }
-    return content;
-}
-
 bool WeekGrid::isColumnRegistered(int column) const {
     return m_kind[column] == ClassDocument::ColumnKind::Registered;
 }
@@ -184,7 +167,7 @@ bool WeekGrid::isColumnEdited(int column) const {
 void WeekGrid::closeLengthChooser() {
     m_cboTime->hide();
     m_cboTime->setCurrentIndex(-1);
-    m_ui.state.intMainCreditSel = -1;
+    intMainCreditSel = -1;
 }
 
 void WeekGrid::showWeek(const QDate &date, bool focusRegister) {
@@ -192,7 +175,7 @@ void WeekGrid::showWeek(const QDate &date, bool focusRegister) {
     if (!date.isValid() || state.intYear == 0)
         return;
     m_shownDate = date;
-    m_ui.state.dateSelected = date;
+    m_ui.document.setSelectedDate(date);
     closeLengthChooser();
     setUpdatesEnabled(false);
     // What is to be shown is gathered first and applied once: hiding everything and showing it
@@ -263,13 +246,13 @@ void WeekGrid::fillColumn(int column, bool batch) {
         m_register[column]->setVisible(true);
 }
 
-void WeekGrid::applyContent(int column, const ColumnContent &content, bool batch) {
+void WeekGrid::applyContent(int column, const DayColumn &content, bool batch) {
     const int base = column * kPeriods;
     for (int p = 0; p < kPeriods; ++p) {
         const int i = base + p;
         const int t = content.credits[p].digitValue();
         setLength(i, t);
-        m_cells[i]->setSubject(t == 0 ? QString() : fncSubjectFullName(content.subjects[p]));
+        m_cells[i]->setCode(t == 0 ? QChar() : content.subjects[p]);
         if (batch) {
             m_wantLength[i] = true;
             m_wantCell[i] = t != 0;
@@ -318,33 +301,31 @@ void WeekGrid::setColumnEnabled(int column, bool enabled) {
     }
 }
 
-void WeekGrid::selectSubject(const QString &fullName) {
-    if (fullName.isEmpty()) {
+void WeekGrid::selectSubject(QChar code) {
+    if (code.isNull() || code == kNoSubject) {
         deselectSubject();
         return;
     }
-    m_selectedSubject = fullName;
-    setCursor(QCursor(subjectPointerPixmap(codeForName(fullName))));
+    m_selectedSubject = code;
+    setCursor(QCursor(subjectPointerPixmap(code)));
 }
 
 void WeekGrid::deselectSubject() {
-    m_selectedSubject.clear();
+    m_selectedSubject = QChar();
     unsetCursor();
 }
 
 void WeekGrid::cellClicked(int index) {
     SubjectButton *cell = m_cells[index];
     // The same subject again, or an empty cell with nothing selected, empties the cell.
-    const QString subject = cell->subject() != m_selectedSubject ? m_selectedSubject : QString();
+    const QChar code = cell->code() != m_selectedSubject ? m_selectedSubject : QChar();
     const int column = index / kPeriods;
-    const int period = index % kPeriods;
-    const QString what = QString::number(period) + u"時限 "_s +
-                         (subject.isEmpty() ? u"授業を消す"_s : u"%1を入れる"_s.arg(subject));
-    m_ui.document.setSubject(m_columnDay[column], period, codeForName(subject), what);
+    m_ui.document.setSubject(m_columnDay[column], index % kPeriods,
+                             code.isNull() ? kNoSubject : code);
 }
 
 void WeekGrid::lengthClicked(int index) {
-    m_ui.state.intMainCreditSel = qint16(index);
+    intMainCreditSel = index;
     QToolButton *label = m_lengths[index];
     m_cboTime->setGeometry(label->geometry().adjusted(0, 0, 24, 0));
     m_cboTime->setCurrentIndex(m_timeCode[index]);
@@ -355,15 +336,12 @@ void WeekGrid::lengthClicked(int index) {
 }
 
 void WeekGrid::lengthChosen(int timeCode) {
-    const int index = m_ui.state.intMainCreditSel;
+    const int index = intMainCreditSel;
     if (index < 0 || index >= kCells)
         return;
-    const int column = index / kPeriods;
-    const int period = index % kPeriods;
-    m_ui.document.setLength(m_columnDay[column], period, timeCode,
-                            u"%1時限 長さを%2にする"_s.arg(period).arg(subGetCredit(timeCode)));
+    m_ui.document.setLength(m_columnDay[index / kPeriods], index % kPeriods, timeCode);
     deselectSubject();
-    m_ui.state.intMainCreditSel = -1;
+    intMainCreditSel = -1;
     m_cboTime->hide();
     m_lengths[index]->setFocus(Qt::OtherFocusReason);
 }
@@ -373,7 +351,7 @@ void WeekGrid::registerClicked(int column) {
     if (!date.isValid())
         return;
     m_cboTime->hide();
-    m_ui.state.intMainCreditSel = -1;
+    intMainCreditSel = -1;
     if (isColumnRegistered(column))
         m_ui.document.withdrawDay(date);
     else
@@ -398,9 +376,9 @@ bool WeekGrid::eventFilter(QObject *watched, QEvent *event) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (watched == m_cboTime) {
             if (key->key() == Qt::Key_Escape) {
-                const int index = m_ui.state.intMainCreditSel;
+                const int index = intMainCreditSel;
                 m_cboTime->hide();
-                m_ui.state.intMainCreditSel = -1;
+                intMainCreditSel = -1;
                 if (index >= 0)
                     m_lengths[index]->setFocus(Qt::OtherFocusReason);
                 return true;

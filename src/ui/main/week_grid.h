@@ -19,9 +19,6 @@ namespace mirune::ui {
 
 class SubjectButton;
 
-// What one day column holds: the subject code and time code of each period.
-using ColumnContent = DayColumn;
-
 // What a redraw kept of the lessons being entered.
 struct KeptEdits {
     QList<QDate> kept;    // entered lessons kept over a timetable or holiday that changed
@@ -53,12 +50,8 @@ class WeekGrid : public QFrame {
     // Draws the shown week again after a change of the timetables or holidays, and tells which
     // days kept lessons being entered over a timetable or holiday that changed under them.
     KeptEdits redrawKeepingEdits();
-    // The date a week was last drawn for (invalid before any).
-    QDate shownDate() const { return m_shownDate; }
     // The column showing a date, or -1.
     int columnOf(const QDate &date) const;
-    // What a column's cells hold now.
-    ColumnContent columnContent(int column) const;
     // Draws one column again from the document (its register state, cells and lengths).
     void redrawColumn(int column);
     // Draws the columns of these days again, those that are shown.
@@ -74,11 +67,13 @@ class WeekGrid : public QFrame {
     // Timetable B (true) or A fills the days that are not registered.
     void setTimetableB(bool useB);
 
-    // The subject put into cells by a click: its full name, or empty for none. The pointer over
-    // the grid shows its icon.
-    void selectSubject(const QString &fullName);
+    // The subject put into cells by a click: its code, or a null character for none. The
+    // pointer over the grid shows its icon.
+    void selectSubject(QChar code);
     void deselectSubject();
-    QString selectedSubject() const { return m_selectedSubject; }
+    QChar selectedSubject() const { return m_selectedSubject; }
+    // The length label whose length the chooser is choosing (intMainCreditSel), -1 for none.
+    int chooserCell() const { return intMainCreditSel; }
 
     // The dates of the five columns of the week shown (invalid before any week was shown).
     const std::array<QDate, kDays> &dateColumnDay() const { return m_columnDay; }
@@ -97,7 +92,7 @@ class WeekGrid : public QFrame {
     void buildControls();
     // Draws a column from the document; `batch` gathers what to show for showWeek.
     void fillColumn(int column, bool batch);
-    void applyContent(int column, const ColumnContent &content, bool batch);
+    void applyContent(int column, const DayColumn &content, bool batch);
     void cellClicked(int index);
     void lengthClicked(int index);
     void lengthChosen(int timeCode);
@@ -118,15 +113,16 @@ class WeekGrid : public QFrame {
     // What each column showed when drawn, and what it would show untouched then, to tell which
     // entries a change of the timetables or holidays went under.
     std::array<ClassDocument::ColumnKind, kDays> m_kind{};
-    std::array<std::optional<ColumnContent>, kDays> m_basis{};
+    std::array<std::optional<DayColumn>, kDays> m_basis{};
     // What the week being drawn shows, applied once it is all known.
     std::array<bool, kCells> m_wantCell{};
     std::array<bool, kCells> m_wantLength{};
     std::array<bool, kDays> m_wantRegister{};
     QComboBox *m_cboTime = nullptr;
     QButtonGroup *m_cellGroup = nullptr;
-    QString m_selectedSubject;
+    QChar m_selectedSubject;
     QDate m_shownDate;
+    int intMainCreditSel = -1;
 };
 
 } // namespace mirune::ui

@@ -29,7 +29,7 @@ PaperSize fncPaperOf(const QPrinter &printer) {
 
 } // namespace
 
-SheetOutputResult subPrintSheet(AppState &state, int option, QPrinter &printer,
+SheetOutputResult subPrintSheet(const AppState &state, int option, QPrinter &printer,
                                 const SheetOutputOptions &options) {
     if (option < 0 || option >= kPrintOptionCount)
         return {false, u"印刷する表が選ばれていません。"_s, {}};
@@ -47,7 +47,7 @@ SheetOutputResult subPrintSheet(AppState &state, int option, QPrinter &printer,
     return {true, {}, notices};
 }
 
-SheetOutputResult subSaveSheetPdf(AppState &state, int option, const QString &path,
+SheetOutputResult subSaveSheetPdf(const AppState &state, int option, const QString &path,
                                   const QPrinter &pageSetup, const SheetOutputOptions &options) {
     const PdfResult result = writeSheetsPdf(state, {option}, path, fncPaperOf(pageSetup),
                                             PaperFit{options.fitToPaper}, options.today);

@@ -28,13 +28,13 @@ struct SheetOutputOptions {
 // Draws the sheet of print option `option` (0..9) on the printer as one page, placed on the paper
 // and inside the margins of the printer's page set-up: scaled down whole when it would run past
 // them, scaled to fill them when asked. The caller has refused when no class is set up.
-SheetOutputResult subPrintSheet(AppState &state, int option, QPrinter &printer,
+SheetOutputResult subPrintSheet(const AppState &state, int option, QPrinter &printer,
                                 const SheetOutputOptions &options = {});
 
 // Writes the sheet of print option `option` as a one-page PDF at `path`, on the paper of the
 // printer's page set-up (A4, B4 or A3; A4 for any other), placed as on the printer; the file is
 // replaced only when the whole document was written.
-SheetOutputResult subSaveSheetPdf(AppState &state, int option, const QString &path,
+SheetOutputResult subSaveSheetPdf(const AppState &state, int option, const QString &path,
                                   const QPrinter &pageSetup,
                                   const SheetOutputOptions &options = {});
 

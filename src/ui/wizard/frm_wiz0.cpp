@@ -6,7 +6,6 @@
 #include "ui/common/control_array.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/document_prompts.h"
-#include "ui/common/state_events.h"
 #include "ui/common/windows.h"
 #include "wizard_texts.h"
 
@@ -61,7 +60,6 @@ void frmWiz0::changeEvent(QEvent *event) {
 }
 
 void frmWiz0::activated() {
-    m_ui.state.boolFirstActivate = kFalse;
     cmdWiz0Next->setFocus();
 }
 

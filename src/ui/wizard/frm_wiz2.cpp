@@ -4,10 +4,10 @@
 #include "frm_wiz0.h"
 #include "frm_wiz3.h"
 #include "model/app_state.h"
+#include "storage/file_text.h"
 #include "ui/common/control_array.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/scrolling_page.h"
-#include "ui/common/state_events.h"
 #include "ui/common/windows.h"
 #include "wizard_texts.h"
 #include "year_and_holiday_names.h"
@@ -77,6 +77,30 @@ QComboBox *makeEditableCombo(QWidget *parent, const QString &objectName) {
 void addNumberItems(QComboBox *combo, int first, int last) {
     for (int i = first; i <= last; ++i)
         combo->addItem(QString::number(i));
+}
+
+// Characters the file cannot carry as the teacher reads them: a line break has no face, and a
+// character the screen's fonts lack shows as a box, so each also goes by its number.
+QString shownCharacters(const QString &characters) {
+    QStringList shown;
+    for (const char32_t c : characters.toUcs4()) {
+        if (c == U'\r' || c == U'\n')
+            shown.append(u"改行"_s);
+        else
+            shown.append(u"%1（U+%2）"_s.arg(
+                QString::fromUcs4(&c, 1),
+                QString::number(uint(c), 16).toUpper().rightJustified(4, u'0')));
+    }
+    return shown.join(u'、');
+}
+
+QString unwritableMessage(QStringView field, const QString &characters) {
+    return u"「%1」には、データファイルに保存できない文字 %2 は使えません。"
+           u"ほかの文字にしてください。"_s.arg(field, shownCharacters(characters));
+}
+
+QString tooLongMessage(QStringView field) {
+    return u"「%1」が長すぎて、データファイルに保存できません。"_s.arg(field);
 }
 
 } // namespace
@@ -162,21 +186,29 @@ frmWiz2::frmWiz2(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
         previous = w;
     }
 
-    connect(cboWiz1Year, &QComboBox::activated, this, [this] { listChosen(true); });
+    connect(cboWiz1Year, &QComboBox::activated, this, [this] { listChosen(); });
     for (QComboBox *box : cboWiz1Class)
-        connect(box, &QComboBox::activated, this, [this] { listChosen(false); });
+        connect(box, &QComboBox::activated, this, [this] { listChosen(); });
     txtWiz1Teacher->installEventFilter(this);
+    // What is typed counts the moment it is typed: for the save question, the save on the way
+    // out and the recovery copy alike.
+    connect(cboWiz1Class[kGradeBox]->lineEdit(), &QLineEdit::textEdited, this,
+            &frmWiz2::gradeTyped);
+    connect(cboWiz1Class[kClassBox]->lineEdit(), &QLineEdit::textEdited, this,
+            &frmWiz2::classTyped);
+    connect(txtWiz1Teacher, &QLineEdit::textEdited, this, &frmWiz2::teacherTyped);
+    for (const DayBox &box : kDayBoxes)
+        connect(cboWiz2Holiday[box.slot]->lineEdit(), &QLineEdit::textEdited, this,
+                &frmWiz2::dayTyped);
     connect(cmdWiz2Before, &QPushButton::clicked, this, [this] { leave(Leave::Before); });
     connect(cmdWiz2Next, &QPushButton::clicked, this, [this] { leave(Leave::Next); });
     connect(cmdWiz2Cancel, &QPushButton::clicked, this, [this] { leave(Leave::Finish); });
 
-    const auto refresh = [this] {
-        if (!m_writing)
+    connect(&m_ui.document, &ClassDocument::changed, this, [this](const PlanChange &change) {
+        if (!m_writing &&
+            change.touches(PlanChange::Parts(PlanChange::Class) | PlanChange::Holidays))
             fillFromState();
-    };
-    connect(&m_ui.events, &StateEvents::stateReplaced, this, refresh);
-    connect(&m_ui.events, &StateEvents::classChanged, this, refresh);
-    connect(&m_ui.events, &StateEvents::holidaysChanged, this, refresh);
+    });
 
     // The boxes start from their initial texts; stored settings replace them.
     setDayBoxes(initialVacationDays(m_ui.state.intYear), false);
@@ -279,7 +311,7 @@ void frmWiz2::activated() {
 
 bool frmWiz2::eventFilter(QObject *watched, QEvent *event) {
     if (watched == txtWiz1Teacher && event->type() == QEvent::MouseButtonRelease)
-        listChosen(false);
+        listChosen();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -312,14 +344,85 @@ void frmWiz2::setDayBoxes(const VacationDays &days, bool asStored) {
 void frmWiz2::fillFromState() {
     const AppState &s = m_ui.state;
     fillYearList();
-    if (s.intGrade != 0)
-        cboWiz1Class[kGradeBox]->setEditText(signedNumberText(s.intGrade));
-    if (!s.strClass.isEmpty())
-        cboWiz1Class[kClassBox]->setEditText(s.strClass);
-    if (!s.strTeacher.isEmpty())
-        txtWiz1Teacher->setText(s.strTeacher);
+    // A plan that has its class shows what it holds, also where a step taken back emptied a
+    // box; a new plan keeps what the teacher has typed so far.
+    const bool planned = s.intYear != 0;
+    if (s.intGrade != 0 || planned)
+        setBoxText(cboWiz1Class[kGradeBox]->lineEdit(),
+                   s.intGrade != 0 ? signedNumberText(s.intGrade) : QString());
+    if (!s.strClass.isEmpty() || planned)
+        setBoxText(cboWiz1Class[kClassBox]->lineEdit(), s.strClass);
+    if (!s.strTeacher.isEmpty() || planned)
+        setBoxText(txtWiz1Teacher, s.strTeacher);
     if (!isZeroDate(s.dateHoliday[1]))
         setDayBoxes(vacationDaysShown(s), true);
+}
+
+void frmWiz2::setBoxText(QLineEdit *box, const QString &text) {
+    // A box that shows the value already keeps its cursor.
+    if (box->text() != text)
+        box->setText(text);
+}
+
+bool frmWiz2::checkWritable(QLineEdit *box, QStringView field) {
+    const QString refused = fncUnwritableCharacters(box->text());
+    if (refused.isEmpty() && !fncTextTooLongForFile(box->text()))
+        return true;
+    // The characters go again at once, where they were typed; the rest of the text stays.
+    QString kept = box->text();
+    for (const QChar c : refused)
+        kept.remove(c);
+    const int cursor = box->cursorPosition();
+    box->setText(kept);
+    box->setCursorPosition(qMin(cursor, int(kept.size())));
+    refuse(box, refused.isEmpty() ? tooLongMessage(field) : unwritableMessage(field, refused));
+    return false;
+}
+
+void frmWiz2::gradeTyped() {
+    if (m_ui.state.intYear == 0)
+        return; // nothing of a new plan is kept before its school year is
+    const std::optional<int> grade = typedNumber(cboWiz1Class[kGradeBox]->currentText());
+    // Anything else waits for the page to be left, which names what the box asks for.
+    if (grade && fncParseGrade(QString::number(*grade))) {
+        QScopedValueRollback<bool> writing(m_writing, true);
+        m_ui.document.setGrade(*grade);
+    }
+}
+
+void frmWiz2::classTyped() {
+    QLineEdit *box = cboWiz1Class[kClassBox]->lineEdit();
+    const bool writable = checkWritable(box, u"組");
+    if (m_ui.state.intYear == 0)
+        return;
+    if (writable || fncUnwritableCharacters(box->text()).isEmpty()) {
+        QScopedValueRollback<bool> writing(m_writing, true);
+        m_ui.document.setClassName(box->text());
+    }
+}
+
+void frmWiz2::teacherTyped() {
+    const bool writable = checkWritable(txtWiz1Teacher, u"担任");
+    if (m_ui.state.intYear == 0)
+        return;
+    if (writable || fncUnwritableCharacters(txtWiz1Teacher->text()).isEmpty()) {
+        QScopedValueRollback<bool> writing(m_writing, true);
+        m_ui.document.setTeacher(txtWiz1Teacher->text());
+    }
+}
+
+void frmWiz2::dayTyped() {
+    if (m_ui.state.intYear == 0)
+        return;
+    VacationDays days;
+    for (const DayBox &box : kDayBoxes) {
+        const std::optional<int> day = typedNumber(cboWiz2Holiday[box.slot]->currentText());
+        if (!day)
+            return; // a box half typed waits for the page to be left, which names it
+        days.*box.day = *day;
+    }
+    QScopedValueRollback<bool> writing(m_writing, true);
+    m_ui.document.setVacationDays(days);
 }
 
 void frmWiz2::refuse(QWidget *box, const QString &text) {
@@ -347,6 +450,9 @@ std::optional<ClassChoice> frmWiz2::readClassChoice() {
                   : std::nullopt;
     choice.year = fncChosenYear(year, m_ui.today());
     choice.gradeText = grade ? QString::number(*grade) : QString();
+    if (!checkWritable(cboWiz1Class[kClassBox]->lineEdit(), u"組") ||
+        !checkWritable(txtWiz1Teacher, u"担任"))
+        return std::nullopt;
     choice.classText = cboWiz1Class[kClassBox]->currentText();
     choice.teacherText = txtWiz1Teacher->text();
     return choice;
@@ -367,13 +473,14 @@ std::optional<VacationDays> frmWiz2::readVacationDays() {
 }
 
 ClassResult frmWiz2::getClass(const ClassChoice &choice) {
-    bool dropped = false;
-    const ClassResult result = subGetClass(m_ui.state, choice, [this, &dropped] {
+    // The page's own change is not news to it; one that drops the records of another year is
+    // one step with the class, which 元に戻す takes back whole.
+    QScopedValueRollback<bool> writing(m_writing, true);
+    return m_ui.document.setClassSettings(choice, [this] {
         const Dialogs::Answer answer = m_ui.dialogs.message(
             this, MessageKind::YesNoCancel, wizard_texts::appTitle(), yearChangeQuestionText());
         switch (answer) {
         case Dialogs::Answer::Yes:
-            dropped = true;
             hide();
             return YearChangeAnswer::Yes;
         case Dialogs::Answer::No:
@@ -383,20 +490,9 @@ ClassResult frmWiz2::getClass(const ClassChoice &choice) {
             return YearChangeAnswer::Cancel;
         }
     });
-    QScopedValueRollback<bool> writing(m_writing, true);
-    if (dropped) {
-        // The plan was rebuilt in place: the steps and entries of the plan as it was go.
-        m_ui.document.planRebuilt();
-        emit m_ui.events.stateReplaced();
-    }
-    if (result == ClassResult::Stored)
-        emit m_ui.events.classChanged();
-    return result;
 }
 
-void frmWiz2::listChosen(bool yearList) {
-    if (yearList)
-        m_ui.state.boolDaySelected = 0;
+void frmWiz2::listChosen() {
     const std::optional<ClassChoice> choice = readClassChoice();
     if (!choice)
         return;
@@ -430,10 +526,9 @@ void frmWiz2::leave(Leave how) {
         fillYearList();
         return;
     }
-    subGetHoliday(m_ui.state, *days);
     {
         QScopedValueRollback<bool> writing(m_writing, true);
-        emit m_ui.events.holidaysChanged();
+        m_ui.document.setVacationDays(*days);
     }
     switch (how) {
     case Leave::Before:

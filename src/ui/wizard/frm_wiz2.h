@@ -14,8 +14,11 @@ class QPushButton;
 
 namespace mirune::ui {
 
-// The class page: school year, grade, class, teacher and the vacation days. The page writes the
-// state when one of its lists is chosen from and when it is left by any of its three buttons.
+// The class page: school year, grade, class, teacher and the vacation days. The page stores
+// through the document when one of its lists is chosen from, when it is left by any of its three
+// buttons, and as a value is typed into a plan that has its school year (a grade 1 to 6, a class,
+// the teacher, vacation days that are all numbers). A character the data file cannot carry is
+// refused where it is typed, naming the box.
 class frmWiz2 : public QWidget {
     Q_OBJECT
   public:
@@ -40,6 +43,16 @@ class frmWiz2 : public QWidget {
     void fillFromState();
     void fillYearList();
     void setDayBoxes(const VacationDays &days, bool asStored);
+    static void setBoxText(QLineEdit *box, const QString &text);
+
+    // Values typed into a box, stored as typed.
+    void gradeTyped();
+    void classTyped();
+    void teacherTyped();
+    void dayTyped();
+    // False, after a message naming the field and with the characters taken out of the box,
+    // when the box holds text the data file cannot carry.
+    bool checkWritable(QLineEdit *box, QStringView field);
 
     // What the controls hold, or nothing (after a message naming the box) when a box holds
     // text that is not what it asks for.
@@ -51,7 +64,7 @@ class frmWiz2 : public QWidget {
     // the teacher answers Yes or No to it.
     ClassResult getClass(const ClassChoice &choice);
     // A year, class or grade chosen from its list, or the teacher box clicked.
-    void listChosen(bool yearList);
+    void listChosen();
     void leave(Leave how);
 
     UiContext &m_ui;

@@ -1,6 +1,7 @@
 #include "frm_wiz3.h"
 
 #include "dlg_result_sorry.h"
+#include "document/class_document.h"
 #include "frm_wiz2.h"
 #include "frm_wiz5.h"
 #include "model/app_state.h"
@@ -10,7 +11,6 @@
 #include "ui/common/dialogs.h"
 #include "ui/common/month_row.h"
 #include "ui/common/scrolling_page.h"
-#include "ui/common/state_events.h"
 #include "ui/common/windows.h"
 #include "wizard_texts.h"
 #include "year_and_holiday_names.h"
@@ -105,18 +105,16 @@ frmWiz3::frmWiz3(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
     connect(cmdWiz3Before, &QPushButton::clicked, this,
             [this] { m_ui.windows.replace<frmWiz2>(this); });
     connect(cmdWiz3Next, &QPushButton::clicked, this, [this] {
-        m_ui.state.intEditWeek = kTrue;
-        m_ui.windows.replace<frmWiz5>(this);
+        m_ui.windows.replace<frmWiz5>(
+            this, [](frmWiz5 *page) { page->editTimetable(TimetableChoice::A); });
     });
     connect(cmdWiz3Cancel, &QPushButton::clicked, this, &QWidget::close);
 
-    const auto refresh = [this] {
-        if (!m_writing)
+    connect(&m_ui.document, &ClassDocument::changed, this, [this](const PlanChange &change) {
+        if (!m_writing &&
+            change.touches(PlanChange::Parts(PlanChange::Class) | PlanChange::Holidays))
             redraw();
-    };
-    connect(&m_ui.events, &StateEvents::stateReplaced, this, refresh);
-    connect(&m_ui.events, &StateEvents::classChanged, this, refresh);
-    connect(&m_ui.events, &StateEvents::holidaysChanged, this, refresh);
+    });
 
     redraw();
     cmdWiz3Next->setFocus();
@@ -174,14 +172,13 @@ void frmWiz3::redraw() {
             }
         }
     }
-    m_ui.state.intSchoolDays = counts;
+    intSchoolDays = counts;
     for (int i = 0; i <= kTerms; ++i)
         setCountCaption(i);
 }
 
 void frmWiz3::setCountCaption(int index) {
-    lblWiz3NumberOfSchoolDays[index]->setText(
-        fncSchoolDaysCaption(index, m_ui.state.intSchoolDays[index]));
+    lblWiz3NumberOfSchoolDays[index]->setText(fncSchoolDaysCaption(index, intSchoolDays[index]));
 }
 
 bool frmWiz3::isDrawnBold(int term, const QDate &date) const {
@@ -195,10 +192,12 @@ void frmWiz3::drawDay(int term, const QDate &date, bool bold) {
 
 void frmWiz3::dateClicked(int term, const QDate &date) {
     const bool byKey = std::exchange(m_keyChoice, false);
-    AppState &s = m_ui.state;
+    const AppState &s = m_ui.state;
     if (s.intYear <= 0)
         return; // no class set up: no day can change
     bool changed = false;
+    // The page draws its own change at once; the document's notice of it is no news here.
+    QScopedValueRollback<bool> writing(m_writing, true);
     if (isDrawnBold(term, date)) {
         if (s.objFirstDay && s.objFirstDay->searchDay(date)) {
             // Lessons are recorded on the day: it stays a school day.
@@ -209,26 +208,24 @@ void frmWiz3::dateClicked(int term, const QDate &date) {
                 sorry->move(frameGeometry().center() - sorry->rect().center());
             return;
         }
-        if (fncAddTeacherHoliday(s, date) == AddHolidayResult::TableFull) {
+        if (m_ui.document.addTeacherHoliday(date) == AddHolidayResult::TableFull) {
             m_ui.dialogs.message(this, MessageKind::Information, wizard_texts::caption(),
                                  fullTableMessage());
         } else {
-            --s.intSchoolDays[term];
-            --s.intSchoolDays[kYearCount];
+            --intSchoolDays[term];
+            --intSchoolDays[kYearCount];
             drawDay(term, date, false);
             changed = true;
         }
-    } else if (fncRemoveTeacherHoliday(s, date)) {
-        ++s.intSchoolDays[term];
-        ++s.intSchoolDays[kYearCount];
+    } else if (m_ui.document.removeTeacherHoliday(date)) {
+        ++intSchoolDays[term];
+        ++intSchoolDays[kYearCount];
         drawDay(term, date, true);
         changed = true;
     }
     if (changed) {
         setCountCaption(term);
         setCountCaption(kYearCount);
-        QScopedValueRollback<bool> writing(m_writing, true);
-        emit m_ui.events.holidaysChanged();
     }
     describeDay(term, date);
     // A day chosen with the mouse sends the focus on to "次へ"; one chosen with the keyboard

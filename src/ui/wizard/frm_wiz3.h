@@ -25,6 +25,9 @@ class frmWiz3 : public QWidget {
 
     static constexpr int kTerms = 3;
 
+    // The school days the page counted: terms 1 to 3, then the whole year.
+    const std::array<qint16, kTerms + 1> &schoolDays() const { return intSchoolDays; }
+
   protected:
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,6 +47,7 @@ class frmWiz3 : public QWidget {
     UiContext &m_ui;
     bool m_writing = false;   // the page's own change notices are not news to it
     bool m_keyChoice = false; // the day being chosen was chosen with the keyboard
+    std::array<qint16, kTerms + 1> intSchoolDays{};
 
     QGroupBox *fraWiz3Month = nullptr;
     std::array<MonthRow *, kTerms> mvWiz3Calendar{};

@@ -1,5 +1,6 @@
 #include "frm_wiz4.h"
 
+#include "document/class_document.h"
 #include "frm_wiz5.h"
 #include "model/app_state.h"
 #include "model/curriculum_rows.h"
@@ -11,7 +12,6 @@
 #include "ui/common/control_array.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/scrolling_page.h"
-#include "ui/common/state_events.h"
 #include "ui/common/windows.h"
 
 #include <QEvent>
@@ -123,24 +123,29 @@ frmWiz4::frmWiz4(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
     setWindowTitle(QString::fromUtf16(kCaption));
     buildPage();
 
-    connect(&m_ui.events, &StateEvents::plansChanged, this, [this] {
-        if (!m_storing)
+    connect(&m_ui.document, &ClassDocument::changed, this, [this](const PlanChange &change) {
+        // Another year or grade has other standard hours, and may show other rows; a plan
+        // changed elsewhere (a step taken back) is shown as it is now.
+        if (change.touches(PlanChange::Class) || (change.touches(PlanChange::Plans) && !m_storing))
             activated();
+        // A recorded day or a timetable can bring 外国語 or 外国語活動 into the plan.
+        else if (change.touches(PlanChange::Parts(PlanChange::Timetables) | PlanChange::Days))
+            showRows();
     });
-    connect(&m_ui.events, &StateEvents::stateReplaced, this, &frmWiz4::activated);
 
     connect(cmdWiz4Before, &QPushButton::clicked, this, [this] {
-        m_ui.state.intEditWeek = kFalse;
-        m_ui.windows.replace<frmWiz5>(this);
+        m_ui.windows.replace<frmWiz5>(
+            this, [](frmWiz5 *page) { page->editTimetable(TimetableChoice::B); });
     });
     connect(cmdWiz4Cancel, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdWiz4Standard, &QPushButton::clicked, this, &frmWiz4::fillFromStandard);
     connect(cmdWiz4Split, &QPushButton::clicked, this, &frmWiz4::splitOverTerms);
-    // Another year or grade has other standard hours, and may show other rows.
-    connect(&m_ui.events, &StateEvents::classChanged, this, &frmWiz4::activated);
-    // A recorded day or a timetable can bring 外国語 or 外国語活動 into the plan.
-    connect(&m_ui.events, &StateEvents::timetablesChanged, this, &frmWiz4::showRows);
-    connect(&m_ui.events, &StateEvents::daysChanged, this, &frmWiz4::showRows);
+    // A figure counts the moment it is typed.
+    for (int row = 0; row < kPlanRows; ++row)
+        connect(txtWiz4YearBase[row], &QLineEdit::textEdited, this, [this, row] { boxTyped(row); });
+    for (int i = 0; i < kPlanTermBoxes; ++i)
+        connect(txtWiz4YearPlan[i], &QLineEdit::textEdited, this,
+                [this, i] { boxTyped(kPlanRows + i); });
 
     activated();
 }
@@ -305,47 +310,50 @@ void frmWiz4::buildPage() {
 }
 
 void frmWiz4::activated() {
+    // Only shown: a page that becomes active, or that follows a change made elsewhere (a step
+    // taken back), changes nothing itself.
     showRows();
     const PlanTexts texts = fncPlanTexts(m_ui.state);
     for (int row = 0; row < kPlanRows; ++row)
         txtWiz4YearBase[row]->setText(texts.base[row]);
     for (int i = 0; i < kPlanTermBoxes; ++i)
         txtWiz4YearPlan[i]->setText(texts.terms[i]);
-    subGetYearPlan();
+    showTotals(fncPlanTotals(m_ui.state));
 }
 
-void frmWiz4::subGetYearPlan() {
+PlanTexts frmWiz4::boxTexts() const {
     PlanTexts texts;
     for (int row = 0; row < kPlanRows; ++row)
         texts.base[row] = txtWiz4YearBase[row]->text();
     for (int i = 0; i < kPlanTermBoxes; ++i)
         texts.terms[i] = txtWiz4YearPlan[i]->text();
+    return texts;
+}
 
-    AppState &state = m_ui.state;
-    auto plan = [&state] {
-        std::array<HourCounts, 1 + kPlanTerms> counts{state.objYearPlan->hours};
-        const auto terms = state.objSeasonPlan->terms();
-        for (int t = 0; t < kPlanTerms; ++t)
-            if (terms[t])
-                counts[1 + t] = terms[t]->hours;
-        return counts;
-    };
-    const auto before = plan();
-    const PlanTotals totals = mirune::subGetYearPlan(state, texts);
-
-    // Only a box whose text was refused is rewritten, so the cursor stays where it was.
+void frmWiz4::subGetYearPlan() {
+    PlanTexts texts = boxTexts();
+    // Only a box whose text was refused is rewritten ("0"), so the cursor stays where it was.
     for (int row = 0; row < kPlanRows; ++row)
-        if (txtWiz4YearBase[row]->text() != texts.base[row])
-            txtWiz4YearBase[row]->setText(texts.base[row]);
+        if (!isValidPlanText(texts.base[row]))
+            txtWiz4YearBase[row]->setText(texts.base[row] = u"0"_s);
     for (int i = 0; i < kPlanTermBoxes; ++i)
-        if (txtWiz4YearPlan[i]->text() != texts.terms[i])
-            txtWiz4YearPlan[i]->setText(texts.terms[i]);
-    showTotals(totals);
-
-    if (plan() != before) {
+        if (!isValidPlanText(texts.terms[i]))
+            txtWiz4YearPlan[i]->setText(texts.terms[i] = u"0"_s);
+    {
         const QScopedValueRollback<bool> storing(m_storing, true);
-        emit m_ui.events.plansChanged();
+        m_ui.document.setPlanTexts(texts);
     }
+    showTotals(fncPlanTotals(m_ui.state));
+}
+
+void frmWiz4::boxTyped(int box) {
+    // Stored as it stands, a text that is no figure (yet) counting as 0; the box is set right
+    // when it is left.
+    {
+        const QScopedValueRollback<bool> storing(m_storing, true);
+        m_ui.document.setPlanTexts(boxTexts(), box);
+    }
+    showTotals(fncPlanTotals(m_ui.state));
 }
 
 void frmWiz4::showRows() {
@@ -393,7 +401,7 @@ void frmWiz4::showRows() {
 
 void frmWiz4::fillFromStandard() {
     subGetYearPlan(); // what was typed last counts as a figure already there
-    AppState &state = m_ui.state;
+    const AppState &state = m_ui.state;
     if (fncBasePlanHasFigures(state)) {
         const QString question =
             QString::fromUtf16(kAskFillStandard).arg(state.intYear).arg(state.intGrade);
@@ -401,26 +409,17 @@ void frmWiz4::fillFromStandard() {
                                  question) != Dialogs::Answer::Yes)
             return;
     }
-    if (!subFillBasePlanFromStandard(state))
-        return;
-    planReplaced();
+    // The boxes follow as the document tells the change.
+    m_ui.document.fillBasePlanFromStandard();
 }
 
 void frmWiz4::splitOverTerms() {
     subGetYearPlan();
-    AppState &state = m_ui.state;
-    if (termPlansHaveFigures(state) &&
+    if (termPlansHaveFigures(m_ui.state) &&
         m_ui.dialogs.message(this, MessageKind::YesNo, QString::fromUtf16(kCaption),
                              QString::fromUtf16(kAskSplitTerms)) != Dialogs::Answer::Yes)
         return;
-    subSplitBasePlanOverTerms(state);
-    planReplaced();
-}
-
-void frmWiz4::planReplaced() {
-    activated();
-    const QScopedValueRollback<bool> storing(m_storing, true);
-    emit m_ui.events.plansChanged();
+    m_ui.document.splitBasePlanOverTerms();
 }
 
 void frmWiz4::showTotals(const PlanTotals &totals) {
@@ -535,9 +534,17 @@ bool frmWiz4::keyPressed(QLineEdit *box, int key) {
         }
         return true;
     }
-    case PlanKeyAction::Reset:
+    case PlanKeyAction::Reset: {
         box->setText(u"0"_s);
+        // Set by a key rather than typed: stored as typing is.
+        const auto base = std::find(txtWiz4YearBase.begin(), txtWiz4YearBase.end(), box);
+        boxTyped(base != txtWiz4YearBase.end()
+                     ? int(base - txtWiz4YearBase.begin())
+                     : kPlanRows +
+                           int(std::find(txtWiz4YearPlan.begin(), txtWiz4YearPlan.end(), box) -
+                               txtWiz4YearPlan.begin()));
         return false;
+    }
     case PlanKeyAction::Type:
     case PlanKeyAction::Pass:
         return false;

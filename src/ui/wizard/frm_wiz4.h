@@ -15,16 +15,17 @@ namespace mirune::ui {
 
 // The annual lesson plan page: base hours and the hours of each term per subject row, with
 // their totals, the planned year sums and their differences from the base hours, and beside the
-// base hours the standard hours of the school year and grade. Every box is stored and totalled
-// whenever a box gets or loses the focus. The rows of 外国語 and 外国語活動 stand only where the
-// plan shows them.
+// base hours the standard hours of the school year and grade. A figure is stored through the
+// document as it is typed (the typing into one box is one step of 元に戻す), and a box that holds
+// no figure is set to "0" when it gets or loses the focus. The rows of 外国語 and 外国語活動
+// stand only where the plan shows them.
 class frmWiz4 : public QWidget {
     Q_OBJECT
   public:
     explicit frmWiz4(UiContext &ui, QWidget *parent = nullptr);
 
-    // Refills the boxes from the plan records and totals them; runs whenever the page becomes
-    // the active window and whenever the plan changes elsewhere.
+    // Refills the boxes from the plan records and shows their totals; runs whenever the page
+    // becomes the active window and whenever the plan changes elsewhere.
     void activated();
 
     // One store-and-total pass: every box checked (an invalid text becomes "0"), the plan
@@ -44,8 +45,9 @@ class frmWiz4 : public QWidget {
     // "標準時数を入れる" and "学期に配分": each asks before it replaces figures already there.
     void fillFromStandard();
     void splitOverTerms();
-    // The plan was changed by the page's buttons: shown again and announced.
-    void planReplaced();
+    PlanTexts boxTexts() const;
+    // A box typed into: `box` is a row (a base box) or kPlanRows + a term box's index.
+    void boxTyped(int box);
     bool keyPressed(QLineEdit *box, int key);
     void moveFocus(QLineEdit *box);
 

@@ -1,5 +1,6 @@
 #include "frm_wiz5.h"
 
+#include "document/class_document.h"
 #include "frm_wiz3.h"
 #include "frm_wiz4.h"
 #include "model/curriculum_rows.h"
@@ -8,7 +9,6 @@
 #include "model/units.h"
 #include "ui/common/control_array.h"
 #include "ui/common/scrolling_page.h"
-#include "ui/common/state_events.h"
 #include "ui/common/subject_button.h"
 #include "ui/common/subject_icons.h"
 #include "ui/common/windows.h"
@@ -78,20 +78,10 @@ QString cellPrefix(int cell) {
     return dayName(dayOf(cell)) + u"曜 "_s + QString::number(periodOf(cell)) + u"時限"_s;
 }
 
-// The name a cell shows for a subject code: the palette's name, the subject table's for a
-// subject the palette does not offer, the character itself for anything else.
-QString subjectName(QChar code) {
-    if (code.isNull())
-        return QString();
-    if (const auto field = fieldForCode(code))
-        return subjectInfo(*field).fullName.toString();
-    return QString(code);
-}
-
 // The weekly hours label's prefix: the subject's name filled to four characters. A name too
 // long for them ("外国語活動") gives its short name ("外活"), so the hours still stand in line.
 QString weekTimePrefix(QChar code) {
-    const QString name = subjectCaption(subjectName(code));
+    const QString name = subjectCaption(code);
     return name + QString(qMax(0, 4 - int(name.size())), QChar(0x3000));
 }
 
@@ -139,30 +129,27 @@ frmWiz5::frmWiz5(UiContext &ui, QWidget *parent) : QWidget(parent), m_ui(ui) {
     setWindowTitle(QString::fromUtf16(kCaption));
     buildPage();
 
-    auto refresh = [this] {
-        if (!m_storing)
-            activated();
-    };
-    connect(&m_ui.events, &StateEvents::timetablesChanged, this, refresh);
-    connect(&m_ui.events, &StateEvents::stateReplaced, this, refresh);
-    connect(&m_ui.events, &StateEvents::classChanged, this, refresh);
-    // A plan figure or a recorded day can bring 外国語 or 外国語活動 into the palette.
-    auto offerShownSubjects = [this] {
-        setPaletteCodes(fncShownCodes(m_ui.state, timetablePaletteOrder()));
-        subDispWeekTime();
-    };
-    connect(&m_ui.events, &StateEvents::plansChanged, this, offerShownSubjects);
-    connect(&m_ui.events, &StateEvents::daysChanged, this, offerShownSubjects);
+    connect(&m_ui.document, &ClassDocument::changed, this, [this](const PlanChange &change) {
+        if (change.touches(PlanChange::Parts(PlanChange::Timetables) | PlanChange::Class)) {
+            if (!m_storing)
+                refresh();
+        } else if (change.touches(PlanChange::Parts(PlanChange::Plans) | PlanChange::Days)) {
+            // A plan figure or a recorded day can bring 外国語 or 外国語活動 into the palette.
+            setPaletteCodes(fncShownCodes(m_ui.state, timetablePaletteOrder()));
+            subDispWeekTime();
+        }
+    });
 
     connect(cmdWiz5Before, &QPushButton::clicked, this, &frmWiz5::goBefore);
     connect(cmdWiz5Next, &QPushButton::clicked, this, &frmWiz5::goNext);
     connect(cmdWiz5Cancel, &QPushButton::clicked, this, [this] {
         closeTimeChooser(false);
-        stored();
         close();
     });
 
-    activated();
+    // Whoever opens the page says which timetable it edits (editTimetable); until then it shows
+    // timetable A as it is.
+    refresh();
 }
 
 void frmWiz5::buildPage() {
@@ -288,19 +275,24 @@ QWidget *frmWiz5::buildPlanFrame() {
 }
 
 bool frmWiz5::editingA() const {
-    return isTrue(m_ui.state.intEditWeek);
+    return intEditWeek == TimetableChoice::A;
 }
 
-WeekCredits &frmWiz5::credits() {
+void frmWiz5::editTimetable(TimetableChoice timetable) {
+    intEditWeek = timetable;
+    activated();
+}
+
+const WeekCredits &frmWiz5::credits() const {
     return editingA() ? m_ui.state.strWeekCreditA : m_ui.state.strWeekCreditB;
 }
 
-ZuriWeekTotal &frmWiz5::timetable() {
+const ZuriWeekTotal &frmWiz5::timetable() const {
     return editingA() ? *m_ui.state.objWeekPlanA : *m_ui.state.objWeekPlanB;
 }
 
-QString frmWiz5::selectedSubject() const {
-    return m_selected < 0 ? QString() : cmdWiz5Subject[m_selected]->subject();
+QChar frmWiz5::selectedSubject() const {
+    return m_selected < 0 ? QChar() : cmdWiz5Subject[m_selected]->code();
 }
 
 void frmWiz5::setPaletteCodes(const QString &codes) {
@@ -310,7 +302,7 @@ void frmWiz5::setPaletteCodes(const QString &codes) {
     m_paletteCodes = codes;
     for (int i = 0; i < int(cmdWiz5Subject.size()); ++i) {
         const bool offered = i < codes.size();
-        cmdWiz5Subject[i]->setSubject(offered ? subjectName(codes[i]) : QString());
+        cmdWiz5Subject[i]->setCode(offered ? codes[i] : QChar());
         if (cmdWiz5Subject[i]->isVisibleTo(this) != offered) {
             cmdWiz5Subject[i]->setVisible(offered);
             lblWiz5WeekTime[i]->setVisible(offered);
@@ -321,6 +313,17 @@ void frmWiz5::setPaletteCodes(const QString &codes) {
 }
 
 void frmWiz5::activated() {
+    // A timetable not yet set up takes the default lengths of the class's grade, as the page
+    // shows it (one step of 元に戻す; taken back, the page shows the timetable empty until it is
+    // shown again).
+    {
+        const QScopedValueRollback<bool> storing(m_storing, true);
+        m_ui.document.fillDefaultLengths(intEditWeek);
+    }
+    refresh();
+}
+
+void frmWiz5::refresh() {
     const bool a = editingA();
     fraWiz5WeekCredit->setTitle(QString::fromUtf16(a ? kCreditFrameA : kCreditFrameB));
     fraWiz5WeekPlan->setTitle(QString::fromUtf16(a ? kPlanFrameA : kPlanFrameB));
@@ -339,15 +342,7 @@ void frmWiz5::activated() {
     m_timeGrid->setPalette(plain);
     m_planGrid->setPalette(plain);
 
-    // A timetable not yet set up takes the default lengths of the class's grade.
-    WeekCredits &w = credits();
-    const int grade = m_ui.state.intGrade;
-    const bool empty =
-        std::all_of(w.begin(), w.begin() + 6, [](const QString &s) { return s.isEmpty(); });
-    if (empty && grade >= 1 && grade <= 6)
-        for (int weekday = 0; weekday < 6; ++weekday)
-            w[weekday] = m_ui.state.strStdCredit[grade - 1][weekday];
-
+    const WeekCredits &w = credits();
     for (int cell = 0; cell < kCells; ++cell) {
         const QString &day = w[dayOf(cell)];
         const int p = periodOf(cell);
@@ -358,7 +353,7 @@ void frmWiz5::activated() {
     setPaletteCodes(fncShownCodes(m_ui.state, timetablePaletteOrder()));
     closeTimeChooser(false);
     subDispWeekPlan();
-    m_ui.state.intCreditSel = -1;
+    intCreditSel = -1;
 }
 
 void frmWiz5::setTimeCell(int cell, int code) {
@@ -369,7 +364,7 @@ void frmWiz5::setTimeCell(int cell, int code) {
 }
 
 void frmWiz5::timeCellClicked(int cell) {
-    m_ui.state.intCreditSel = qint16(cell);
+    intCreditSel = cell;
     const QRect area = labWiz5WeekCredit[cell]->geometry();
     cboWiz5Time->setCurrentIndex(fncIsTimeCode(m_creditCode[cell]) ? m_creditCode[cell] : -1);
     cboWiz5Time->setGeometry(area.x(), area.y(),
@@ -382,50 +377,40 @@ void frmWiz5::timeCellClicked(int cell) {
 }
 
 void frmWiz5::timeChosen(int code) {
-    const int cell = m_ui.state.intCreditSel;
+    const int cell = intCreditSel;
     if (cell < 0 || cell >= kCells)
         return;
+    {
+        // The chooser stays open over its cell: the arrow keys go on choosing.
+        const QScopedValueRollback<bool> storing(m_storing, true);
+        m_ui.document.setTimetableLength(intEditWeek, dayOf(cell), periodOf(cell), code);
+    }
     setTimeCell(cell, code);
-    subSaveWeekCredit();
     subDispWeekPlan();
-    stored();
 }
 
 void frmWiz5::closeTimeChooser(bool refocusCell) {
     if (!cboWiz5Time->isVisible())
         return;
-    const int cell = m_ui.state.intCreditSel;
+    const int cell = intCreditSel;
     if (refocusCell && cell >= 0 && cell < kCells)
         labWiz5WeekCredit[cell]->setFocus(Qt::OtherFocusReason);
     cboWiz5Time->hide();
 }
 
-void frmWiz5::subSaveWeekCredit() {
-    WeekCredits &w = credits();
-    for (int d = 0; d < kDays; ++d) {
-        w[d].clear();
-        for (int p = 0; p < kPeriodsPerDay; ++p)
-            w[d] += QChar(u'0' + m_creditCode[d * kPeriodsPerDay + p]);
-    }
-    // Every weekday record takes its lengths, Saturday the ones this page never changes, and
-    // the weekly totals follow.
-    subApplyWeekCredits(timetable(), w);
-}
-
 void frmWiz5::subDispWeekPlan() {
-    const WeekCredits &w = credits();
-    ZuriWeekTotal &week = timetable();
+    const ZuriWeekTotal &week = timetable();
     for (const ZuriDayTime *day = week.objFirstDay.get(); day; day = day->objNextDay.get()) {
         const int d = day->intWeekName - 1;
         if (d >= 0 && d < kDays) {
             for (int p = 0; p < kPeriodsPerDay; ++p) {
                 const int cell = d * kPeriodsPerDay + p;
-                // A hidden cell still shows its period's stored subject, so that rebuilding
-                // the weekday's subjects keeps it, and the other timetable's never creeps in.
+                // A hidden cell still holds its period's stored subject, shown again when the
+                // period gets a length; the other timetable's never creeps in.
                 const QChar s = p < day->strSubject.size() ? day->strSubject[p] : kNoSubject;
                 setSubjectCell(cell, s == kNoSubject ? QChar() : s);
-                const QChar length = p < w[d].size() ? w[d][p] : QChar();
-                cmdWiz5WeekPlan[cell]->setVisible(length != u'0');
+                // A period the page shows as "なし" has no subject cell.
+                cmdWiz5WeekPlan[cell]->setVisible(m_creditCode[cell] != 0);
             }
         }
         if (day == week.objLastDay.get())
@@ -435,7 +420,6 @@ void frmWiz5::subDispWeekPlan() {
 }
 
 void frmWiz5::subDispWeekTime() {
-    subSaveWeekCredit();
     const ZuriWeekTotal &week = timetable();
     for (int i = 0; i < int(m_paletteCodes.size()); ++i) {
         const auto field = fieldForCode(m_paletteCodes[i]);
@@ -447,29 +431,21 @@ void frmWiz5::subDispWeekTime() {
 
 void frmWiz5::setSubjectCell(int cell, QChar code) {
     m_subjectCode[cell] = code;
-    cmdWiz5WeekPlan[cell]->setSubject(subjectName(code));
+    cmdWiz5WeekPlan[cell]->setCode(code);
 }
 
 void frmWiz5::subjectCellClicked(int cell) {
-    const QChar selected = m_selected < 0 ? QChar() : m_paletteCodes[m_selected];
+    const QChar selected = selectedSubject();
     // A second click with the same subject empties the cell.
-    setSubjectCell(cell, m_subjectCode[cell] != selected ? selected : QChar());
-
-    const int d = dayOf(cell);
-    QString subjects;
-    for (int p = 0; p < kPeriodsPerDay; ++p) {
-        const QChar code = m_subjectCode[d * kPeriodsPerDay + p];
-        subjects += code.isNull() ? kNoSubject : code;
+    const QChar code = m_subjectCode[cell] != selected ? selected : QChar();
+    {
+        const QScopedValueRollback<bool> storing(m_storing, true);
+        if (!m_ui.document.setTimetableSubject(intEditWeek, dayOf(cell), periodOf(cell),
+                                               code.isNull() ? kNoSubject : code))
+            return;
     }
-    ZuriWeekTotal &week = timetable();
-    for (ZuriDayTime *day = week.objFirstDay.get(); day; day = day->objNextDay.get()) {
-        if (day->intWeekName == d + 1)
-            day->strSubject = subjects;
-        if (day == week.objLastDay.get())
-            break;
-    }
+    setSubjectCell(cell, code);
     subDispWeekTime();
-    stored();
 }
 
 void frmWiz5::selectSubject(int paletteIndex) {
@@ -482,34 +458,23 @@ void frmWiz5::selectSubject(int paletteIndex) {
         fraWiz5WeekPlan->setCursor(QCursor(subjectPointerPixmap(m_paletteCodes[paletteIndex])));
 }
 
-void frmWiz5::stored() {
-    const QScopedValueRollback<bool> storing(m_storing, true);
-    emit m_ui.events.timetablesChanged();
-}
-
 void frmWiz5::goBefore() {
     closeTimeChooser(false);
-    subSaveWeekCredit();
-    stored();
     if (editingA()) {
         m_ui.windows.replace<frmWiz3>(this);
         return;
     }
-    m_ui.state.intEditWeek = kTrue;
-    activated();
+    editTimetable(TimetableChoice::A);
     cmdWiz5Next->setFocus();
 }
 
 void frmWiz5::goNext() {
     closeTimeChooser(false);
-    subSaveWeekCredit();
-    stored();
     if (!editingA()) {
         m_ui.windows.replace<frmWiz4>(this);
         return;
     }
-    m_ui.state.intEditWeek = kFalse;
-    activated();
+    editTimetable(TimetableChoice::B);
     cmdWiz5Next->setFocus();
 }
 

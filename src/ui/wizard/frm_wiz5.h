@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/app_state.h"
+#include "model/day_column.h"
 #include "ui/common/ui_context.h"
 
 #include <QWidget>
@@ -17,20 +18,28 @@ namespace mirune::ui {
 
 class SubjectButton;
 
-// The weekly timetable page, for timetable A or B (the state's intEditWeek says which): the
-// length of each period of Monday to Friday, the subject of each period picked from a palette,
-// and the weekly hours per subject. Every change is written to the timetable at once.
+// The weekly timetable page, for timetable A or B (intEditWeek): the length of each period of
+// Monday to Friday, the subject of each period picked from a palette, and the weekly hours per
+// subject. Every change is stored through the document at once, one step of 元に戻す each.
 class frmWiz5 : public QWidget {
     Q_OBJECT
   public:
     explicit frmWiz5(UiContext &ui, QWidget *parent = nullptr);
 
-    // Fills the page from the timetable being edited; runs whenever the page becomes the active
-    // window, when it switches between A and B, and when a timetable changes elsewhere.
+    // Fills the page from the timetable being edited, giving a timetable not set up yet the
+    // lengths of the class's grade first; runs whenever the page becomes the active window and
+    // when it switches between A and B.
     void activated();
 
-    // The full name of the palette subject last pressed, empty when none is selected.
-    QString selectedSubject() const;
+    // Which timetable the page edits, shown at once as activated() shows it; whoever opens the
+    // page calls it.
+    void editTimetable(TimetableChoice timetable);
+    TimetableChoice editedTimetable() const { return intEditWeek; }
+    // The time cell whose length the chooser is choosing (intCreditSel), -1 for none.
+    int chooserCell() const { return intCreditSel; }
+
+    // The code of the palette subject last pressed, a null character when none is selected.
+    QChar selectedSubject() const;
 
     static constexpr int kDays = kStoredWeekCredits; // Monday to Friday are edited here
     static constexpr int kCells = kDays * kPeriodsPerDay;
@@ -46,15 +55,16 @@ class frmWiz5 : public QWidget {
     QWidget *buildPaletteFrame();
     QWidget *buildPlanFrame();
 
+    // Fills the page from the timetable as it is, a change made elsewhere included.
+    void refresh();
     bool editingA() const;
-    WeekCredits &credits();
-    ZuriWeekTotal &timetable();
+    const WeekCredits &credits() const;
+    const ZuriWeekTotal &timetable() const;
 
     void setTimeCell(int cell, int code);
     void timeCellClicked(int cell);
     void timeChosen(int code);
     void closeTimeChooser(bool refocusCell);
-    void subSaveWeekCredit();
     void subDispWeekPlan();
     void subDispWeekTime();
     void subjectCellClicked(int cell);
@@ -63,7 +73,6 @@ class frmWiz5 : public QWidget {
     // The palette offers these codes in its first buttons; the rest are hidden.
     void setPaletteCodes(const QString &codes);
     bool moveInGrid(QWidget *cell, int key);
-    void stored();
     void goBefore();
     void goNext();
 
@@ -86,6 +95,8 @@ class frmWiz5 : public QWidget {
     QString m_paletteCodes; // the codes the palette offers, in order
     int m_selected = -1;    // palette index of the selected subject
     bool m_storing = false; // guards against the page's own change notice
+    TimetableChoice intEditWeek = TimetableChoice::A;
+    int intCreditSel = -1;
 };
 
 } // namespace mirune::ui

@@ -76,12 +76,11 @@ class CommonTest : public QObject {
         int subjects = 0;
         for (const SubjectInfo &info : subjectTable()) {
             if (info.code.isNull()) {
-                QVERIFY(subjectIconForName(QString()).isNull());
+                QVERIFY(subjectIcon(info.code).isNull());
                 continue;
             }
             ++subjects;
             QVERIFY(!subjectIcon(info.code).isNull());
-            QVERIFY(!subjectIconForName(info.fullName.toString()).isNull());
             QCOMPARE(subjectPointerPixmap(info.code).size(), QSize(32, 32));
             QVERIFY2(subjectColour(info.code) != QColor(Qt::gray),
                      qPrintable(info.fullName.toString()));
@@ -144,18 +143,26 @@ class CommonTest : public QObject {
         QVERIFY(label.heightForWidth(120) < tall);
     }
 
+    // The button carries the code; the name, the picture and the accessible name are looked up
+    // from the subject table as it draws them.
     void subjectButtonKeepsPictureCaptionAndNameTogether() {
         SubjectButton button;
         button.setAccessiblePrefix(u"月曜 3時限"_s);
-        QSignalSpy changed(&button, &SubjectButton::subjectChanged);
-        button.setSubject(u"国語"_s);
+        QSignalSpy changed(&button, &SubjectButton::codeChanged);
+        button.setCode(u'国');
+        QCOMPARE(button.code(), u'国');
         QCOMPARE(button.text(), u"国語"_s);
         QVERIFY(!button.icon().isNull());
         QCOMPARE(button.accessibleName(), u"月曜 3時限 国語"_s);
-        button.setSubject(QString());
+        button.setCompact(true);
+        button.setCode(u'外');
+        QCOMPARE(button.text(), u"外活"_s);
+        QCOMPARE(button.accessibleName(), u"月曜 3時限 外国語活動"_s);
+        button.setCode(kNoSubject); // a blank period of a record is no subject
+        QVERIFY(button.code().isNull());
         QVERIFY(button.icon().isNull());
         QCOMPARE(button.accessibleName(), u"月曜 3時限 空き"_s);
-        QCOMPARE(changed.count(), 2);
+        QCOMPARE(changed.count(), 3);
     }
 
     void monthRowShowsEachMonthAndReportsClicks() {

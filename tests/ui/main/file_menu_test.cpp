@@ -8,7 +8,6 @@
 #include "storage/data_file.h"
 #include "storage/data_file_lock.h"
 #include "storage/settings_store.h"
-#include "ui/common/state_events.h"
 #include "ui/main/month_calendar.h"
 #include "ui/main/week_grid.h"
 #include "ui/wizard/frm_wiz0.h"

@@ -32,7 +32,7 @@ bool enterHomeEconomics(frmMain *main) {
         return false;
     QTest::mouseClick(palette, Qt::LeftButton);
     QTest::mouseClick(cell, Qt::LeftButton);
-    return cell->subject() == u"家庭"_s;
+    return cell->subjectName() == u"家庭"_s;
 }
 
 QLabel *noteLine(frmMain *main) {
@@ -75,9 +75,9 @@ class KeepingWorkTest : public QObject {
         QTRY_VERIFY(pageAlive.isNull());
         main->activated();
         WeekGrid *grid = main->weekGrid();
-        QCOMPARE(grid->cell(kEntered)->subject(), u"家庭"_s);
+        QCOMPARE(grid->cell(kEntered)->subjectName(), u"家庭"_s);
         QVERIFY(grid->isColumnEdited(kWednesday));
-        QCOMPARE(grid->cell(cellIndex(0, 1))->subject(), u"国語"_s);
+        QCOMPARE(grid->cell(cellIndex(0, 1))->subjectName(), u"国語"_s);
         QVERIFY(!noteLine(main)->isVisible());
         MIRUNE_VERIFY_DIALOGS(f.h.dialogs);
     }
@@ -96,33 +96,32 @@ class KeepingWorkTest : public QObject {
         for (ZuriDayTime *d = f.h.state.objWeekPlanA->objFirstDay.get(); d;
              d = d->objNextDay.get(), ++weekday)
             d->strSubject = u"音音音音音音音音"_s;
-        emit f.h.events.timetablesChanged();
-        QCOMPARE(grid->cell(cellIndex(0, 1))->subject(), u"音楽"_s);
-        QCOMPARE(grid->cell(kEntered)->subject(), u"家庭"_s);
-        QCOMPARE(grid->cell(cellIndex(kWednesday, 2))->subject(), u"算数"_s);
+        f.h.tell(PlanChange::Timetables);
+        QCOMPARE(grid->cell(cellIndex(0, 1))->subjectName(), u"音楽"_s);
+        QCOMPARE(grid->cell(kEntered)->subjectName(), u"家庭"_s);
+        QCOMPARE(grid->cell(cellIndex(kWednesday, 2))->subjectName(), u"算数"_s);
         QVERIFY(noteLine(main)->isVisible());
         QVERIFY(
             noteLine(main)->text().contains(u"4／8(水) は入力中の授業をそのまま残しています"_s));
 
         // Thursday entered, then made a holiday: its column goes and the note names it.
         MIRUNE_CLICK(grid->cell(cellIndex(3, 1)));
-        QCOMPARE(grid->cell(cellIndex(3, 1))->subject(), u"家庭"_s);
-        QCOMPARE(fncAddTeacherHoliday(f.h.state, QDate(2026, 4, 9)), AddHolidayResult::Added);
-        emit f.h.events.holidaysChanged();
+        QCOMPARE(grid->cell(cellIndex(3, 1))->subjectName(), u"家庭"_s);
+        QCOMPARE(f.h.document.addTeacherHoliday(QDate(2026, 4, 9)), AddHolidayResult::Added);
         QVERIFY(!grid->registerButton(3)->isVisible());
         QVERIFY(noteLine(main)->text().contains(u"4／9(木) は休日になったため"_s));
-        QCOMPARE(grid->cell(kEntered)->subject(), u"家庭"_s);
+        QCOMPARE(grid->cell(kEntered)->subjectName(), u"家庭"_s);
 
         // Choosing the date again keeps what is being entered; この日の入力を取り消す puts the
         // day back to the timetable, and 元に戻す brings the entries back.
         QVERIFY(clickDate(main->calendar(), QDate(2026, 4, 8)));
-        QCOMPARE(grid->cell(kEntered)->subject(), u"家庭"_s);
+        QCOMPARE(grid->cell(kEntered)->subjectName(), u"家庭"_s);
         QVERIFY(!noteLine(main)->isVisible());
         MIRUNE_TRIGGER(main, u"mnuRecordClearDay"_s);
-        QCOMPARE(grid->cell(kEntered)->subject(), u"音楽"_s);
+        QCOMPARE(grid->cell(kEntered)->subjectName(), u"音楽"_s);
         QVERIFY(!grid->isColumnEdited(kWednesday));
         MIRUNE_TRIGGER(main, u"mnuRecordUndo"_s);
-        QCOMPARE(grid->cell(kEntered)->subject(), u"家庭"_s);
+        QCOMPARE(grid->cell(kEntered)->subjectName(), u"家庭"_s);
     }
 
     // Entered lessons stay with the open year: another week and back shows them, and switching
@@ -140,14 +139,14 @@ class KeepingWorkTest : public QObject {
         QCOMPARE(grid->dateColumnDay()[kWednesday], QDate(2026, 4, 15));
         QVERIFY(!grid->isColumnEdited(kWednesday));
         QVERIFY(clickDate(main->calendar(), QDate(2026, 4, 8)));
-        QCOMPARE(grid->cell(kEntered)->subject(), u"家庭"_s);
+        QCOMPARE(grid->cell(kEntered)->subjectName(), u"家庭"_s);
         QVERIFY(grid->isColumnEdited(kWednesday));
 
         MIRUNE_FIND(optionB, QRadioButton, main, u"Option1_1"_s);
         MIRUNE_CLICK(optionB);
-        QCOMPARE(grid->cell(kEntered)->subject(), u"家庭"_s);
+        QCOMPARE(grid->cell(kEntered)->subjectName(), u"家庭"_s);
         // Monday follows B, whose Monday row is A's Tuesday.
-        QCOMPARE(grid->cell(cellIndex(0, 1))->subject(),
+        QCOMPARE(grid->cell(cellIndex(0, 1))->subjectName(),
                  fncSubjectFullName(timetableSubjects(1)[1]));
         QVERIFY(noteLine(main)->isVisible());
         QVERIFY2(
@@ -157,7 +156,7 @@ class KeepingWorkTest : public QObject {
         QVERIFY(clickDate(main->calendar(), QDate(2026, 4, 15)));
         MIRUNE_TRIGGER(main, u"mnuRecordUndo"_s);
         QCOMPARE(grid->dateColumnDay()[kWednesday], QDate(2026, 4, 8));
-        QCOMPARE(grid->cell(kEntered)->subject(), fncSubjectFullName(timetableSubjects(3)[1]));
+        QCOMPARE(grid->cell(kEntered)->subjectName(), fncSubjectFullName(timetableSubjects(3)[1]));
         QVERIFY(noteLine(main)->text().contains(u"元に戻しました"_s));
     }
 
@@ -169,19 +168,17 @@ class KeepingWorkTest : public QObject {
         MIRUNE_FIND(note, QLabel, main, u"lblDayNote"_s);
         main->showWeekOf(QDate(2026, 4, 9));
         QCOMPARE(note->text(), u"4月9日(木) 授業日"_s);
-        QCOMPARE(fncAddTeacherHoliday(f.h.state, QDate(2026, 4, 9)), AddHolidayResult::Added);
-        emit f.h.events.holidaysChanged();
+        QCOMPARE(f.h.document.addTeacherHoliday(QDate(2026, 4, 9)), AddHolidayResult::Added);
         QVERIFY2(note->text().startsWith(u"4月9日(木) "_s) && note->text().endsWith(u" 休日"_s),
                  qPrintable(note->text()));
-        QVERIFY(fncRemoveTeacherHoliday(f.h.state, QDate(2026, 4, 9)));
-        emit f.h.events.holidaysChanged();
+        QVERIFY(f.h.document.removeTeacherHoliday(QDate(2026, 4, 9)));
         QCOMPARE(note->text(), u"4月9日(木) 授業日"_s);
         // A vacation moved over the day by the class page.
         setHolidayDate(f.h.state, 4, QDate(2026, 12, 10));
         main->showWeekOf(QDate(2026, 12, 10));
         QVERIFY(note->text().endsWith(u" 休日"_s));
         setHolidayDate(f.h.state, 4, QDate(2026, 12, 25));
-        emit f.h.events.holidaysChanged();
+        f.h.tell(PlanChange::Holidays);
         QCOMPARE(note->text(), u"12月10日(木) 授業日"_s);
     }
 
@@ -207,11 +204,11 @@ class KeepingWorkTest : public QObject {
 
         MIRUNE_CLICK(grid->lengthLabel(cellIndex(0, 2)));
         QVERIFY(grid->lengthChooser()->isVisible());
-        QCOMPARE(f.h.state.intMainCreditSel, qint16(cellIndex(0, 2)));
+        QCOMPARE(grid->chooserCell(), cellIndex(0, 2));
         main->activated();
         QVERIFY(!grid->lengthChooser()->isVisible());
         QCOMPARE(grid->lengthChooser()->currentIndex(), -1);
-        QCOMPARE(f.h.state.intMainCreditSel, qint16(-1));
+        QCOMPARE(grid->chooserCell(), -1);
 
         main->showWeekOf(date);
         QTest::keyClick(main->focusWidget(), Qt::Key_Space);

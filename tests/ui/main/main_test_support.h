@@ -67,7 +67,7 @@ inline frmMain *openMain(UiHarness &h) {
 // The palette button of a subject.
 inline SubjectButton *paletteButton(QWidget *main, const QString &subject) {
     for (auto *b : main->findChildren<SubjectButton *>())
-        if (b->objectName().startsWith(u"cmdSubject_"_s) && b->subject() == subject)
+        if (b->objectName().startsWith(u"cmdSubject_"_s) && b->subjectName() == subject)
             return b;
     return nullptr;
 }

@@ -39,7 +39,6 @@ class MainWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(main));
         main->activated(); // the desktop activates it; offscreen it may not
         QTRY_VERIFY(h.windows.find<frmWiz0>());
-        QCOMPARE(h.state.boolFirstActivate, kFalse);
         h.windows.find<frmWiz0>()->close();
         QTRY_VERIFY(!h.windows.find<frmWiz0>());
         main->activated();
@@ -166,15 +165,15 @@ class MainWindowTest : public QObject {
         frmMain *main = openMain(f.h);
         WeekGrid *grid = main->weekGrid();
         // Monday from timetable A: "13333200", period 0 学活 15 minutes, periods 6 and 7 none.
-        QCOMPARE(grid->cell(cellIndex(0, 0))->subject(), u"学活"_s);
+        QCOMPARE(grid->cell(cellIndex(0, 0))->subjectName(), u"学活"_s);
         QCOMPARE(grid->lengthLabel(cellIndex(0, 0))->text(), u"１５分"_s);
-        QCOMPARE(grid->cell(cellIndex(0, 1))->subject(), u"国語"_s);
+        QCOMPARE(grid->cell(cellIndex(0, 1))->subjectName(), u"国語"_s);
         QCOMPARE(grid->lengthLabel(cellIndex(0, 5))->text(), u"３０分"_s);
         QVERIFY(!grid->cell(cellIndex(0, 6))->isVisible());
         QVERIFY(grid->lengthLabel(cellIndex(0, 6))->isVisible());
         QCOMPARE(grid->lengthLabel(cellIndex(0, 6))->text(), u"なし"_s);
         // Tuesday is registered: its record, "取消", cells disabled.
-        QCOMPARE(grid->cell(cellIndex(1, 7))->subject(), u"道徳"_s);
+        QCOMPARE(grid->cell(cellIndex(1, 7))->subjectName(), u"道徳"_s);
         QCOMPARE(grid->registerButton(1)->text(), u"取消"_s);
         QVERIFY(!grid->cell(cellIndex(1, 0))->isEnabled());
         QCOMPARE(grid->registerButton(0)->text(), u"登録"_s);
@@ -183,11 +182,11 @@ class MainWindowTest : public QObject {
         // Timetable B changes the days that are not registered, and only those.
         MIRUNE_FIND(optionB, QRadioButton, main, u"Option1_1"_s);
         MIRUNE_CLICK(optionB);
-        QCOMPARE(grid->cell(cellIndex(0, 1))->subject(), u"算数"_s);
-        QCOMPARE(grid->cell(cellIndex(1, 7))->subject(), u"道徳"_s);
+        QCOMPARE(grid->cell(cellIndex(0, 1))->subjectName(), u"算数"_s);
+        QCOMPARE(grid->cell(cellIndex(1, 7))->subjectName(), u"道徳"_s);
         MIRUNE_FIND(optionA, QRadioButton, main, u"Option1_0"_s);
         MIRUNE_CLICK(optionA);
-        QCOMPARE(grid->cell(cellIndex(0, 1))->subject(), u"国語"_s);
+        QCOMPARE(grid->cell(cellIndex(0, 1))->subjectName(), u"国語"_s);
     }
 
     void timetableNotSetUpLeavesTheWeekBlank() {
@@ -220,7 +219,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(status->text(), line);
         // A class change made elsewhere shows at once.
         f.h.state.strClass = u"2"_s;
-        emit f.h.events.classChanged();
+        f.h.tell(PlanChange::Class);
         QVERIFY(status->text().startsWith(u"2026年　3年2組"_s));
     }
 
@@ -241,7 +240,6 @@ class MainWindowTest : public QObject {
         QFETCH(QString, window);
         MainFixture f;
         setUpPlan(f.h.state);
-        f.h.state.intEditWeek = action.endsWith(u"WeekA"_s) ? kFalse : kTrue;
         frmMain *main = openMain(f.h);
         MIRUNE_TRIGGER(main, action);
         QWidget *opened = nullptr;
@@ -250,10 +248,9 @@ class MainWindowTest : public QObject {
                 QString::fromLatin1(w->metaObject()->className()) == u"mirune::ui::"_s + window)
                 opened = w;
         QVERIFY2(opened, qPrintable(window));
-        if (action == u"mnuEditModifyWeekA"_s)
-            QCOMPARE(f.h.state.intEditWeek, kTrue);
-        if (action == u"mnuEditModifyWeekB"_s)
-            QCOMPARE(f.h.state.intEditWeek, kFalse);
+        if (action.startsWith(u"mnuEditModifyWeek"_s))
+            QCOMPARE(qobject_cast<frmWiz5 *>(opened)->editedTimetable(),
+                     action.endsWith(u"A"_s) ? TimetableChoice::A : TimetableChoice::B);
         // The main window stays usable beside it.
         QVERIFY(main->isVisible());
         QVERIFY(main->isEnabled());
@@ -297,7 +294,7 @@ class MainWindowTest : public QObject {
         QVERIFY(open->isVisible());
         QVERIFY(!save->isVisible());
         f.h.state.strFileName = u"/tmp/x.zr2"_s;
-        emit f.h.events.fileNameChanged();
+        f.h.tell(PlanChange::File);
         QVERIFY(!open->isVisible());
         QVERIFY(save->isVisible());
         const QStringList fileItems{u"mnuFileNew"_s,  u"mnuFileOpen"_s,      u"mnuFileClose"_s,

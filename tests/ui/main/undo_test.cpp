@@ -1,13 +1,16 @@
 // Taking back the recording work: each action of the week grid undone and done again, a stretch
-// of days registered at once (まとめて登録) and undone as one step, and the steps ended by a
-// settings page that changed the plan.
+// of days registered at once (まとめて登録) and undone as one step, and a change made on a
+// settings page taken back by the same 元に戻す, in turn with the recording steps.
 
 #include "main_test_support.h"
 #include "model/day_record.h"
 #include "model/day_snapshot.h"
+#include "model/week_view.h"
+#include "storage/data_file.h"
 #include "ui/main/dlg_register_range.h"
 #include "ui/main/month_calendar.h"
 #include "ui/main/week_grid.h"
+#include "ui/wizard/frm_wiz5.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,9 +30,24 @@ namespace {
 constexpr int kWednesday = 2;
 const QDate kWednesdayDate(2026, 4, 8);
 
+// What a column's cells show: each period's subject code ("　" for none) and time code.
+DayColumn shownColumn(WeekGrid *grid, int column) {
+    DayColumn shown;
+    for (int p = 0; p < WeekGrid::kPeriods; ++p) {
+        const int i = column * WeekGrid::kPeriods + p;
+        const QChar code = grid->cell(i)->code();
+        shown.subjects += code.isNull() ? kNoSubject : code;
+        int timeCode = 0;
+        while (timeCode < 5 && subGetCredit(timeCode) != grid->lengthLabel(i)->text())
+            ++timeCode;
+        shown.credits += QChar(u'0' + timeCode);
+    }
+    return shown;
+}
+
 // What the teacher sees of a column and what the chain holds for its day.
 struct Look {
-    ColumnContent cells;
+    DayColumn cells;
     QString button;
     QString record; // subjects, time codes and the withdrawn flag; "-" for none
     bool operator==(const Look &) const = default;
@@ -39,7 +57,7 @@ Look lookAt(frmMain *main, int column, const AppState &state) {
     WeekGrid *grid = main->weekGrid();
     const QDate date = grid->dateColumnDay()[column];
     const DayRef day = fncDaySnapshot(*state.objFirstDay, date);
-    return {grid->columnContent(column), grid->registerButton(column)->text(),
+    return {shownColumn(grid, column), grid->registerButton(column)->text(),
             day ? day->strSubject + u'/' + day->strCredit +
                       (day->boolNowPlanning == kTrue ? u"/withdrawn"_s : QString())
                 : u"-"_s};
@@ -133,7 +151,7 @@ class UndoTest : public QObject {
         QCOMPARE(grid->dateColumnDay()[0], QDate(2026, 4, 6));
         QVERIFY(!f.h.state.objFirstDay->searchDay(kWednesdayDate));
         // The lessons the day was registered with are still in its cells, ready again.
-        QCOMPARE(grid->cell(cellIndex(kWednesday, 1))->subject(), u"家庭"_s);
+        QCOMPARE(grid->cell(cellIndex(kWednesday, 1))->subjectName(), u"家庭"_s);
         QCOMPARE(grid->registerButton(kWednesday)->text(), u"登録"_s);
     }
 
@@ -206,7 +224,7 @@ class UndoTest : public QObject {
         MIRUNE_CLICK(ok);
         QTRY_VERIFY(alive.isNull());
         if (enteringLate) {
-            QCOMPARE(grid->cell(cellIndex(1, 2))->subject(), u"音楽"_s);
+            QCOMPARE(grid->cell(cellIndex(1, 2))->subjectName(), u"音楽"_s);
             QCOMPARE(grid->registerButton(1)->text(), u"登録"_s);
         }
 
@@ -230,7 +248,7 @@ class UndoTest : public QObject {
             QCOMPARE(grid->registerButton(0)->text(), u"取消"_s);
             QCOMPARE(grid->registerButton(kWednesday)->text(), entering ? u"登録"_s : u"取消"_s);
             if (entering)
-                QCOMPARE(grid->cell(cellIndex(kWednesday, 1))->subject(), u"家庭"_s);
+                QCOMPARE(grid->cell(cellIndex(kWednesday, 1))->subjectName(), u"家庭"_s);
         }
         MIRUNE_FIND(note, QLabel, main, u"lblMainNote"_s);
         QVERIFY(note->text().startsWith(u"%1 日を登録しました。"_s.arg(registered.size())));
@@ -240,7 +258,7 @@ class UndoTest : public QObject {
             QVERIFY(!fncDaySnapshot(*s.objFirstDay, d));
         QVERIFY(s.objFirstDay->searchDay(QDate(2026, 4, 9)));
         if (entering)
-            QCOMPARE(grid->cell(cellIndex(kWednesday, 1))->subject(), u"家庭"_s);
+            QCOMPARE(grid->cell(cellIndex(kWednesday, 1))->subjectName(), u"家庭"_s);
         MIRUNE_TRIGGER(main, u"mnuRecordRedo"_s);
         for (const QDate &d : registered)
             QVERIFY(s.objFirstDay->searchDay(d));
@@ -281,27 +299,44 @@ class UndoTest : public QObject {
         QCOMPARE(main->undoStack()->count(), 0);
     }
 
-    // A settings page that stores a change ends the steps, with a note; one that changed
-    // nothing leaves them.
-    void aStoredSettingEndsTheSteps() {
+    // A wrong click on a settings page is taken back by 元に戻す as a recording step is, in
+    // the order they were made; the page and the week show each step taken back.
+    void settingsStepsAreUndoneInTurnWithTheRecording() {
         MainFixture f;
         setUpPlan(f.h.state);
         frmMain *main = openMain(f.h);
         WeekGrid *grid = main->weekGrid();
         MIRUNE_CLICK(grid->registerButton(0));
-        QCOMPARE(main->undoStack()->count(), 1);
-        emit f.h.events.timetablesChanged();
-        emit f.h.events.holidaysChanged();
-        emit f.h.events.plansChanged();
-        QCOMPARE(main->undoStack()->count(), 1);
-        f.h.state.objWeekPlanA->objFirstDay->strSubject = u"音音音音音音音音"_s;
-        emit f.h.events.timetablesChanged();
-        QCOMPARE(main->undoStack()->count(), 0);
+        const QByteArray registered = encodeDataFile(f.h.state).bytes;
+
+        // The timetable page: Wednesday's period 1 of timetable A gets 体育 by mistake.
+        MIRUNE_TRIGGER(main, u"mnuEditModifyWeekA"_s);
+        auto *page = f.h.windows.find<frmWiz5>();
+        QVERIFY(page);
+        MIRUNE_FIND(sports, SubjectButton, page, u"cmdWiz5Subject_9"_s);
+        QCOMPARE(sports->code(), u'体');
+        MIRUNE_CLICK(sports);
+        MIRUNE_FIND(cell, SubjectButton, page, u"cmdWiz5WeekPlan_%1"_s.arg(cellIndex(2, 1)));
+        MIRUNE_CLICK(cell);
+        QCOMPARE(cell->subjectName(), u"体育"_s);
+        QCOMPARE(grid->cell(cellIndex(kWednesday, 1))->subjectName(), u"体育"_s);
         MIRUNE_FIND(undo, QAction, main, u"mnuRecordUndo"_s);
-        QVERIFY(!undo->isEnabled());
+        QCOMPARE(undo->text(), u"元に戻す(&U)：時間割A 水曜 1時限 体育"_s);
+
+        MIRUNE_TRIGGER(main, u"mnuRecordUndo"_s);
+        QCOMPARE(cell->subjectName(), u"国語"_s);
+        QCOMPARE(grid->cell(cellIndex(kWednesday, 1))->subjectName(), u"国語"_s);
+        QCOMPARE(encodeDataFile(f.h.state).bytes, registered);
         MIRUNE_FIND(note, QLabel, main, u"lblMainNote"_s);
-        QVERIFY(note->isVisible());
-        QVERIFY(note->text().contains(u"元に戻せなくなりました"_s));
+        QVERIFY(note->text().startsWith(u"元に戻しました：時間割A"_s));
+        // The next step back is the registration.
+        MIRUNE_TRIGGER(main, u"mnuRecordUndo"_s);
+        QCOMPARE(grid->registerButton(0)->text(), u"登録"_s);
+        MIRUNE_TRIGGER(main, u"mnuRecordRedo"_s);
+        MIRUNE_TRIGGER(main, u"mnuRecordRedo"_s);
+        QCOMPARE(cell->subjectName(), u"体育"_s);
+        QCOMPARE(grid->registerButton(0)->text(), u"取消"_s);
+        MIRUNE_VERIFY_DIALOGS(f.h.dialogs);
     }
 };
 

@@ -280,7 +280,7 @@ void MonthViewTest::followsTheRecord() {
     // Friday 11 December registered again with six lessons of 外国語 by the main window.
     const QDate friday(2026, 12, 11);
     h.state.objFirstDay->appendDay(makeRegisteredDay(friday, u"英英英英英英　　"_s, u"33333300"_s));
-    emit h.events.daysChanged(friday);
+    h.tell(PlanChange::Days, {friday});
     const QString after = cellOf(grid, F::gaikokugo, C::FirstMonth + 8)->text();
     QCOMPARE(*fncTextToUnits(after) - *fncTextToUnits(before), 18);
     QCOMPARE(cellOf(grid, F::gaikokugo, C::YearActual)->text(),

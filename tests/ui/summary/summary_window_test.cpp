@@ -324,13 +324,13 @@ void SummaryWindowTest::followsTheRecordWhileShown() {
 
     // The main window registers a day and says so.
     registerDay(h.state, QDate(2026, 4, 9), u"国国国　　　　　"_s, u"33300000"_s);
-    emit h.events.daysChanged(QDate(2026, 4, 9));
+    h.tell(PlanChange::Days, {QDate(2026, 4, 9)});
     QCOMPARE(cellOf(grid, F::kokugo, TermActual)->text(), u"4.0"_s);
     QCOMPARE(cellOf(grid, F::kokugo, TermDiff)->foreground().color(), kBlue);
 
     // A new plan replaces the state: nothing recorded, nothing planned.
     subInitApp(h.state);
-    emit h.events.stateReplaced();
+    h.tell(PlanChange::Replaced);
     QCOMPARE(cellOf(grid, F::kokugo, TermActual)->text(), u"0.0"_s);
     QCOMPARE(cellOf(grid, F::kokugo, YearPlan)->text(), u"0.0"_s);
     MIRUNE_VERIFY_DIALOGS(h.dialogs);
@@ -349,7 +349,7 @@ void SummaryWindowTest::closeHidesAndReopeningRefills() {
     // Later the teacher records in August and opens the summary again: the same window, now on
     // the second term with the new day counted.
     registerDay(h.state, QDate(2026, 8, 26), u"国　　　　　　　"_s, u"30000000"_s);
-    emit h.events.daysChanged(QDate(2026, 8, 26));
+    h.tell(PlanChange::Days, {QDate(2026, 8, 26)});
     h.state.dateSelected = QDate(2026, 8, 26);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!w.isNull());

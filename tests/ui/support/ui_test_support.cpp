@@ -15,16 +15,29 @@
 namespace mirune::ui::test {
 
 UiHarness::UiHarness(const QDate &today)
-    : ui{state, dialogs, events, windows, sessionPrinter, document, [today] { return today; }} {
+    : ui{state, dialogs, windows, sessionPrinter, document, [today] { return today; }} {
     subInitApp(state);
-    events.follow(document);
     windows.attach(ui);
+}
+
+void UiHarness::tell(PlanChange::Parts parts, const QList<QDate> &dates) {
+    emit document.changed(PlanChange{parts, dates, false});
 }
 
 UiHarness::~UiHarness() {
     windows.closeAll();
     // Let the closed windows go before the state they point at.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QList<PlanChange> changesTouching(const QSignalSpy &spy, PlanChange::Parts parts) {
+    QList<PlanChange> touching;
+    for (const QList<QVariant> &arguments : spy) {
+        const auto change = arguments.front().value<PlanChange>();
+        if (change.parts & parts)
+            touching.append(change);
+    }
+    return touching;
 }
 
 void initUiTestCase() {

@@ -4,13 +4,13 @@
 #include "model/app_state.h"
 #include "scripted_dialogs.h"
 #include "ui/common/session_printer.h"
-#include "ui/common/state_events.h"
 #include "ui/common/ui_context.h"
 #include "ui/common/windows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPrinter>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 #include <memory>
@@ -25,14 +25,17 @@ class MonthView;
 namespace mirune::ui::test {
 
 // One window set for one test function: a fresh state after start-up, its document, scripted
-// dialogs, the change notices, the windows and a printer, with today fixed.
+// dialogs, the windows and a printer, with today fixed.
 struct UiHarness {
     explicit UiHarness(const QDate &today = QDate(2026, 4, 8));
     ~UiHarness();
 
+    // Tells the windows that the test changed these parts of the state itself, as the document
+    // tells its own changes.
+    void tell(PlanChange::Parts parts, const QList<QDate> &dates = {});
+
     AppState state;
     ScriptedDialogs dialogs;
-    StateEvents events;
     Windows windows;
     SessionPrinter sessionPrinter;
     // The session's printer, made at once so that a test can set it up before a window uses it.
@@ -52,6 +55,9 @@ QObject *findNamed(const QObject *root, const QString &name);
 // Names of the visible controls that take the keyboard focus but have no accessible name, and no
 // text a screen reader would read instead.
 QStringList unnamedControls(const QWidget *root);
+
+// The changes a spy on ClassDocument::changed caught that touched any of `parts`.
+QList<PlanChange> changesTouching(const QSignalSpy &spy, PlanChange::Parts parts);
 
 // Clicks a day of a calendar as a user would, at the centre of the day's cell.
 bool clickDate(MonthCalendar *calendar, const QDate &date);

@@ -119,7 +119,7 @@ class HolidayCalendarTest : public QObject {
         const std::array<int, 4> counts = fncCountSchoolDays(h.state);
         QCOMPARE(counts[3], counts[0] + counts[1] + counts[2]);
         QCOMPARE(captions(page), captionsOf(counts));
-        QCOMPARE(int(h.state.intSchoolDays[3]), counts[3]);
+        QCOMPARE(int(page->schoolDays()[3]), counts[3]);
         if (summerLastDay < 31)
             QVERIFY(drawnBold(page, QDate(year, 8, summerLastDay + 1)));
     }
@@ -153,7 +153,7 @@ class HolidayCalendarTest : public QObject {
     void aSchoolDayBecomesTheTeachersHolidayAndBack() {
         UiHarness h;
         setUpPlan(h.state, kYear);
-        QSignalSpy changes(&h.events, &StateEvents::holidaysChanged);
+        QSignalSpy changes(&h.document, &ClassDocument::changed);
         QPointer<frmWiz3> page = openPage<frmWiz3>(h);
         const std::array<int, 4> counts = fncCountSchoolDays(h.state);
         const int row = h.state.intSpecialCount; // after the law's own rows
@@ -295,7 +295,7 @@ class HolidayCalendarTest : public QObject {
         QCOMPARE(captions(page), captionsOf({counts[0] + 1, counts[1], counts[2], counts[3] + 1}));
 
         // Redrawn from the rule, the day is a vacation day again.
-        emit h.events.holidaysChanged();
+        h.tell(PlanChange::Holidays);
         QVERIFY(!drawnBold(page, marked));
         QCOMPARE(captions(page), captionsOf(counts));
     }

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUndoStack>
 
 using namespace mirune;
 using namespace mirune::ui;
@@ -265,15 +266,15 @@ class PlanPageTest : public QObject {
         const int activity = rowOf(F::gaikokugokatsudou);
         QVERIFY(!p.rowShown(activity));
         p.h.state.intYear = 2013;
-        emit p.h.events.classChanged();
+        p.h.tell(PlanChange::Class);
         QVERIFY(p.rowShown(activity));
         QCOMPARE(cellText(p.page, u"lblWiz4Standard_%1"_s.arg(activity)), u"35.0"_s);
         p.h.state.intYear = 2004;
-        emit p.h.events.classChanged();
+        p.h.tell(PlanChange::Class);
         QVERIFY(!p.rowShown(activity));
         p.h.state.objFirstDay->appendDay(
             makeRegisteredDay(QDate(2004, 4, 12), u"外　　　　　　　"_s, u"33333333"_s));
-        emit p.h.events.daysChanged(QDate(2004, 4, 12));
+        p.h.tell(PlanChange::Days, {QDate(2004, 4, 12)});
         QVERIFY(p.rowShown(activity));
     }
 
@@ -309,7 +310,7 @@ class PlanPageTest : public QObject {
         if (asked)
             p.h.dialogs.expectMessage(u"2026年度 5年の標準時数で置き換えますか"_s,
                                       Dialogs::Answer(answer));
-        QSignalSpy changes(&p.h.events, &StateEvents::plansChanged);
+        QSignalSpy changes(&p.h.document, &ClassDocument::changed);
         MIRUNE_FIND(fill, QPushButton, p.page, u"cmdWiz4Standard"_s);
         MIRUNE_CLICK(fill);
         MIRUNE_VERIFY_DIALOGS(p.h.dialogs);
@@ -609,21 +610,26 @@ class PlanPageTest : public QObject {
         PlanPage p;
         p.h.state.objYearPlan->hours[F::rika] = 97;
         p.h.state.objSeasonPlan->terms()[1]->hours[F::rika] = 48;
+        // As a file is read: each record's totals derived, the year summed from the terms.
+        p.h.state.objYearPlan->hours.deriveTotals();
+        p.h.state.objSeasonPlan->terms()[1]->hours.deriveTotals();
+        p.h.state.objSeasonPlan->calculate();
         QVERIFY(p.open());
         QCOMPARE(box(p.page, baseName(3))->text(), u"32.1"_s);
         QCOMPARE(box(p.page, termName(3, 1))->text(), u"16.0"_s);
         QCOMPARE(cellText(p.page, gridName(4, 1)), u"-16.1"_s);
 
-        QSignalSpy changes(&p.h.events, &StateEvents::plansChanged);
+        // Typed into one box: one step, whatever was passed through on the way.
         typeInto(box(p.page, termName(3, 0)), u"16.1"_s);
         pressEnter();
-        QCOMPARE(changes.count(), 1);
+        QCOMPARE(p.h.document.undoStack()->count(), 1);
+        QCOMPARE(p.h.document.undoStack()->undoText(), u"年間授業計画 理科 1学期"_s);
         pressEnter(); // nothing new
-        QCOMPARE(changes.count(), 1);
+        QCOMPARE(p.h.document.undoStack()->count(), 1);
 
         // A plan changed elsewhere (a file opened) is shown at once.
         p.h.state.objYearPlan->hours[F::rika] = 3;
-        emit p.h.events.plansChanged();
+        p.h.tell(PlanChange::Plans);
         QCOMPARE(box(p.page, baseName(3))->text(), u"1.0"_s);
         QCOMPARE(cellText(p.page, gridName(4, 1)), u"31.1"_s);
     }
@@ -685,9 +691,9 @@ class PlanPageTest : public QObject {
         QCOMPARE(before->text(), u"前へ"_s);
         MIRUNE_CLICK(before);
         QTRY_VERIFY(page.isNull());
-        QCOMPARE(p.h.state.intEditWeek, kFalse);
         auto *timetable = p.h.windows.find<frmWiz5>();
         QVERIFY(timetable && timetable->isVisible());
+        QCOMPARE(timetable->editedTimetable(), TimetableChoice::B);
         MIRUNE_FIND(frame, QGroupBox, timetable, u"fraWiz5WeekPlan"_s);
         QCOMPARE(frame->title(), u"週間授業表B"_s);
         QCOMPARE(int(p.h.state.objSeasonPlan->terms()[1]->hours[F::sougou]), 36);

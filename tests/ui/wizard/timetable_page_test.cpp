@@ -3,6 +3,7 @@
 #include "model/hour_fields.h"
 #include "model/units.h"
 #include "model/week_view.h"
+#include "storage/data_file.h"
 #include "support/ui_test_support.h"
 #include "ui/common/subject_button.h"
 #include "ui/wizard/frm_wiz3.h"
@@ -17,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <QUndoStack>
 
 using namespace mirune;
 using namespace mirune::ui;
@@ -39,8 +41,9 @@ struct TimetablePage {
     bool open(int grade = 3, bool a = true) {
         h.state.intYear = 2026;
         h.state.intGrade = qint16(grade);
-        h.state.intEditWeek = toFlag(a);
-        page = h.windows.open<frmWiz5>();
+        page = h.windows.open<frmWiz5>([a](frmWiz5 *opened) {
+            opened->editTimetable(a ? TimetableChoice::A : TimetableChoice::B);
+        });
         return QTest::qWaitForWindowActive(page);
     }
     QToolButton *timeCell(int i) const {
@@ -76,7 +79,7 @@ struct TimetablePage {
     // The place of a subject in the palette as shown, -1 when it is not offered.
     int paletteIndexOf(const QString &name) const {
         for (int i = 0; paletteButton(i); ++i)
-            if (paletteButton(i)->isVisible() && paletteButton(i)->subject() == name)
+            if (paletteButton(i)->isVisible() && paletteButton(i)->subjectName() == name)
                 return i;
         return -1;
     }
@@ -117,20 +120,22 @@ class TimetablePageTest : public QObject {
                 QCOMPARE(p.subjectCell(cell(d, period))->isVisible(), code != 0);
             }
         QVERIFY(!p.chooser()->isVisible());
-        QCOMPARE(p.h.state.intCreditSel, qint16(-1));
+        QCOMPARE(p.page->chooserCell(), -1);
+        // One step of 元に戻す: taken back, the timetable is not set up again.
+        QCOMPARE(p.h.document.undoStack()->undoText(), u"時間割A 学年の標準の時間"_s);
         QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdWiz5Next"_s);
     }
 
+    // Without a grade there are no lengths to take: the timetable stays as it is, not set up,
+    // and the page shows every period without length.
     void noGradeLeavesEveryPeriodEmpty() {
         TimetablePage p;
         QVERIFY(p.open(0));
-        for (int d = 0; d < 5; ++d)
-            QCOMPARE(p.h.state.strWeekCreditA[d], u"00000000"_s);
-        QVERIFY(p.h.state.strWeekCreditA[5].isEmpty());
+        for (int d = 0; d < 6; ++d)
+            QVERIFY(p.h.state.strWeekCreditA[d].isEmpty());
+        QCOMPARE(p.h.document.undoStack()->count(), 0);
         for (int i = 0; i < frmWiz5::kCells; ++i)
             QCOMPARE(p.timeCell(i)->text(), u"なし"_s);
-        // The page is filled once when it is made and again when it is activated, so the
-        // periods without length are hidden by the time it is seen.
         for (int i = 0; i < frmWiz5::kCells; ++i)
             QVERIFY(!p.subjectCell(i)->isVisible());
     }
@@ -227,14 +232,14 @@ class TimetablePageTest : public QObject {
         TimetablePage p;
         QVERIFY(p.open(5, true));
         p.h.state.intYear = 2004;
-        emit p.h.events.classChanged();
+        p.h.tell(PlanChange::Class);
         QCOMPARE(p.paletteIndexOf(u"外国語"_s), -1);
         p.pickSubject(p.paletteIndexOf(u"道徳"_s));
         p.h.state.objYearPlan->hours[F::gaikokugo] = 3;
-        emit p.h.events.plansChanged();
+        p.h.tell(PlanChange::Plans);
         QCOMPARE(p.paletteIndexOf(u"外国語"_s), 10);
         QCOMPARE(p.paletteIndexOf(u"道徳"_s), 11);
-        QCOMPARE(p.page->selectedSubject(), u"道徳"_s);
+        QCOMPARE(p.page->selectedSubject(), u'道');
         QVERIFY(p.paletteButton(11)->isChecked());
         QVERIFY(!p.paletteButton(10)->isChecked());
     }
@@ -270,7 +275,7 @@ class TimetablePageTest : public QObject {
         QVERIFY(combo->isVisible());
         QCOMPARE(combo->geometry().topLeft(), p.timeCell(target)->geometry().topLeft());
         QCOMPARE(combo->currentText(), p.timeCell(target)->text());
-        QCOMPARE(p.h.state.intCreditSel, qint16(target));
+        QCOMPARE(p.page->chooserCell(), target);
         QCOMPARE(QApplication::focusWidget(), combo);
         QStringList items;
         for (int i = 0; i < combo->count(); ++i)
@@ -313,13 +318,13 @@ class TimetablePageTest : public QObject {
         const int picked = pickedName.isEmpty() ? -1 : p.paletteIndexOf(pickedName);
         QVERIFY(pickedName.isEmpty() || picked >= 0);
         SubjectButton *target = p.subjectCell(cell(0, 3));
-        QCOMPARE(target->subject(), before);
+        QCOMPARE(target->subjectName(), before);
         if (picked >= 0)
             p.pickSubject(picked);
         QCOMPARE(p.page->selectedSubject(),
-                 picked >= 0 ? p.paletteButton(picked)->text() : QString());
+                 picked >= 0 ? p.paletteButton(picked)->code() : QChar());
         MIRUNE_CLICK(target);
-        QCOMPARE(target->subject(), after);
+        QCOMPARE(target->subjectName(), after);
         const QString stored = after.isEmpty() ? u"　"_s : fncSubjectToCode(after);
         QCOMPARE(p.day(0).strSubject, u"　　　"_s + stored + u"　　　　"_s);
         QCOMPARE(target->accessibleName(),
@@ -341,7 +346,7 @@ class TimetablePageTest : public QObject {
         auto *plan = p.frame(u"fraWiz5WeekPlan"_s);
         QCOMPARE(plan->cursor().shape(), Qt::ArrowCursor);
         p.pickSubject(4);
-        QCOMPARE(p.page->selectedSubject(), u"理科"_s);
+        QCOMPARE(p.page->selectedSubject(), u'理');
         QVERIFY(p.paletteButton(4)->isChecked());
         QCOMPARE(plan->cursor().shape(), Qt::BitmapCursor);
         p.pickSubject(2);
@@ -349,7 +354,7 @@ class TimetablePageTest : public QObject {
         QVERIFY(p.paletteButton(2)->isChecked());
         // A click beside the cells puts the subject down.
         QTest::mouseClick(plan, Qt::LeftButton, {}, QPoint(2, plan->height() - 2));
-        QCOMPARE(p.page->selectedSubject(), QString());
+        QVERIFY(p.page->selectedSubject().isNull());
         QVERIFY(!p.paletteButton(2)->isChecked());
         QCOMPARE(plan->cursor().shape(), Qt::ArrowCursor);
     }
@@ -377,13 +382,13 @@ class TimetablePageTest : public QObject {
         MIRUNE_FIND(next, QPushButton, p.page, u"cmdWiz5Next"_s);
         QCOMPARE(next->text(), u"次へ"_s);
         MIRUNE_CLICK(next);
-        QCOMPARE(p.h.state.intEditWeek, kFalse);
+        QCOMPARE(p.page->editedTimetable(), TimetableChoice::B);
         QCOMPARE(p.frame(u"fraWiz5WeekPlan"_s)->title(), u"週間授業表B"_s);
         // B starts from the grade's defaults too, with no subject, and the palette subject is
         // still in hand.
         QCOMPARE(p.h.state.strWeekCreditB[1], u"13333300"_s);
-        QCOMPARE(p.subjectCell(cell(2, 1))->subject(), QString());
-        QCOMPARE(p.page->selectedSubject(), u"国語"_s);
+        QCOMPARE(p.subjectCell(cell(2, 1))->subjectName(), QString());
+        QCOMPARE(p.page->selectedSubject(), u'国');
         MIRUNE_CLICK(p.subjectCell(cell(0, 0)));
         QCOMPARE(p.day(0, false).strSubject, u"国　　　　　　　"_s);
         QCOMPARE(p.day(0).strSubject, QString());
@@ -391,9 +396,9 @@ class TimetablePageTest : public QObject {
         MIRUNE_FIND(before, QPushButton, p.page, u"cmdWiz5Before"_s);
         QCOMPARE(before->text(), u"前へ"_s);
         MIRUNE_CLICK(before);
-        QCOMPARE(p.h.state.intEditWeek, kTrue);
+        QCOMPARE(p.page->editedTimetable(), TimetableChoice::A);
         QCOMPARE(p.frame(u"fraWiz5WeekPlan"_s)->title(), u"週間授業表A"_s);
-        QCOMPARE(p.subjectCell(cell(2, 1))->subject(), u"国語"_s);
+        QCOMPARE(p.subjectCell(cell(2, 1))->subjectName(), u"国語"_s);
 
         // Before on A goes back to the holiday calendar; Next twice reaches the plan page.
         MIRUNE_CLICK(before);
@@ -411,17 +416,21 @@ class TimetablePageTest : public QObject {
         QVERIFY(p.h.windows.find<frmWiz4>());
     }
 
-    void cancelStoresAndCloses() {
+    // Every change was stored as it was made: 設定の終了 closes the page, storing nothing more.
+    void cancelCloses() {
         TimetablePage p;
-        QVERIFY(p.open(0));
+        QVERIFY(p.open(3));
         QPointer<frmWiz5> page = p.page;
-        QSignalSpy changes(&p.h.events, &StateEvents::timetablesChanged);
+        p.chooseTime(cell(4, 7), 2);
+        const QByteArray made = encodeDataFile(p.h.state).bytes;
+        QSignalSpy changes(&p.h.document, &ClassDocument::changed);
         MIRUNE_FIND(cancel, QPushButton, p.page, u"cmdWiz5Cancel"_s);
         QCOMPARE(cancel->text(), u"設定の終了"_s);
         MIRUNE_CLICK(cancel);
         QTRY_VERIFY(page.isNull());
-        QVERIFY(changes.count() >= 1);
-        QCOMPARE(p.h.state.strWeekCreditA[4], u"00000000"_s);
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(p.h.state.strWeekCreditA[4], u"13333302"_s);
+        QCOMPARE(encodeDataFile(p.h.state).bytes, made);
     }
 
     // A hidden cell shows its own timetable's subject: rebuilding a weekday keeps the subject
@@ -449,10 +458,10 @@ class TimetablePageTest : public QObject {
         TimetablePage p;
         p.day(3).strSubject = u"児行切予X　　　"_s;
         QVERIFY(p.open(6));
-        QCOMPARE(p.subjectCell(cell(3, 0))->subject(), u"児童会"_s);
-        QCOMPARE(p.subjectCell(cell(3, 2))->subject(), u"打切り"_s);
-        QCOMPARE(p.subjectCell(cell(3, 3))->subject(), u"予備"_s);
-        QCOMPARE(p.subjectCell(cell(3, 4))->subject(), u"X"_s);
+        QCOMPARE(p.subjectCell(cell(3, 0))->subjectName(), u"児童会"_s);
+        QCOMPARE(p.subjectCell(cell(3, 2))->subjectName(), u"打切り"_s);
+        QCOMPARE(p.subjectCell(cell(3, 3))->subjectName(), u"予備"_s);
+        QCOMPARE(p.subjectCell(cell(3, 4))->subjectName(), u"X"_s);
         p.pickSubject(0);
         MIRUNE_CLICK(p.subjectCell(cell(3, 5)));
         QCOMPARE(p.day(3).strSubject, u"児行切予X総　　"_s);
@@ -487,7 +496,7 @@ class TimetablePageTest : public QObject {
 
         QVERIFY(tabTo(u"cmdWiz5Subject_3"_s));
         key(Qt::Key_Space);
-        QCOMPARE(p.page->selectedSubject(), u"算数"_s);
+        QCOMPARE(p.page->selectedSubject(), u'算');
         QVERIFY(tabTo(u"cmdWiz5WeekPlan_0"_s));
         key(Qt::Key_Right);
         key(Qt::Key_Down);
@@ -496,11 +505,11 @@ class TimetablePageTest : public QObject {
         QCOMPARE(p.day(1).strSubject, u"　算　　　　　　"_s);
         QCOMPARE(p.weekTime(3), u"算数　　1.0 時間"_s);
         key(Qt::Key_Escape);
-        QCOMPARE(p.page->selectedSubject(), QString());
+        QVERIFY(p.page->selectedSubject().isNull());
 
         QVERIFY(tabTo(u"cmdWiz5Next"_s));
         key(Qt::Key_Space);
-        QCOMPARE(p.h.state.intEditWeek, kFalse);
+        QCOMPARE(p.page->editedTimetable(), TimetableChoice::B);
         QCOMPARE(focusName(), u"cmdWiz5Next"_s);
     }
 };
