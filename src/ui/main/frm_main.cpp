@@ -408,7 +408,8 @@ void frmMain::refreshPace() {
     QStringList names;
     for (HourField field : behind)
         names.append(subjectInfo(field).summaryName.toString());
-    const QString text = u"今日までの計画より遅れている教科が %1 つあります：%2"_s.arg(
+    // Counted in 項目, which reads right for any number and for activities as for subjects.
+    const QString text = u"今日までの計画より %1 項目が遅れています：%2"_s.arg(
         QString::number(behind.size()), names.join(u'、'));
     m_pace->setText(text.toHtmlEscaped() + u"（<a href=\"months\">月別の集計を見る</a>）"_s);
     m_pace->setAccessibleName(text);
