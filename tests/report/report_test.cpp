@@ -99,6 +99,14 @@ void ReportTest::reportCsv_data() {
     QTest::newRow("carriage return, quoted too")
         << u"\rx"_s << 1 << QByteArray("\"'\rx\",0.1,0.333333");
     QTest::newRow("= inside a name") << u"a=b"_s << 6 << QByteArray("a=b,2.0,2");
+    // Japanese Excel takes a full-width ＝ typed at a cell's start for =, and so on.
+    QTest::newRow("full-width ＝")
+        << u"＝HYPERLINK(1)"_s << 3 << u"'＝HYPERLINK(1),1.0,1"_s.toUtf8();
+    QTest::newRow("full-width ＋") << u"＋81"_s << 0 << u"'＋81,0.0,0"_s.toUtf8();
+    QTest::newRow("full-width －") << u"－1"_s << 0 << u"'－1,0.0,0"_s.toUtf8();
+    QTest::newRow("full-width ＠") << u"＠SUM(A1)"_s << 0 << u"'＠SUM(A1),0.0,0"_s.toUtf8();
+    QTest::newRow("minus sign") << u"−1"_s << 0 << u"'−1,0.0,0"_s.toUtf8();
+    QTest::newRow("full-width ＝ inside a name") << u"a＝b"_s << 0 << u"a＝b,0.0,0"_s.toUtf8();
 }
 
 void ReportTest::reportCsv() {
