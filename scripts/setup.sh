@@ -11,7 +11,7 @@ packages=(
   libbenchmark-dev
   fonts-ipafont fontconfig
   poppler-utils
-  libxlsxwriter-dev
+  libxlsxwriter-dev zlib1g-dev
 )
 if [[ ${1:-} == fuzz ]]; then
   packages+=(clang libclang-rt-14-dev)

@@ -1,6 +1,6 @@
 // mirune-cli school over a whole school's worth of class files, 1,000 full recorded years, side by
-// side with the bare Qt Core program reading and decoding the same files in one process, and the
-// same by month. Each iteration starts the program and waits for it.
+// side with the bare Qt Core program reading and decoding the same files in one process, in every
+// format, and the same by month. Each iteration starts the program and waits for it.
 
 #include "sample_states.h"
 #include "storage/data_file.h"
@@ -55,6 +55,14 @@ void runProgram(benchmark::State &bench, const QString &program, const QStringLi
 const QString kBare = QStringLiteral(MIRUNE_BARE_READ_PATH);
 const QString kCli = QStringLiteral(MIRUNE_CLI_PATH);
 
+// Where a workbook goes: each iteration replaces the one before, as the program's own.
+QString workbookPath(const QString &name) {
+    static QTemporaryDir dir;
+    return dir.filePath(name);
+}
+const QString kByMonth = u"--by=month"_s;
+const QString kDay = u"--date=2026-12-11"_s;
+
 void BM_BareReadSchool(benchmark::State &bench) {
     runProgram(bench, kBare, schoolFiles());
 }
@@ -64,6 +72,12 @@ void BM_CliSchoolJson(benchmark::State &bench) {
 void BM_CliSchoolText(benchmark::State &bench) {
     runProgram(bench, kCli, {u"school"_s, schoolFolder()});
 }
+void BM_CliSchoolCsv(benchmark::State &bench) {
+    runProgram(bench, kCli, {u"school"_s, schoolFolder(), u"--format=csv"_s});
+}
+void BM_CliSchoolXlsx(benchmark::State &bench) {
+    runProgram(bench, kCli, {u"school"_s, schoolFolder(), u"-o"_s, workbookPath(u"year.xlsx"_s)});
+}
 // By month: each class's months and pace on top of its year, and a table twelve months wide.
 void BM_CliSchoolByMonthJson(benchmark::State &bench) {
     runProgram(
@@ -71,7 +85,15 @@ void BM_CliSchoolByMonthJson(benchmark::State &bench) {
         {u"school"_s, schoolFolder(), u"--by=month"_s, u"--date=2026-12-11"_s, u"--format=json"_s});
 }
 void BM_CliSchoolByMonthText(benchmark::State &bench) {
-    runProgram(bench, kCli, {u"school"_s, schoolFolder(), u"--by=month"_s, u"--date=2026-12-11"_s});
+    runProgram(bench, kCli, {u"school"_s, schoolFolder(), kByMonth, kDay});
+}
+void BM_CliSchoolByMonthCsv(benchmark::State &bench) {
+    runProgram(bench, kCli, {u"school"_s, schoolFolder(), kByMonth, kDay, u"--format=csv"_s});
+}
+void BM_CliSchoolByMonthXlsx(benchmark::State &bench) {
+    runProgram(
+        bench, kCli,
+        {u"school"_s, schoolFolder(), kByMonth, kDay, u"-o"_s, workbookPath(u"months.xlsx"_s)});
 }
 
 } // namespace
@@ -81,6 +103,10 @@ BENCHMARK(BM_CliSchoolJson)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CliSchoolText)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CliSchoolByMonthJson)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CliSchoolByMonthText)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CliSchoolCsv)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CliSchoolByMonthCsv)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CliSchoolXlsx)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CliSchoolByMonthXlsx)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char **argv) {
     return mirune::bench::runBenchmarksWithCoreApplication(argc, argv);

@@ -1,6 +1,7 @@
 #include "by_month.h"
 
 #include "report/month_report.h"
+#include "report/report_columns.h"
 
 namespace mirune::cli {
 
@@ -54,15 +55,6 @@ QString jsonFieldNames(const QList<HourField> &fields) {
     for (HourField f : fields)
         names += jsonString(QString::fromLatin1(subjectInfo(f).fieldName));
     return u'[' + names.join(u',') + u']';
-}
-
-// Row names and 状況 read from the left, the figures line up on the right.
-QList<int> leftColumns(const ReportTable &table, const QStringList &leftHeadings) {
-    QList<int> columns;
-    for (int c = 0; c < table.headings.size(); ++c)
-        if (leftHeadings.contains(table.headings[c]))
-            columns += c;
-    return columns;
 }
 
 } // namespace
@@ -132,13 +124,33 @@ QString paceJsonMembers(const MonthlyPace &pace) {
 }
 
 int writeSummaryByMonth(const QString &command, ReportFormat format, const ReportTarget &target,
-                        const AppState &state, const QDate &today) {
+                        const AppState &state, const QString &file, const QDate &today) {
     const MonthlyPace pace = fncMonthlyPace(state, today);
-    const ReportTable table = fncMonthReport(state, pace);
+    // A CSV names the class and the pace's day in every row, as a school's months do, so that a
+    // machine reading it knows what the figures are of: it is the school's month table of this
+    // one class. A person reads them over the table.
+    ReportTable table;
+    if (format == ReportFormat::Csv) {
+        SchoolSummary one;
+        one.classes += SchoolClass{file,
+                                   state.intYear,
+                                   state.intGrade,
+                                   state.strClass,
+                                   state.strTeacher,
+                                   {},
+                                   {},
+                                   pace.shownFields,
+                                   false,
+                                   pace};
+        table = fncSchoolMonthReport(one);
+    } else {
+        table = fncMonthReport(state, pace);
+    }
     QString text;
     if (format == ReportFormat::Text)
-        text = alignedText(fncReportLines(table),
-                           leftColumns(table, {u"教科"_s, kPaceHeading.toString()}));
+        text =
+            table.title + u'\n' + table.classLine + u"\n\n"_s +
+            alignedText(fncReportLines(table), report_columns::leftAlignedColumns(table.headings));
     QString json;
     if (format == ReportFormat::Json)
         json = u"{\"year\":%1,\"grade\":%2,\"class\":%3,\"teacher\":%4,%5}\n"_s.arg(
@@ -159,13 +171,7 @@ ReportTable schoolMonthTable(const SchoolSummary &summary, ReportFormat format) 
 
 QString schoolMonthText(const SchoolSummary &summary) {
     const QList<QStringList> lines = fncSchoolMonthLines(summary);
-    const QStringList left = {u"年度"_s, u"学年"_s,   u"組"_s,   u"担任"_s,    u"教科"_s,
-                              u"状況"_s, u"基準日"_s, u"重複"_s, u"ファイル"_s};
-    QList<int> columns;
-    for (int c = 0; c < lines.first().size(); ++c)
-        if (left.contains(lines.first()[c]))
-            columns += c;
-    return alignedText(lines, columns);
+    return alignedText(lines, report_columns::leftAlignedColumns(lines.first()));
 }
 
 } // namespace mirune::cli

@@ -35,9 +35,11 @@ std::optional<MonthRequest> monthRequest(const QString &command, const ParsedArg
 // "month", "school_days" and "actual"), "due" and "behind".
 QString paceJsonMembers(const MonthlyPace &pace);
 
-// summary FILE --by month in the format asked, to standard output or -o OUT.
+// summary FILE --by month in the format asked, to standard output or -o OUT: the text under the
+// table's title and the class line with the pace's day; the CSV as a school's months of this one
+// class, naming the class and the day in every row.
 int writeSummaryByMonth(const QString &command, ReportFormat format, const ReportTarget &target,
-                        const AppState &state, const QDate &today);
+                        const AppState &state, const QString &file, const QDate &today);
 
 // school --by month: the month table as the format needs it (a workbook follows it with the
 // school's usual table on a sheet of its own; text and JSON need none), and its text.

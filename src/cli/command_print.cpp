@@ -3,13 +3,8 @@
 #include "commands.h"
 #include "print/pdf_output.h"
 #include "print/print_dispatch.h"
-#include "report/output_file.h"
-#include "storage/file_kind.h"
-#include "storage/file_messages.h"
+#include "report/output_policy.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 
 namespace mirune::cli {
@@ -25,38 +20,6 @@ QStringList sheetNames() {
         names.append(option.key.toString());
     names.append(u"all"_s);
     return names;
-}
-
-bool startsLikePdf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
-}
-
-// Why the PDF must not go to `output`, or empty text when it may. The output never replaces the
-// data file it is drawn from nor any other data file, nor, unless forced, any other file that is
-// not a PDF.
-QString outputProblem(const QString &input, const QString &output, bool force) {
-    if (isSameFile(input, output))
-        return u"出力先「%1」は読み込むデータファイルと同じファイルです。"
-               "データファイルを PDF で置き換えることはしません。"_s.arg(output);
-    const FileKind kind = fileKind(output);
-    // Said before the sheets are drawn rather than after.
-    if (kind == FileKind::Missing) {
-        const QString folder = QFileInfo(output).absolutePath();
-        if (fileKind(folder) != FileKind::Directory)
-            return file_messages::saveFolderMissing(output, QDir::toNativeSeparators(folder));
-        return QString(); // a new file
-    }
-    if (kind != FileKind::Regular)
-        return file_messages::saveTargetNotRegular(output, file_messages::kindName(kind));
-    // Another class's data file, or a backup of one, is never a PDF's place, forced or not.
-    if (fncIsDataFileName(output) || fncExistingFileKind(output) == ExistingFile::DataFile)
-        return u"出力先「%1」はデータファイルです。データファイルを PDF で置き換えることはしません。"_s
-            .arg(output);
-    if (!force && !startsLikePdf(output))
-        return u"出力先「%1」は PDF ではないファイルです。置き換えるには --force を指定してください。"_s
-            .arg(output);
-    return QString();
 }
 
 } // namespace
@@ -106,17 +69,20 @@ int runPrint(const QStringList &args) {
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return fileError(command, u"描画に使う QGuiApplication がありません。"_s);
 
+    // Said before the sheets are drawn rather than after.
     const QString path = parsed.positional.first();
-    if (const QString problem = outputProblem(path, output, parsed.flags.contains(u"force"_s));
-        !problem.isEmpty())
-        return fileError(command, problem);
+    const OutputVerdict verdict = fncOutputVerdict({output, OutputFormat::Pdf, {path}});
+    const bool forced =
+        verdict.answer == OutputVerdict::Answer::Confirm && parsed.flags.contains(u"force"_s);
+    if (verdict.answer != OutputVerdict::Answer::Write && !forced)
+        return fileError(command, verdict.message);
 
     AppState state;
     if (!loadState(command, path, state))
         return kExitFileError;
 
     const PaperFit fit{parsed.flags.contains(u"fit"_s)};
-    const PdfResult result = writeSheetsPdf(state, options, output, *paper, fit, today);
+    const PdfResult result = writeSheetsPdf(state, options, verdict.path, *paper, fit, today);
     if (result.status == PdfResult::Status::NothingToPrint)
         // A file whose school year was never set: the print window's refusal.
         return fileError(command, u"%1: %2"_s.arg(path, result.message));

@@ -1,6 +1,7 @@
 #include "by_month.h"
 #include "cli_support.h"
 #include "commands.h"
+#include "report/report_columns.h"
 #include "report/school_summary.h"
 #include "report_output.h"
 
@@ -58,7 +59,7 @@ int runSchool(const QStringList &args) {
             return usageError(command, u"--term には 1、2、3 のどれかを指定してください。"_s);
         term = termText.toInt();
     }
-    const auto format = reportFormat(command, parsed.value(u"format"_s, u"text"_s));
+    const auto format = reportFormat(command, parsed);
     if (!format)
         return kExitUsage;
     const auto months = monthRequest(command, parsed);
@@ -93,7 +94,8 @@ int runSchool(const QStringList &args) {
     QString text;
     if (*format == ReportFormat::Text)
         text = months->byMonth ? schoolMonthText(summary)
-                               : alignedText(fncReportLines(table), {0, 1, 2, 3, 4, 9, 10});
+                               : alignedText(fncReportLines(table),
+                                             report_columns::leftAlignedColumns(table.headings));
     const QString json = *format == ReportFormat::Json ? schoolJson(summary) : QString();
     const int written = writeReport(command, *format, target, table, text, json);
     if (written != kExitOk)

@@ -2,6 +2,7 @@
 #include "cli_support.h"
 #include "commands.h"
 #include "model/hours_summary.h"
+#include "report/report_columns.h"
 #include "report_output.h"
 
 namespace mirune::cli {
@@ -41,7 +42,7 @@ int runSummary(const QStringList &args) {
     const QString termText = parsed.value(u"term"_s, u"1"_s);
     if (termText != u"1"_s && termText != u"2"_s && termText != u"3"_s)
         return usageError(command, u"--term には 1、2、3 のどれかを指定してください。"_s);
-    const auto format = reportFormat(command, parsed.value(u"format"_s, u"text"_s));
+    const auto format = reportFormat(command, parsed);
     if (!format)
         return kExitUsage;
 
@@ -54,12 +55,14 @@ int runSummary(const QStringList &args) {
     if (!loadState(command, file, state))
         return kExitFileError;
     if (months->byMonth)
-        return writeSummaryByMonth(command, *format, target, state, months->today);
+        return writeSummaryByMonth(command, *format, target, state, file, months->today);
 
     const HoursSummary summary = fncHoursSummary(state, termText.toInt());
     const ReportTable table = fncSummaryReport(state, summary);
     const QString text =
-        *format == ReportFormat::Text ? alignedText(fncReportLines(table), {0}) : QString();
+        *format == ReportFormat::Text
+            ? alignedText(fncReportLines(table), report_columns::leftAlignedColumns(table.headings))
+            : QString();
     const QString json = *format == ReportFormat::Json ? summaryJson(state, summary) : QString();
     return writeReport(command, *format, target, table, text, json);
 }

@@ -1,13 +1,12 @@
 #include "report_output.h"
 
 #include "cli_support.h"
+#include "model/notation.h"
 #include "report/csv_bytes.h"
-#include "report/output_file.h"
 #include "report/workbook_write.h"
-#include "storage/file_kind.h"
-#include "storage/file_messages.h"
 #include "storage/whole_file_write.h"
 
+#include <QFileInfo>
 #include <array>
 #include <utility>
 
@@ -17,90 +16,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-int displayWidth(const QString &text) {
-    int width = 0;
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        const bool halfWidthKana = u >= 0xFF61 && u <= 0xFF9F;
-        width += (u >= 0x1100 && !halfWidthKana) ? 2 : 1;
-    }
-    return width;
-}
-
-// The kind a format writes, and its name in a message.
-bool isOwnKind(ReportFormat format, ExistingFile kind) {
-    switch (format) {
-    case ReportFormat::Text:
-        return kind == ExistingFile::Text;
-    case ReportFormat::Csv:
-        return kind == ExistingFile::Csv;
-    case ReportFormat::Json:
-        return kind == ExistingFile::Json;
-    case ReportFormat::Xlsx:
-        return kind == ExistingFile::Workbook;
-    }
-    return false;
-}
-
-QString kindName(ExistingFile kind) {
-    switch (kind) {
-    case ExistingFile::Workbook:
-        return u"Excel のブック"_s;
-    case ExistingFile::Pdf:
-        return u"PDF"_s;
-    case ExistingFile::Csv:
-        return u"CSV のファイル"_s;
-    case ExistingFile::Json:
-        return u"JSON のファイル"_s;
-    case ExistingFile::Text:
-        return u"テキストのファイル"_s;
-    case ExistingFile::Empty:
-    case ExistingFile::DataFile:
-    case ExistingFile::Other:
-        break;
-    }
-    return u"ほかの種類のファイル"_s;
-}
-
-// The formats by the names --format takes.
-constexpr std::array<std::pair<ReportFormat, QStringView>, 4> kFormatNames = {{
-    {ReportFormat::Text, u"text"},
-    {ReportFormat::Csv, u"csv"},
-    {ReportFormat::Json, u"json"},
-    {ReportFormat::Xlsx, u"xlsx"},
-}};
-
-QString formatName(ReportFormat format) {
-    for (const auto &[known, name] : kFormatNames)
-        if (known == format)
-            return name.toString();
-    return QString();
-}
-
-// Why the report must not go to `target`, or empty text when it may.
-QString targetProblem(ReportFormat format, const ReportTarget &target) {
-    const QString &path = target.path;
-    for (const QString &input : target.inputs)
-        if (fncNamesSameFile(path, input))
-            return u"出力先「%1」は読み込むファイル「%2」と同じです。書き出し先には使えません。"_s
-                .arg(path, input);
-    if (fncIsDataFileName(path))
-        return u"出力先「%1」はデータファイルの名前（.zr2）です。"
-               "集計をデータファイルの名前で書き出すことはしません。"_s.arg(path);
-    const FileKind onDisk = fileKind(path);
-    if (onDisk == FileKind::Missing)
-        return QString(); // a new file
-    if (onDisk != FileKind::Regular)
-        return file_messages::saveTargetNotRegular(path, file_messages::kindName(onDisk));
-    const ExistingFile kind = fncExistingFileKind(path);
-    if (kind == ExistingFile::DataFile)
-        return u"出力先「%1」はデータファイルです。データファイルを集計で置き換えることはしません。"_s
-            .arg(path);
-    if (kind == ExistingFile::Empty || isOwnKind(format, kind) || target.force)
-        return QString();
-    return u"出力先「%1」は%2で、%3 の書き出しで置き換えるファイルではありません。"
-           "置き換えるには --force を指定してください。"_s.arg(path, kindName(kind),
-                                                               formatName(format));
+// The policy's verdict on the target, with --force as the command's answer to its question.
+OutputVerdict targetVerdict(ReportFormat format, const ReportTarget &target) {
+    OutputVerdict verdict = fncOutputVerdict({target.path, format, target.inputs});
+    if (verdict.answer == OutputVerdict::Answer::Confirm && target.force)
+        verdict.answer = OutputVerdict::Answer::Write;
+    return verdict;
 }
 
 // The files a table could not take in, as a text form lists them under the table.
@@ -121,14 +42,14 @@ QString alignedText(const QList<QStringList> &lines, const QList<int> &leftColum
         for (int c = 0; c < line.size(); ++c) {
             if (c >= widths.size())
                 widths += 0;
-            widths[c] = std::max(widths[c], displayWidth(line[c]));
+            widths[c] = std::max(widths[c], fncDisplayWidth(line[c]));
         }
     }
     QString text;
     for (const QStringList &line : lines) {
         QString row;
         for (int c = 0; c < line.size(); ++c) {
-            const QString pad(widths[c] - displayWidth(line[c]), u' ');
+            const QString pad(widths[c] - fncDisplayWidth(line[c]), u' ');
             if (c > 0)
                 row += u"  "_s;
             row += leftColumns.contains(c) ? line[c] + pad : pad + line[c];
@@ -178,10 +99,33 @@ QString jsonCounts(const HourCounts &counts) {
     return u'{' + members.join(u',') + u'}';
 }
 
-std::optional<ReportFormat> reportFormat(const QString &command, const QString &name) {
-    for (const auto &[format, known] : kFormatNames)
-        if (name == known)
+std::optional<ReportFormat> reportFormat(const QString &command, const ParsedArgs &parsed) {
+    const QString output = parsed.value(u"o"_s);
+    const std::optional<OutputFormat> fromName = fncFormatOfName(output);
+    const bool named = fromName.has_value();
+    const OutputFormat nameFormat = fromName.value_or(OutputFormat::Text);
+    if (!parsed.has(u"format"_s)) {
+        if (!named || nameFormat != OutputFormat::Pdf)
+            return nameFormat;
+        usageError(command,
+                   u"出力先「%1」は PDF の名前です。集計は text、csv、json、xlsx の"
+                   "どれかで書き出します（用紙の PDF は mirune-cli print で）。"_s.arg(output));
+        return std::nullopt;
+    }
+    const QString formatOption = parsed.value(u"format"_s);
+    for (ReportFormat format :
+         {ReportFormat::Text, ReportFormat::Csv, ReportFormat::Json, ReportFormat::Xlsx}) {
+        const OutputFormatInfo &info = outputFormatInfo(format);
+        if (formatOption != info.name)
+            continue;
+        if (!named || nameFormat == format)
             return format;
+        usageError(command,
+                   u"--format %1 と出力先「%2」の名前（.%3）が合いません。%1 は .%4 の"
+                   "名前で書き出すか、--format を省いて名前の形式で書き出してください。"_s.arg(
+                       info.name, output, QFileInfo(output).suffix(), info.extension));
+        return std::nullopt;
+    }
     usageError(command, u"--format には text、csv、json、xlsx のどれかを指定してください。"_s);
     return std::nullopt;
 }
@@ -191,8 +135,9 @@ int checkReportTarget(const QString &command, ReportFormat format, const ReportT
         return usageError(command, u"xlsx は -o OUT.xlsx で書き出すファイルを指定してください。"_s);
     if (target.path.isEmpty())
         return kExitOk;
-    if (const QString problem = targetProblem(format, target); !problem.isEmpty())
-        return fileError(command, problem);
+    if (const OutputVerdict verdict = targetVerdict(format, target);
+        verdict.answer != OutputVerdict::Answer::Write)
+        return fileError(command, verdict.message);
     return kExitOk;
 }
 
@@ -212,16 +157,18 @@ int writeReport(const QString &command, ReportFormat format, const ReportTarget 
     case ReportFormat::Csv:
         bytes = fncReportCsvBytes(table);
         break;
-    case ReportFormat::Xlsx: {
-        const FileWriteResult written = writeWorkbook(target.path, table);
-        return written.ok() ? kExitOk : fileError(command, written.message);
-    }
+    case ReportFormat::Xlsx:
+    case ReportFormat::Pdf:
+        break;
     }
     if (target.path.isEmpty()) {
         writeOut(bytes);
         return kExitOk;
     }
-    const FileWriteResult written = writeWholeFile(target.path, bytes);
+    // Where the path's links lead, as judged.
+    const QString path = targetVerdict(format, target).path;
+    const FileWriteResult written =
+        format == ReportFormat::Xlsx ? writeWorkbook(path, table) : writeWholeFile(path, bytes);
     return written.ok() ? kExitOk : fileError(command, written.message);
 }
 

@@ -3,7 +3,9 @@
 // What the summarising commands share: the text, CSV and JSON forms of a table, and writing an
 // output either to standard output or, with -o, to a whole file.
 
+#include "cli_support.h"
 #include "model/hour_totals.h"
+#include "report/output_policy.h"
 #include "report/report_table.h"
 
 #include <QByteArray>
@@ -21,10 +23,13 @@ QString jsonString(const QString &text);
 // Unit counts keyed by the field names, in display order.
 QString jsonCounts(const HourCounts &counts);
 
-// The formats a summarising command writes.
-enum class ReportFormat { Text, Csv, Json, Xlsx };
-// The format named by --format, or nothing (after a usage error is reported) for another.
-std::optional<ReportFormat> reportFormat(const QString &command, const QString &name);
+// The formats a summarising command writes: every output format but the PDF.
+using ReportFormat = OutputFormat;
+// The format of a report: the one --format names, or without --format the one the extension of
+// -o OUT names (text for any other name and for standard output). Nothing, after a usage error
+// is reported, for a format no report has and for a --format that the extension of OUT
+// contradicts ("--format csv -o 月別.xlsx").
+std::optional<ReportFormat> reportFormat(const QString &command, const ParsedArgs &parsed);
 
 // Where a report goes, and what it must leave alone.
 struct ReportTarget {
@@ -33,11 +38,9 @@ struct ReportTarget {
     QStringList inputs; // every path named or found to read, read or not
 };
 
-// Whether the report may go to the target; when not, the refusal is reported and its exit code
-// returned, otherwise kExitOk. A report never replaces one of its inputs (under any path or
-// link), nor a data file or a name ending in .zr2, nor anything that is not a regular file;
-// an existing file that is not of the format's own kind (a workbook for csv, a CSV for xlsx)
-// only with --force.
+// Whether the report may go to the target, by the output policy (output_policy.h); when not,
+// the refusal is reported and its exit code returned, otherwise kExitOk. An existing file that
+// is not the program's own earlier report of the format is replaced only with --force.
 int checkReportTarget(const QString &command, ReportFormat format, const ReportTarget &target);
 
 // Writes a form of a table, once the target is checked: to the target's path through the

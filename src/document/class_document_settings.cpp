@@ -3,6 +3,7 @@
 
 #include "class_document.h"
 #include "model/hour_fields.h"
+#include "model/notation.h"
 #include "model/standard_hours.h"
 #include "model/term_split.h"
 #include "model/week_view.h"
@@ -31,14 +32,12 @@ enum MergeKind : int {
 constexpr PlanChange::Parts kClassParts =
     PlanChange::Parts(PlanChange::Class) | PlanChange::Days | PlanChange::Entries;
 
-const QString kWeekdays = u"月火水木金"_s;
-
 QString timetableName(TimetableChoice timetable) {
     return timetable == TimetableChoice::A ? u"時間割A"_s : u"時間割B"_s;
 }
 
 QString periodName(int weekday, int period) {
-    return kWeekdays.mid(weekday, 1) + u"曜 "_s + QString::number(period) + u"時限"_s;
+    return fncWeekdayChar(1 + weekday) + u"曜 "_s + QString::number(period) + u"時限"_s;
 }
 
 // Whether a text may be written to the file as it was typed.

@@ -1,6 +1,7 @@
 #include "day_column.h"
 
 #include "hour_fields.h"
+#include "notation.h"
 #include "week_view.h"
 
 namespace mirune {
@@ -11,9 +12,9 @@ std::optional<DayColumn> fncRecordColumn(const ZuriDayTime &record) {
         return std::nullopt;
     DayColumn column;
     for (int p = 0; p < kPeriodsPerDay; ++p) {
-        if (credits[p] < u'0' || credits[p] > u'4')
+        const int t = credits[p].isDigit() ? credits[p].digitValue() : -1;
+        if (!fncIsTimeCode(t))
             return std::nullopt;
-        const int t = credits[p].digitValue();
         QChar code = kNoSubject;
         // The code as it is, when the subject table knows it (予備 and 打切り too, which no
         // palette offers); any other character is no subject.

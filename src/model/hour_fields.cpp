@@ -15,37 +15,241 @@ using K = SubjectKind;
 constexpr QChar none{};
 
 // One row per field in display order: field, field name, kind, full name (palette), name in
-// the hours summary window, plan page heading, short name, code, later curriculum.
+// the hours summary window, plan page heading, short name, code, later curriculum, and the
+// slots in the palette, the timetable palette, the weekly sheet and the colours.
 constexpr std::array<SubjectInfo, kHourFieldCount> kTable = {{
-    {F::kokugo, "kokugo", K::Subject, u"国語", u"国語", u"国語", u"国語", QChar(u'国')},
-    {F::syakai, "syakai", K::Subject, u"社会", u"社会", u"社会", u"社会", QChar(u'社')},
-    {F::sannsuu, "sannsuu", K::Subject, u"算数", u"算数", u"算数", u"算数", QChar(u'算')},
-    {F::rika, "rika", K::Subject, u"理科", u"理科", u"理科", u"理科", QChar(u'理')},
-    {F::seikatsu, "seikatsu", K::Subject, u"生活", u"生活", u"生活", u"生活", QChar(u'生')},
-    {F::onngaku, "onngaku", K::Subject, u"音楽", u"音楽", u"音楽", u"音楽", QChar(u'音')},
-    {F::zukou, "zukou", K::Subject, u"図工", u"図工", u"図工", u"図工", QChar(u'図')},
-    {F::katei, "katei", K::Subject, u"家庭", u"家庭", u"家庭", u"家庭", QChar(u'家')},
-    {F::taiiku, "taiiku", K::Subject, u"体育", u"体育", u"体育", u"体育", QChar(u'体')},
+    {F::kokugo,
+     "kokugo",
+     K::Subject,
+     u"国語",
+     u"国語",
+     u"国語",
+     u"国語",
+     QChar(u'国'),
+     false,
+     {1, 1, 0, 0}},
+    {F::syakai,
+     "syakai",
+     K::Subject,
+     u"社会",
+     u"社会",
+     u"社会",
+     u"社会",
+     QChar(u'社'),
+     false,
+     {2, 2, 1, 1}},
+    {F::sannsuu,
+     "sannsuu",
+     K::Subject,
+     u"算数",
+     u"算数",
+     u"算数",
+     u"算数",
+     QChar(u'算'),
+     false,
+     {3, 3, 2, 2}},
+    {F::rika,
+     "rika",
+     K::Subject,
+     u"理科",
+     u"理科",
+     u"理科",
+     u"理科",
+     QChar(u'理'),
+     false,
+     {4, 4, 3, 3}},
+    {F::seikatsu,
+     "seikatsu",
+     K::Subject,
+     u"生活",
+     u"生活",
+     u"生活",
+     u"生活",
+     QChar(u'生'),
+     false,
+     {5, 5, 14, 4}},
+    {F::onngaku,
+     "onngaku",
+     K::Subject,
+     u"音楽",
+     u"音楽",
+     u"音楽",
+     u"音楽",
+     QChar(u'音'),
+     false,
+     {6, 6, 4, 5}},
+    {F::zukou,
+     "zukou",
+     K::Subject,
+     u"図工",
+     u"図工",
+     u"図工",
+     u"図工",
+     QChar(u'図'),
+     false,
+     {7, 7, 5, 6}},
+    {F::katei,
+     "katei",
+     K::Subject,
+     u"家庭",
+     u"家庭",
+     u"家庭",
+     u"家庭",
+     QChar(u'家'),
+     false,
+     {8, 8, 6, 7}},
+    {F::taiiku,
+     "taiiku",
+     K::Subject,
+     u"体育",
+     u"体育",
+     u"体育",
+     u"体育",
+     QChar(u'体'),
+     false,
+     {9, 9, 7, 8}},
     // Taught as English: the weekly sheet's two characters say so, as the code does.
-    {F::gaikokugo, "gaikokugo", K::Subject, u"外国語", u"外国語", u"外国語", u"英語", QChar(u'英'),
-     true},
+    {F::gaikokugo,
+     "gaikokugo",
+     K::Subject,
+     u"外国語",
+     u"外国語",
+     u"外国語",
+     u"英語",
+     QChar(u'英'),
+     true,
+     {10, 10, 8, 17}},
     {F::KyoukaSyoukei, "KyoukaSyoukei", K::Derived, u"", u"教科小計", u"", u"", none},
-    {F::sougou, "sougou", K::Integrated, u"総合", u"総合", u"総合", u"総合", QChar(u'総')},
-    {F::doutoku, "doutoku", K::Moral, u"道徳", u"道徳", u"道徳", u"道徳", QChar(u'道')},
-    {F::gaikokugokatsudou, "gaikokugokatsudou", K::ForeignLanguageActivity, u"外国語活動",
-     u"外国語活動", u"外国語活動", u"外活", QChar(u'外'), true},
-    {F::gakkyuukatsudou, "gakkyuukatsudou", K::Activity, u"学活", u"学活", u"学活", u"学活",
-     QChar(u'学')},
-    {F::kurabu, "kurabu", K::Activity, u"クラブ", u"ｸﾗﾌﾞ", u"ｸﾗﾌﾞ", u"ｸﾗﾌﾞ", QChar(u'ク')},
-    {F::jidoukai, "jidoukai", K::Activity, u"児童会", u"児童会", u"児童会", u"", QChar(u'児')},
-    {F::gakkougyouji, "gakkougyouji", K::Activity, u"行事", u"学校行事", u"行事", u"",
-     QChar(u'行')},
+    {F::sougou,
+     "sougou",
+     K::Integrated,
+     u"総合",
+     u"総合",
+     u"総合",
+     u"総合",
+     QChar(u'総'),
+     false,
+     {0, 0, 9, 9}},
+    {F::doutoku,
+     "doutoku",
+     K::Moral,
+     u"道徳",
+     u"道徳",
+     u"道徳",
+     u"道徳",
+     QChar(u'道'),
+     false,
+     {11, 11, 10, 10}},
+    {F::gaikokugokatsudou,
+     "gaikokugokatsudou",
+     K::ForeignLanguageActivity,
+     u"外国語活動",
+     u"外国語活動",
+     u"外国語活動",
+     u"外活",
+     QChar(u'外'),
+     true,
+     {12, 12, 11, 18}},
+    {F::gakkyuukatsudou,
+     "gakkyuukatsudou",
+     K::Activity,
+     u"学活",
+     u"学活",
+     u"学活",
+     u"学活",
+     QChar(u'学'),
+     false,
+     {13, 13, 12, 11}},
+    {F::kurabu,
+     "kurabu",
+     K::Activity,
+     u"クラブ",
+     u"ｸﾗﾌﾞ",
+     u"ｸﾗﾌﾞ",
+     u"ｸﾗﾌﾞ",
+     QChar(u'ク'),
+     false,
+     {14, 14, 13, 12}},
+    {F::jidoukai,
+     "jidoukai",
+     K::Activity,
+     u"児童会",
+     u"児童会",
+     u"児童会",
+     u"",
+     QChar(u'児'),
+     false,
+     {15, -1, -1, 13}},
+    {F::gakkougyouji,
+     "gakkougyouji",
+     K::Activity,
+     u"行事",
+     u"学校行事",
+     u"行事",
+     u"",
+     QChar(u'行'),
+     false,
+     {16, -1, -1, 14}},
     {F::TokkatsuSyoukei, "TokkatsuSyoukei", K::Derived, u"", u"特活小計", u"", u"", none},
     {F::SouJyugyouJisuu, "SouJyugyouJisuu", K::Derived, u"", u"総授業時数", u"", u"", none},
-    {F::uchikiri, "uchikiri", K::Other, u"打切り", u"打切時数", u"打切", u"", QChar(u'切')},
-    {F::yobi, "yobi", K::Other, u"予備", u"予備時数", u"予備", u"", QChar(u'予')},
+    {F::uchikiri,
+     "uchikiri",
+     K::Other,
+     u"打切り",
+     u"打切時数",
+     u"打切",
+     u"",
+     QChar(u'切'),
+     false,
+     {17, -1, -1, 15}},
+    {F::yobi,
+     "yobi",
+     K::Other,
+     u"予備",
+     u"予備時数",
+     u"予備",
+     u"",
+     QChar(u'予'),
+     false,
+     {-1, -1, -1, 16}},
     {F::SouJisuu, "SouJisuu", K::Derived, u"", u"総時数", u"", u"", none},
 }};
+
+// The slots of one order, read off the table: a code per slot.
+using SlotOf = qint8 SubjectSlots::*;
+
+constexpr int slotCount(SlotOf slot) {
+    int n = 0;
+    for (const SubjectInfo &info : kTable)
+        n += info.orderSlots.*slot >= 0 ? 1 : 0;
+    return n;
+}
+
+// Every slot from 0 up to the order's length taken exactly once, and only by rows with a code.
+constexpr bool slotsFormAnOrder(SlotOf slot) {
+    const int count = slotCount(slot);
+    for (int wanted = 0; wanted < count; ++wanted) {
+        int holders = 0;
+        for (const SubjectInfo &info : kTable)
+            if (info.orderSlots.*slot == wanted)
+                holders += info.code.isNull() ? 2 : 1;
+        if (holders != 1)
+            return false;
+    }
+    return true;
+}
+static_assert(slotsFormAnOrder(&SubjectSlots::palette), "palette slots");
+static_assert(slotsFormAnOrder(&SubjectSlots::timetablePalette), "timetable palette slots");
+static_assert(slotsFormAnOrder(&SubjectSlots::weeklySheet), "weekly sheet slots");
+static_assert(slotsFormAnOrder(&SubjectSlots::colour), "colour slots");
+
+QString makeOrder(SlotOf slot) {
+    QString order(slotCount(slot), QChar());
+    for (const SubjectInfo &info : kTable)
+        if (info.orderSlots.*slot >= 0)
+            order[info.orderSlots.*slot] = info.code;
+    return order;
+}
 
 constexpr int countBaseRows() {
     int n = 0;
@@ -153,15 +357,21 @@ const std::array<qint8, 0x10000> &fieldByCodeUnit() {
     return *table;
 }
 
-// 外国語 stands after 体育 and 外国語活動 after 道徳, where the other orders have them.
 QStringView paletteOrder() {
-    return u"総国社算理生音図家体英道外学ク児行切";
+    static const QString order = makeOrder(&SubjectSlots::palette);
+    return order;
 }
 QStringView timetablePaletteOrder() {
-    return u"総国社算理生音図家体英道外学ク";
+    static const QString order = makeOrder(&SubjectSlots::timetablePalette);
+    return order;
 }
 QStringView weeklySheetOrder() {
-    return u"国社算理音図家体英総道外学ク生";
+    static const QString order = makeOrder(&SubjectSlots::weeklySheet);
+    return order;
+}
+QStringView colourOrder() {
+    static const QString order = makeOrder(&SubjectSlots::colour);
+    return order;
 }
 
 const SubjectInfo *subjectForCode(QChar code) {

@@ -53,6 +53,18 @@ enum class SubjectKind {
     Derived,                 // subtotal or total, computed from the others
 };
 
+// Where a subject stands in each fixed order of codes: its 0-based slot, -1 where it has none.
+// A slot is a button, an index or a colour that the order's users rely on.
+struct SubjectSlots {
+    qint8 palette;          // the main window's palette and its cells' icons
+    qint8 timetablePalette; // the timetable page's palette
+    qint8 weeklySheet;      // the weekly timetable sheet's printed names
+    // The order the icons' hues are handed out in. Teachers learn the colours, so a subject
+    // keeps its colour whatever rows the table gains: the 2002 subjects first, in their table
+    // order of that time, later rows after them, never in between.
+    qint8 colour;
+};
+
 struct SubjectInfo {
     HourField field;
     const char *fieldName; // the record property name, as the data file order and JSON keys use it
@@ -68,6 +80,7 @@ struct SubjectInfo {
     // only where the school year's curriculum or the plan uses it, so that a plan without it
     // looks as it always has.
     bool laterCurriculum = false;
+    SubjectSlots orderSlots = {-1, -1, -1, -1};
 };
 
 // The subject table, one row per field in display order.
@@ -103,11 +116,13 @@ inline std::optional<HourField> fieldForCode(QChar code) {
     return static_cast<HourField>(field);
 }
 
-// Fixed code orders: a code's position is its button or sheet index. Each holds the codes of
-// the later curriculum rows too; a window leaves out those a plan does not show.
+// Fixed code orders, made from the subject table's slots: a code's position is its button, sheet
+// or colour index. Each holds the codes of the later curriculum rows too; a window leaves out
+// those a plan does not show.
 QStringView paletteOrder();          // main window palette
 QStringView timetablePaletteOrder(); // timetable page palette
 QStringView weeklySheetOrder();      // weekly timetable sheet
+QStringView colourOrder();           // the subjects' icon colours
 
 // The field of a code, or none; the ideographic space and unknown characters have none.
 const SubjectInfo *subjectForCode(QChar code);

@@ -27,7 +27,7 @@ QDate fncPaceDate(const AppState &state, const QDate &today) {
     const DateRange year = schoolYearRange(state.intYear);
     if (!today.isValid())
         return year.first;
-    return std::clamp(today, year.first, year.last);
+    return std::clamp(today, year.first, year.last.addDays(1));
 }
 
 int fncDueUnits(int yearPlan, int daysPast, int yearSchoolDays) {
@@ -70,30 +70,26 @@ MonthlyPace fncMonthlyPace(const AppState &state, const QDate &today) {
     MonthlyPace pace;
     pace.date = fncPaceDate(state, today);
     pace.totals = fncMonthlyTotals(state);
-    // The school days before `today` itself: those of the months before its own, then of its own
-    // month up to it. Once the year is over every school day is past and the whole plan due, as
-    // the chart has it.
-    const DateRange year = schoolYearRange(state.intYear);
-    if (year.first.isValid() && today.isValid() && today > year.last) {
-        pace.daysPast = pace.totals.yearSchoolDays;
-    } else if (year.first.isValid() && today.isValid() && today >= year.first) {
-        const int month = fncIndexOfMonth(today.month());
-        for (int i = 0; i < month; ++i)
-            pace.daysPast += pace.totals.months[i].schoolDays;
-        for (QDate d = pace.totals.months[month].firstDay; d < today; d = d.addDays(1))
-            if (fncIsSchoolDay(state, d))
-                ++pace.daysPast;
-    }
+    // The school days before the pace's day; the day after the year has all of them before it.
+    pace.daysPast = pace.totals.days.countBefore(pace.totals.days.first, pace.date);
     pace.shownFields = fncShownFields(state);
 
     const HourCounts actual = pace.totals.yearActual();
     const int days = pace.totals.yearSchoolDays;
+    // Each row's own share of its plan; the subtotals and totals are the sums of their rows'
+    // shares, as every other figure of theirs is, not a share of their own plan rounded on its own.
+    HourCounts due;
+    for (HourField f : baseFields()) {
+        const int plan = state.objSeasonPlan ? (*state.objSeasonPlan)[f] : 0;
+        due[f] = qint16(std::clamp(fncDueUnits(plan, pace.daysPast, days), -32768, 32767));
+    }
+    due.deriveTotals();
     for (HourField f : displayOrder()) {
         PaceRow &r = pace.rows[static_cast<int>(f)];
         r.field = f;
         r.yearPlan = state.objSeasonPlan ? (*state.objSeasonPlan)[f] : 0;
         r.actual = actual[f];
-        r.due = fncDueUnits(r.yearPlan, pace.daysPast, days);
+        r.due = due[f];
         r.difference = r.actual - r.due;
         r.behind = fncHasPace(f) && fncIsBehind(r.yearPlan, r.actual, r.due, days);
     }

@@ -12,9 +12,12 @@
 namespace mirune {
 
 // Where each row stands against its pace: the year's plan is due in proportion to the school
-// days already past, the same rule as the orange mark of the hours chart.
+// days already past. The one rule of "due by today": the hours chart's orange mark, the month
+// view, the month sheet and the command line's months all take their figures from here.
 
-// The day the pace is taken on: `today` held inside the school year (1 April .. 31 March).
+// The day the pace is taken on, at its start: `today` held from the first day of the school year
+// (1 April, nothing past) to the day after its last (the next 1 April, every school day past),
+// so that the day shown with the figures is the day they are of.
 QDate fncPaceDate(const AppState &state, const QDate &today);
 
 // The plan due by a day: the year's plan × the school days before it ÷ the year's school days,
@@ -33,17 +36,18 @@ bool fncHasPace(HourField field);
 struct PaceRow {
     HourField field = HourField::kokugo;
     int yearPlan = 0;
-    int actual = 0;     // the year's actual hours: every registered day
-    int due = 0;        // the plan due by the pace's day
+    int actual = 0; // the year's actual hours: every registered day
+    // The plan due by the pace's day; of a subtotal or total, the sum of its rows' dues.
+    int due = 0;
     int difference = 0; // actual minus due
     bool behind = false;
 };
 
 // The months of the year and the pace of every row on one day.
 struct MonthlyPace {
-    QDate date;           // the day the pace is taken on, inside the school year
-    int daysPast = 0;     // school days of the year before `today` (all of them after the year)
-    MonthlyTotals totals; // the months and the year's school days
+    QDate date;                                  // the day the pace is taken on (fncPaceDate)
+    int daysPast = 0;                            // school days of the year before `date`
+    MonthlyTotals totals;                        // the months and the year's school days
     std::array<PaceRow, kHourFieldCount> rows{}; // every field, in display order
     QList<HourField> shownFields; // the rows the hours summary shows, in display order
 

@@ -40,11 +40,29 @@ HoursSummary fncHoursSummary(const AppState &state, int term) {
     return summary;
 }
 
+const std::array<SummaryColumn, kHoursSummaryColumns> &hoursSummaryColumns() {
+    using K = SummaryColumn::Kind;
+    static constexpr std::array<SummaryColumn, kHoursSummaryColumns> columns = {{
+        {u"教科", K::Name, false},
+        {u"学期･計画", K::Figure, true},
+        {u"学期･実績", K::Figure, true},
+        {u"学期･増減", K::Difference, true},
+        {u"年間･計画", K::Figure, false},
+        {u"年間･実績", K::Figure, false},
+        {u"年間･増減", K::Difference, false},
+        {u"学期･実施率", K::Rate, true},
+        {u"年間･実施率", K::Rate, false},
+    }};
+    return columns;
+}
+
 const std::array<QString, kHoursSummaryColumns> &hoursSummaryHeadings() {
-    static const std::array<QString, kHoursSummaryColumns> headings = {
-        u"教科"_s,      u"学期･計画"_s, u"学期･実績"_s,   u"学期･増減"_s,   u"年間･計画"_s,
-        u"年間･実績"_s, u"年間･増減"_s, u"学期･実施率"_s, u"年間･実施率"_s,
-    };
+    static const std::array<QString, kHoursSummaryColumns> headings = [] {
+        std::array<QString, kHoursSummaryColumns> texts;
+        for (int c = 0; c < kHoursSummaryColumns; ++c)
+            texts[c] = hoursSummaryColumns()[c].heading.toString();
+        return texts;
+    }();
     return headings;
 }
 
@@ -62,37 +80,41 @@ QString fncRateText(std::optional<double> rate) {
 
 std::array<QString, kHoursSummaryColumns> fncSummaryRowTexts(const HoursSummaryRow &row) {
     std::array<QString, kHoursSummaryColumns> texts;
-    texts[0] = subjectInfo(row.field).summaryName.toString();
     const auto units = fncSummaryRowUnits(row);
-    for (int c = 1; c < 7; ++c)
-        texts[c] = fncUnitsToText(units[c]);
-    texts[7] = fncRateText(row.termRate);
-    texts[8] = fncRateText(row.yearRate);
+    for (int c = 0; c < kHoursSummaryColumns; ++c) {
+        switch (hoursSummaryColumns()[c].kind) {
+        case SummaryColumn::Kind::Name:
+            texts[c] = subjectInfo(row.field).summaryName.toString();
+            break;
+        case SummaryColumn::Kind::Figure:
+        case SummaryColumn::Kind::Difference:
+            texts[c] = fncUnitsToText(units[c]);
+            break;
+        case SummaryColumn::Kind::Rate:
+            texts[c] = fncRateText(fncSummaryRowRate(row, c));
+            break;
+        }
+    }
     return texts;
 }
 
-std::array<int, 7> fncSummaryRowUnits(const HoursSummaryRow &row) {
+std::array<int, kHoursSummaryColumns> fncSummaryRowUnits(const HoursSummaryRow &row) {
     return {0,
             row.termPlan,
             row.termActual,
             row.termDifference,
             row.yearPlan,
             row.yearActual,
-            row.yearDifference};
+            row.yearDifference,
+            0,
+            0};
 }
 
-double fncShareOfYearPast(const AppState &state, const QDate &today) {
-    const DateRange year = schoolYearRange(state.intYear);
-    int total = 0;
-    int past = 0;
-    for (QDate d = year.first; d.isValid() && d <= year.last; d = d.addDays(1)) {
-        if (!fncIsSchoolDay(state, d))
-            continue;
-        ++total;
-        if (d < today)
-            ++past;
-    }
-    return total == 0 ? 0.0 : double(past) / total;
+std::optional<double> fncSummaryRowRate(const HoursSummaryRow &row, int column) {
+    if (column < 0 || column >= kHoursSummaryColumns ||
+        hoursSummaryColumns()[column].kind != SummaryColumn::Kind::Rate)
+        return std::nullopt;
+    return hoursSummaryColumns()[column].term ? row.termRate : row.yearRate;
 }
 
 int fncSummaryTermForMonth(int month) {

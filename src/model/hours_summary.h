@@ -37,9 +37,18 @@ struct HoursSummary {
 
 HoursSummary fncHoursSummary(const AppState &state, int term);
 
-// The summary table's column headings, column 0 the row-name column; the two 実施率 columns
-// stand at the right.
+// The summary table's columns, left to right: the row name, the term's plan, actual and
+// difference, the year's, then the two 実施率 at the right. What each is, written once: the
+// window, the workbook, the CSV and the text all lay their columns out from here.
 inline constexpr int kHoursSummaryColumns = 9;
+struct SummaryColumn {
+    enum class Kind { Name, Figure, Difference, Rate };
+    QStringView heading;
+    Kind kind;
+    bool term; // the chosen term's, not the year's (the name column counts as neither)
+};
+const std::array<SummaryColumn, kHoursSummaryColumns> &hoursSummaryColumns();
+// The headings alone, column 0 the row-name column.
 const std::array<QString, kHoursSummaryColumns> &hoursSummaryHeadings();
 
 // 実施率: the actual hours as a percentage of the plan. None where there is no plan to measure
@@ -53,13 +62,11 @@ inline constexpr char16_t kNoRate[] = u"—";
 
 // The figures of one row as the table shows them, column by column (column 0 the row name).
 std::array<QString, kHoursSummaryColumns> fncSummaryRowTexts(const HoursSummaryRow &row);
-// The signed unit counts behind columns 1..6 (index 0 unused), for colouring and for
-// spreadsheets that total them.
-std::array<int, 7> fncSummaryRowUnits(const HoursSummaryRow &row);
-
-// Where the plan should stand on `today`: the share (0..1) of the year's school days that lie
-// before it. 0 before the year starts, 1 after it ends; 0 for a year without school days.
-double fncShareOfYearPast(const AppState &state, const QDate &today);
+// The signed unit counts behind the figure and difference columns, by column (0 for the name
+// and rate columns), for colouring and for spreadsheets that total them.
+std::array<int, kHoursSummaryColumns> fncSummaryRowUnits(const HoursSummaryRow &row);
+// The 実施率 behind a rate column; none for the other columns.
+std::optional<double> fncSummaryRowRate(const HoursSummaryRow &row, int column);
 
 // The term a date's month preselects in the summary window: the term that month's days count
 // in (April..July 1, August..December 2, January..March 3), so a date in August shows the

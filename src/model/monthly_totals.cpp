@@ -45,12 +45,12 @@ MonthlyTotals fncMonthlyTotals(const AppState &state) {
     for (int i = 0; i < kSchoolYearMonths; ++i)
         totals.months[i].firstDay = year.first.addMonths(i);
 
+    totals.days = fncSchoolYearDays(state);
     if (year.first.isValid()) {
-        for (QDate d = year.first; d <= year.last; d = d.addDays(1)) {
-            if (fncIsSchoolDay(state, d)) {
-                ++totals.months[fncIndexOfMonth(d.month())].schoolDays;
-                ++totals.yearSchoolDays;
-            }
+        for (int i = 0; i < kSchoolYearMonths; ++i) {
+            const QDate next = totals.months[i].firstDay.addMonths(1);
+            totals.months[i].schoolDays = totals.days.countBefore(totals.months[i].firstDay, next);
+            totals.yearSchoolDays += totals.months[i].schoolDays;
         }
     }
 

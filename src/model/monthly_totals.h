@@ -2,6 +2,7 @@
 
 #include "app_state.h"
 #include "hour_totals.h"
+#include "school_day.h"
 
 #include <QDate>
 #include <array>
@@ -28,6 +29,7 @@ struct MonthTotal {
 struct MonthlyTotals {
     std::array<MonthTotal, kSchoolYearMonths> months;
     int yearSchoolDays = 0;
+    SchoolYearDays days; // every day of the year, school day or not
 
     // The months of a term (1..3: April..July, August..December, January..March) added up, the
     // totals derived again: what the term records of the actual totals hold.

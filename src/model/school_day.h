@@ -11,6 +11,20 @@ namespace mirune {
 // Sundays, and the special holidays in use. Works on day-of-the-year numbers only.
 bool fncIsSchoolDay(const AppState &state, const QDate &d);
 
+// The days of the state's school year, 1 April first, each marked school day or not: the
+// school-day rule run over the whole year in one pass, for what counts the days of a year (the
+// months and the pace of every class of a school).
+struct SchoolYearDays {
+    QDate first;                    // 1 April; invalid for a state without a school year
+    int length = 0;                 // 365 or 366
+    std::array<bool, 366> school{}; // index 0 the first day
+
+    bool isSchoolDay(int index) const { return index >= 0 && index < length && school[index]; }
+    // The school days from `from` up to, not including, `before`.
+    int countBefore(const QDate &from, const QDate &before) const;
+};
+SchoolYearDays fncSchoolYearDays(const AppState &state);
+
 // A calendar range of the school year, both ends included.
 struct DateRange {
     QDate first;

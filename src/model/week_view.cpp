@@ -1,6 +1,7 @@
 #include "week_view.h"
 
 #include "hour_fields.h"
+#include "notation.h"
 
 namespace mirune {
 
@@ -18,13 +19,11 @@ WeekSpan fncWeekOfDate(int year, const QDate &date) {
 }
 
 QString fncColumnHeading(const QDate &date) {
-    static const QString weekdays = u"月火水木金土日"_s;
-    return u"%1／%2(%3)"_s.arg(date.month()).arg(date.day()).arg(weekdays[date.dayOfWeek() - 1]);
+    return u"%1／%2(%3)"_s.arg(date.month()).arg(date.day()).arg(fncWeekdayChar(date.dayOfWeek()));
 }
 
 QString subGetCredit(int timeCode) {
-    static const QString texts[] = {u"なし"_s, u"１５分"_s, u"３０分"_s, u"４５分"_s, u"６０分"_s};
-    return timeCode >= 0 && timeCode < 5 ? texts[timeCode] : QString();
+    return fncLessonLengthText(timeCode);
 }
 
 const ZuriDayTime *subGetDay(const AppState &state, const QDate &date, bool timetableB) {

@@ -23,8 +23,7 @@ WeekSpan fncWeekOfDate(int year, const QDate &date);
 // A day column's heading: month, "／", day, then the weekday in brackets: "4／8(木)".
 QString fncColumnHeading(const QDate &date);
 
-// The text of a time code: "なし", "１５分", "３０分", "４５分", "６０分"; empty for any other
-// code.
+// The text of a time code, as the week view's length labels show it (fncLessonLengthText).
 QString subGetCredit(int timeCode);
 
 // The record to show for a date: its registered record unless withdrawn, otherwise the weekday's

@@ -20,6 +20,7 @@
 #include <QList>
 #include <QStringView>
 #include <array>
+#include <optional>
 #include <span>
 
 namespace mirune {
@@ -50,6 +51,79 @@ struct HeadingStack {
     HourField other = field;
     bool whenOtherShown = true;
 };
+
+// The shapes the heading stacks take; a sheet gives each its place in its own scale.
+enum class StackShape {
+    Pair,             // two characters inside a group, spread over its heading
+    InGroup,          // three or four characters inside a group, from its top down
+    Subtotal,         // a group's subtotal with its letter at the bottom
+    LetteredPair,     // two characters and their letter outside the groups (総合Ｂ)
+    LetteredLong,     // five characters and their letter outside the groups (外国語活動Ｅ)
+    Outside,          // up to five characters under the title's rule
+    TotalLetters,     // the letters the lesson total sums, beside its name
+    TotalLettersLong, // the same with one letter more
+    Spaced,           // three characters spread down the heading
+};
+inline constexpr int kStackShapes = 9;
+
+// Where a sheet puts a shape's characters: from the column's left rule, and one height each.
+struct StackPlace {
+    int dx;
+    std::array<int, 6> ys;
+};
+using StackPlaces = std::array<StackPlace, kStackShapes>;
+
+// The heading stacks of the year sheet and the term hours summary sheet, in display order,
+// placed by a sheet's places: the texts and when each stands are written here once.
+inline constexpr int kHeadingStackCount = 25;
+constexpr std::array<HeadingStack, kHeadingStackCount> fncHeadingStacks(const StackPlaces &places) {
+    using F = HourField;
+    using S = StackShape;
+    struct Text {
+        F field;
+        QStringView chars;
+        S shape;
+        std::optional<F> other = std::nullopt;
+        bool whenOtherShown = true;
+    };
+    constexpr std::array<Text, kHeadingStackCount> texts = {{
+        {F::kokugo, u"国語", S::Pair},
+        {F::syakai, u"社会", S::Pair},
+        {F::sannsuu, u"算数", S::Pair},
+        {F::rika, u"理科", S::Pair},
+        {F::seikatsu, u"生活", S::Pair},
+        {F::onngaku, u"音楽", S::Pair},
+        {F::zukou, u"図工", S::Pair},
+        {F::katei, u"家庭", S::Pair},
+        {F::taiiku, u"体育", S::Pair},
+        {F::gaikokugo, u"外国語", S::InGroup},
+        {F::KyoukaSyoukei, u"教科小計Ａ", S::Subtotal},
+        {F::sougou, u"総合Ｂ", S::LetteredPair},
+        {F::doutoku, u"道徳Ｃ", S::LetteredPair},
+        // The letter Ｅ under its name, as Ｂ and Ｃ stand: 総授業時数 counts it.
+        {F::gaikokugokatsudou, u"外国語活動Ｅ", S::LetteredLong},
+        {F::gakkyuukatsudou, u"学級活動", S::InGroup},
+        {F::kurabu, u"クラブ", S::InGroup},
+        {F::jidoukai, u"児童会", S::InGroup},
+        {F::gakkougyouji, u"学校行事", S::InGroup},
+        {F::TokkatsuSyoukei, u"特活小計Ｄ", S::Subtotal},
+        {F::SouJyugyouJisuu, u"総授業時数", S::Outside},
+        // 総授業時数 names the letters it sums: Ｅ only where 外国語活動 has its column.
+        {F::SouJyugyouJisuu, u"ＡＢＣＤ計", S::TotalLetters, F::gaikokugokatsudou, false},
+        {F::SouJyugyouJisuu, u"ＡＢＣＤＥ計", S::TotalLettersLong, F::gaikokugokatsudou, true},
+        {F::uchikiri, u"打切時数", S::Outside},
+        {F::yobi, u"予備時数", S::Outside},
+        {F::SouJisuu, u"総時数", S::Spaced},
+    }};
+    std::array<HeadingStack, kHeadingStackCount> stacks{};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const Text &t = texts[i];
+        const StackPlace &place = places[std::size_t(t.shape)];
+        stacks[i] = {t.field,         place.dx, t.chars, place.ys, t.other.value_or(t.field),
+                     t.whenOtherShown};
+    }
+    return stacks;
+}
 
 // Whether each stack gives a height to every one of its characters; the sheets check their
 // tables with it as they are compiled.

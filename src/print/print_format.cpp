@@ -25,11 +25,9 @@ QString fncCtoS(int units, int width) {
 }
 
 QString fncSubjectName(QChar code) {
-    // The subjects of the weekly sheet's order, by the short name the table gives each.
-    if (codeIndex(weeklySheetOrder(), code) < 0)
-        return QString();
+    // The subjects the weekly sheet prints, by the short name the table gives each.
     const SubjectInfo *info = subjectForCode(code);
-    return info ? info->shortName.toString() : QString();
+    return info && info->orderSlots.weeklySheet >= 0 ? info->shortName.toString() : QString();
 }
 
 QString fncGradeText(int grade) {

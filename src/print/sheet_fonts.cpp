@@ -1,5 +1,6 @@
 #include "sheet_fonts.h"
 
+#include "model/notation.h"
 #include "page_surface.h"
 
 #include <QCoreApplication>
@@ -69,16 +70,8 @@ bool fncFontFamilyResolves(const QString &family) {
 }
 
 int fncFixedPitchTextWidth(QStringView text, int points) {
-    int halfEms = 0;
-    for (const QChar c : text) {
-        if (c.isLowSurrogate())
-            continue; // a character beyond the basic plane counts once, by its high half
-        const char16_t u = c.unicode();
-        const bool halfWidth = u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F);
-        halfEms += halfWidth ? 1 : 2;
-    }
     // An em is the font size; a point is 20 twips, so half an em is 10 twips per point.
-    return halfEms * points * 10;
+    return fncDisplayWidth(text) * points * 10;
 }
 
 void chooseSheetFontEngine() {

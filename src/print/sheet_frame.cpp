@@ -1,5 +1,6 @@
 #include "sheet_frame.h"
 
+#include "model/notation.h"
 #include "model/school_day.h"
 #include "model/units.h"
 #include "print_format.h"
@@ -176,10 +177,9 @@ QString fncSchoolDaysText(int count) {
 
 void printWeekdayHeadings(PageSurface &s, const DayCellLayout &cells,
                           const WeekdayHeadingLayout &layout) {
-    static constexpr QStringView weekdayNames = u"月火水木金";
     static constexpr QStringView subColumnLabels = u"日０ⅠⅡⅢⅣⅤⅥⅦ";
     for (int w = 0; w < 5; ++w) {
-        s.printAt(layout.nameX[w], layout.nameY, weekdayNames.mid(w, 1).toString());
+        s.printAt(layout.nameX[w], layout.nameY, QString(fncWeekdayChar(1 + w)));
         vline(s, cells.left + cells.blockWidth * (w + 1), layout.top, layout.bottom);
     }
     hline(s, cells.left, layout.right, layout.labelTop);

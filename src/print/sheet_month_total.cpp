@@ -24,15 +24,21 @@ constexpr int kTextDy = 38;   // a 12-point or 10-point text below the top of it
 constexpr int kFigureDy = 95; // a 9-point figure below the top of its row
 constexpr int kFigureSize = 9;
 
-// The rows of the block under the months, top to bottom.
+// The rows of the block under the months, top to bottom. The due row is named as every other
+// output names it; too long for the label column in one line, it stands in two smaller ones.
 enum BlockRow { PlanRow, DueRow, ActualRow, DifferenceRow, BehindRow };
-constexpr std::array<QStringView, kBlockRows> kBlockLabels = {u"計画", u"予定", u"実績", u"増減",
-                                                              u"遅れ"};
+constexpr std::array<QStringView, kBlockRows> kBlockLabels = {u"計画", kDueHeading, u"実績",
+                                                              kDueDifferenceHeading, kBehindWord};
+constexpr int kDueLabelBreak = 4; // "今日まで" over "の計画"
+constexpr int kDueLabelSize = 8;
+constexpr std::array<int, 2> kDueLabelDy = {8, 163};
 
 // What the block's rows mean, under the frame.
-const QString kDueNote = u"予定：年間の計画のうち、過ぎた授業日の割合の時数。増減：実績－予定。"_s;
+const QString kDueNote = u"%1：年間の計画のうち、過ぎた授業日の割合の時数。%2：実績－%1。"_s.arg(
+    kDueHeading.toString(), kDueDifferenceHeading.toString());
 const QString kBehindNote =
-    u"遅れ：増減の不足が1週間分（年間の計画×5÷授業日数、少なくとも1時間）を超える教科。"_s;
+    u"%1：%2の不足が1週間分（年間の計画×5÷授業日数、少なくとも1時間）を超える項目"
+    "（教科、活動、小計、合計）。"_s.arg(kBehindWord.toString(), kDueDifferenceHeading.toString());
 
 QString dateText(const QDate &date) {
     return u"%1年%2月%3日"_s.arg(date.year()).arg(date.month()).arg(date.day());
@@ -103,8 +109,17 @@ void subPrintMonths(const AppState &state, PageSurface &s, const QDate &today) {
     const auto rowTop = [bottom](int row) { return bottom + row * kRowHeight; };
     for (int row = 1; row < kBlockRows; ++row)
         hline(s, kLeft, kRight, rowTop(row));
-    for (int row = 0; row < kBlockRows; ++row)
-        s.printAt(kLabelX, rowTop(row) + kTextDy, kBlockLabels[row].toString());
+    for (int row = 0; row < kBlockRows; ++row) {
+        const QString label = kBlockLabels[row].toString();
+        if (row != DueRow) {
+            s.printAt(kLabelX, rowTop(row) + kTextDy, label);
+            continue;
+        }
+        s.setFontSize(kDueLabelSize);
+        s.printAt(kLabelX, rowTop(row) + kDueLabelDy[0], label.left(kDueLabelBreak));
+        s.printAt(kLabelX, rowTop(row) + kDueLabelDy[1], label.mid(kDueLabelBreak));
+        s.setFontSize(12);
+    }
     printPlanFigures(s, figures, pace, rowTop(PlanRow) + kFigureDy);
     // Due, actual and actual minus due, the difference in red below zero and blue above it.
     figures.printBlockFigures(s, pace.due(), pace.totals.yearActual(), rowTop(DueRow) + kFigureDy,
@@ -112,14 +127,7 @@ void subPrintMonths(const AppState &state, PageSurface &s, const QDate &today) {
                               kFigureSize);
     printBehindMarks(s, figures, pace, rowTop(BehindRow) + kFigureDy);
 
-    s.setLineWidth(1);
-    hline(s, kLeft, kRight, blockBottom);
-    hline(s, kLeft, kRight, blockBottom + kDoubleLineGap);
-    const int frameBottom = blockBottom + kDoubleLineGap;
-    s.setLineWidth(4);
-    hline(s, kLeft, kRight, frameBottom);
-    vline(s, kLeft, kTop, frameBottom);
-    vline(s, kRight, kTop, frameBottom);
+    const int frameBottom = printTermTotalFrameBottom(s, blockBottom);
 
     printWithinRight(s, kLabelX, frameBottom + 330,
                      fncSchoolDaysText(pace.totals.yearSchoolDays) + u"（うち過ぎた日"_s +

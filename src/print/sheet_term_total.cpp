@@ -82,14 +82,7 @@ void subPrintSeasonTotal(const AppState &state, PageSurface &s, int intSeason) {
     figures.printBlockFigures(s, plan.hours, actual.hours, bottom + 95, bottom + 418, bottom + 741,
                               9);
 
-    s.setLineWidth(1);
-    hline(s, kLeft, kRight, blockBottom);
-    hline(s, kLeft, kRight, blockBottom + kDoubleLineGap);
-    const int frameBottom = blockBottom + kDoubleLineGap;
-    s.setLineWidth(4);
-    hline(s, kLeft, kRight, frameBottom);
-    vline(s, kLeft, kTop, frameBottom);
-    vline(s, kRight, kTop, frameBottom);
+    printTermTotalFrameBottom(s, blockBottom);
 
     s.setFontSize(12);
     s.printAt(kLabelX, bottom + 1368, fncSchoolDaysText(termSchoolDays));

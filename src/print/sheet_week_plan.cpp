@@ -3,6 +3,7 @@
 // For grades 1 and 2 the headings are in hiragana so that the children can read them.
 
 #include "fitted_text.h"
+#include "model/notation.h"
 #include "print_format.h"
 #include "sheet_frame.h"
 #include "sheets.h"
@@ -24,20 +25,12 @@ constexpr int kRowHeight = 1650;
 constexpr int kWeekdays = 5;
 constexpr int kPeriods = 8;
 
-constexpr QStringView kWeekdayNames = u"月火水木金";
-constexpr QStringView kPeriodNumbers = u"０１２３４５６７";
-
-// The cell's length caption by time code; any other code is printed as it is, and "0" not at
-// all.
+// The cell's length caption by time code; any other code (of a file edited by hand) is printed
+// as it is, and "0" not at all.
 QString fncDurationText(const QString &code) {
-    if (code == u"1"_s)
-        return u"１５分"_s;
-    if (code == u"2"_s)
-        return u"３０分"_s;
-    if (code == u"3"_s)
-        return u"４５分"_s;
-    if (code == u"4"_s)
-        return u"６０分"_s;
+    const int t = code.size() == 1 && code[0].isDigit() ? code[0].digitValue() : -1;
+    if (t > 0 && fncIsTimeCode(t))
+        return fncLessonLengthText(t);
     return code;
 }
 
@@ -114,9 +107,9 @@ void subPrintWeekPlan(const AppState &state, PageSurface &s, int intWeekPlan) {
                      18, kRight);
 
     for (int c = 0; c < kWeekdays; ++c)
-        s.printAt(2550 + kColumnWidth * c, 2020, kWeekdayNames.mid(c, 1).toString());
+        s.printAt(2550 + kColumnWidth * c, 2020, QString(fncWeekdayChar(1 + c)));
     for (int p = 0; p < kPeriods; ++p)
-        s.printAt(1470, 3100 + kRowHeight * p, kPeriodNumbers.mid(p, 1).toString());
+        s.printAt(1470, 3100 + kRowHeight * p, QString(fncPeriodChar(p)));
 
     if (timetable)
         printCells(s, *timetable);

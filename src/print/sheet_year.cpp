@@ -35,46 +35,20 @@ constexpr MonthColumnLayout kMonthColumn{
     kTermColumnRight, kMonthColumnRight, 520, 8, kRowHeight, 0, 20};
 constexpr DayCellLayout kDayCells{kDaysColumnRight, 1620, 180, 20, kRowHeight, 7};
 
-// The summary table's heading stacks, in display order. Rows of two characters stand at 710
-// and 980, longer ones closer; those outside the groups start higher, under the title's rule.
-constexpr std::array<HeadingStack, 25> kHeadings = {{
-    {F::kokugo, 40, u"国語", {710, 980}},
-    {F::syakai, 40, u"社会", {710, 980}},
-    {F::sannsuu, 40, u"算数", {710, 980}},
-    {F::rika, 40, u"理科", {710, 980}},
-    {F::seikatsu, 40, u"生活", {710, 980}},
-    {F::onngaku, 40, u"音楽", {710, 980}},
-    {F::zukou, 40, u"図工", {710, 980}},
-    {F::katei, 40, u"家庭", {710, 980}},
-    {F::taiiku, 40, u"体育", {710, 980}},
-    {F::gaikokugo, 40, u"外国語", {710, 880, 1050}},
-    {F::KyoukaSyoukei, 40, u"教科小計Ａ", {700, 860, 1030, 1200, 1370}},
-    {F::sougou, 40, u"総合Ｂ", {640, 910, 1370}},
-    {F::doutoku, 40, u"道徳Ｃ", {640, 910, 1370}},
-    // The letter Ｅ under its name, as Ｂ and Ｃ stand: 総授業時数 counts it.
-    {F::gaikokugokatsudou, 40, u"外国語活動Ｅ", {540, 705, 870, 1035, 1200, 1370}},
-    {F::gakkyuukatsudou, 40, u"学級活動", {710, 880, 1050, 1220}},
-    {F::kurabu, 40, u"クラブ", {710, 880, 1050}},
-    {F::jidoukai, 40, u"児童会", {710, 880, 1050}},
-    {F::gakkougyouji, 40, u"学校行事", {710, 880, 1050, 1220}},
-    {F::TokkatsuSyoukei, 40, u"特活小計Ｄ", {700, 860, 1030, 1200, 1370}},
-    {F::SouJyugyouJisuu, 40, u"総授業時数", {540, 710, 880, 1050, 1220}},
-    {F::SouJyugyouJisuu,
-     315,
-     u"ＡＢＣＤ計",
-     {540, 710, 880, 1050, 1220},
-     F::gaikokugokatsudou,
-     false},
-    {F::SouJyugyouJisuu,
-     315,
-     u"ＡＢＣＤＥ計",
-     {540, 705, 870, 1035, 1200, 1365},
-     F::gaikokugokatsudou,
-     true},
-    {F::uchikiri, 40, u"打切時数", {540, 710, 880, 1050}},
-    {F::yobi, 40, u"予備時数", {540, 710, 880, 1050}},
-    {F::SouJisuu, 140, u"総時数", {540, 880, 1220}},
+// Where the summary table's heading stacks stand. Stacks of two characters stand at 710 and 980,
+// longer ones closer; those outside the groups start higher, under the title's rule.
+constexpr StackPlaces kStackPlaces = {{
+    {40, {710, 980}},                         // Pair
+    {40, {710, 880, 1050, 1220}},             // InGroup
+    {40, {700, 860, 1030, 1200, 1370}},       // Subtotal
+    {40, {640, 910, 1370}},                   // LetteredPair
+    {40, {540, 705, 870, 1035, 1200, 1370}},  // LetteredLong
+    {40, {540, 710, 880, 1050, 1220}},        // Outside
+    {315, {540, 710, 880, 1050, 1220}},       // TotalLetters
+    {315, {540, 705, 870, 1035, 1200, 1365}}, // TotalLettersLong
+    {140, {540, 880, 1220}},                  // Spaced
 }};
+constexpr auto kHeadings = fncHeadingStacks(kStackPlaces);
 
 static_assert(fncStacksHaveHeights(kHeadings));
 

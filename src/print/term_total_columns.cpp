@@ -31,4 +31,16 @@ void printTermTotalHeader(PageSurface &s, const FigureTable &figures, const QStr
     hline(s, kLeft, kRight, kHeaderBottom);
 }
 
+int printTermTotalFrameBottom(PageSurface &s, int blockBottom) {
+    s.setLineWidth(1);
+    hline(s, kLeft, kRight, blockBottom);
+    hline(s, kLeft, kRight, blockBottom + kDoubleLineGap);
+    const int frameBottom = blockBottom + kDoubleLineGap;
+    s.setLineWidth(4);
+    hline(s, kLeft, kRight, frameBottom);
+    vline(s, kLeft, kTop, frameBottom);
+    vline(s, kRight, kTop, frameBottom);
+    return frameBottom;
+}
+
 } // namespace mirune

@@ -23,44 +23,19 @@ inline constexpr int kLabelX = 608;
 inline constexpr int kDaysX = 1026;
 } // namespace term_total_frame
 
-// The heading stacks, in display order, as on the year sheet at this scale.
-inline constexpr std::array<HeadingStack, 25> kTermTotalHeadings = {{
-    {HourField::kokugo, 76, u"国語", {1729, 2152}},
-    {HourField::syakai, 76, u"社会", {1729, 2152}},
-    {HourField::sannsuu, 76, u"算数", {1729, 2152}},
-    {HourField::rika, 76, u"理科", {1729, 2152}},
-    {HourField::seikatsu, 76, u"生活", {1729, 2152}},
-    {HourField::onngaku, 76, u"音楽", {1729, 2152}},
-    {HourField::zukou, 76, u"図工", {1729, 2152}},
-    {HourField::katei, 76, u"家庭", {1729, 2152}},
-    {HourField::taiiku, 76, u"体育", {1729, 2152}},
-    {HourField::gaikokugo, 76, u"外国語", {1729, 2052, 2375}},
-    {HourField::KyoukaSyoukei, 76, u"教科小計Ａ", {1710, 2014, 2337, 2660, 2983}},
-    {HourField::sougou, 76, u"総合Ｂ", {1506, 1929, 2983}},
-    {HourField::doutoku, 76, u"道徳Ｃ", {1506, 1929, 2983}},
-    {HourField::gaikokugokatsudou, 76, u"外国語活動Ｅ", {1406, 1729, 2052, 2375, 2698, 2983}},
-    {HourField::gakkyuukatsudou, 76, u"学級活動", {1729, 2052, 2375, 2698}},
-    {HourField::kurabu, 76, u"クラブ", {1729, 2052, 2375}},
-    {HourField::jidoukai, 76, u"児童会", {1729, 2052, 2375}},
-    {HourField::gakkougyouji, 76, u"学校行事", {1729, 2052, 2375, 2698}},
-    {HourField::TokkatsuSyoukei, 76, u"特活小計Ｄ", {1710, 2014, 2337, 2660, 2983}},
-    {HourField::SouJyugyouJisuu, 76, u"総授業時数", {1406, 1729, 2052, 2375, 2698}},
-    {HourField::SouJyugyouJisuu,
-     598,
-     u"ＡＢＣＤ計",
-     {1406, 1729, 2052, 2375, 2698},
-     HourField::gaikokugokatsudou,
-     false},
-    {HourField::SouJyugyouJisuu,
-     598,
-     u"ＡＢＣＤＥ計",
-     {1406, 1729, 2052, 2375, 2698, 3021},
-     HourField::gaikokugokatsudou,
-     true},
-    {HourField::uchikiri, 76, u"打切時数", {1406, 1729, 2052, 2375}},
-    {HourField::yobi, 76, u"予備時数", {1406, 1729, 2052, 2375}},
-    {HourField::SouJisuu, 176, u"総時数", {1406, 2052, 2698}},
+// Where the heading stacks stand, as on the year sheet at this scale.
+inline constexpr StackPlaces kTermTotalStackPlaces = {{
+    {76, {1729, 2152}},                          // Pair
+    {76, {1729, 2052, 2375, 2698}},              // InGroup
+    {76, {1710, 2014, 2337, 2660, 2983}},        // Subtotal
+    {76, {1506, 1929, 2983}},                    // LetteredPair
+    {76, {1406, 1729, 2052, 2375, 2698, 2983}},  // LetteredLong
+    {76, {1406, 1729, 2052, 2375, 2698}},        // Outside
+    {598, {1406, 1729, 2052, 2375, 2698}},       // TotalLetters
+    {598, {1406, 1729, 2052, 2375, 2698, 3021}}, // TotalLettersLong
+    {176, {1406, 2052, 2698}},                   // Spaced
 }};
+inline constexpr auto kTermTotalHeadings = fncHeadingStacks(kTermTotalStackPlaces);
 
 static_assert(fncStacksHaveHeights(kTermTotalHeadings));
 
@@ -68,6 +43,10 @@ static_assert(fncStacksHaveHeights(kTermTotalHeadings));
 // teacher, the figure columns' headings and the month and school-day columns' own.
 void printTermTotalHeader(PageSurface &s, const FigureTable &figures, const QString &title,
                           const QString &dateLine, const QString &teacher);
+
+// The frame's bottom under the block of rows that ends at `blockBottom`: a double line, then the
+// heavy rule and the frame's sides down to it. Returns the frame's bottom.
+int printTermTotalFrameBottom(PageSurface &s, int blockBottom);
 
 inline constexpr FigureTableLayout kTermTotalFigureTable{
     .left = 1406,

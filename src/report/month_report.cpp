@@ -2,6 +2,7 @@
 
 #include "model/class_line.h"
 #include "model/units.h"
+#include "report_columns.h"
 
 #include <QHash>
 #include <utility>
@@ -15,12 +16,9 @@ namespace {
 using Kind = ReportCell::Kind;
 using Shade = ReportCell::Shade;
 
-const QString kTitle = u"月別時数表"_s;
-const QString kSchoolTitle = u"学校の月別時数"_s;
+using namespace report_columns;
+
 const QString kSheetName = u"月別時数"_s;
-const QString kPaceDateHeading = u"基準日"_s;
-const QString kHoursUnit = u"（時間）"_s;
-constexpr QStringView kDuplicateMark = u"重複";
 
 // The headings from the months to the pace, and the totalling columns' headings of the
 // figures among them.
@@ -37,7 +35,7 @@ QStringList numberHeadings() {
     QStringList headings = monthHeadings();
     headings.removeLast(); // 状況 is a word, not a figure
     for (QString &heading : headings)
-        heading += kHoursUnit;
+        heading = hoursHeading(heading);
     return headings;
 }
 
@@ -139,8 +137,9 @@ template <class Rows> void addClassRows(Rows &rows, const MonthlyPace &pace) {
 }
 
 QStringList schoolHeadings() {
-    return QStringList{u"年度"_s, u"学年"_s, u"組"_s, u"担任"_s, u"教科"_s} + monthHeadings() +
-           QStringList{kPaceDateHeading, u"重複"_s, u"ファイル"_s};
+    return classHeadings() + monthHeadings() +
+           QStringList{kPaceDateHeading.toString(), kDuplicateHeading.toString(),
+                       kFileHeading.toString()};
 }
 
 template <class Rows> void addSchoolRows(Rows &rows, const SchoolSummary &summary) {
@@ -192,11 +191,11 @@ QString fncPaceDateText(const QDate &date) {
 
 ReportTable fncMonthReport(const AppState &state, const MonthlyPace &pace) {
     ReportTable table;
-    table.title = kTitle;
+    table.title = kMonthTitle.toString();
     table.sheetName = kSheetName;
-    table.classLine =
-        fncClassLine(state) + u"　　"_s + kPaceDateHeading + u"："_s + fncPaceDateText(pace.date);
-    table.headings = QStringList{u"教科"_s} + monthHeadings();
+    table.classLine = fncClassLine(state) + u"　　"_s + kPaceDateHeading.toString() + u"："_s +
+                      fncPaceDateText(pace.date);
+    table.headings = QStringList{kRowHeading.toString()} + monthHeadings();
     table.numberHeadings = numberHeadings();
     CellRows rows;
     rows.rows.reserve(1 + pace.shownFields.size());
@@ -207,7 +206,7 @@ ReportTable fncMonthReport(const AppState &state, const MonthlyPace &pace) {
 
 ReportTable fncSchoolMonthReport(const SchoolSummary &summary) {
     ReportTable table;
-    table.title = kSchoolTitle;
+    table.title = kSchoolMonthTitle.toString();
     table.sheetName = kSheetName;
     table.headings = schoolHeadings();
     table.numberHeadings = numberHeadings();

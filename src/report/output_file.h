@@ -1,7 +1,10 @@
 #pragma once
 
-// What a report's output path holds already, and whether it is one of the report's inputs: what
-// a report must know before it may replace a file. A report never replaces a class's data file.
+// What an output's path holds already: the kind of an existing file by its first bytes, whether
+// it is this program's own earlier output, where a path's links lead, and whether two paths
+// name one file. What the output policy (output_policy.h) judges by.
+
+#include "output_policy.h"
 
 #include <QString>
 
@@ -20,9 +23,19 @@ enum class ExistingFile {
 };
 ExistingFile fncExistingFileKind(const QString &path);
 
-// Whether a name is a data file's (it ends in .zr2, in any case): a report is never written under
-// one, where the next school summary would take it for a broken class file.
+// Whether an existing file is this program's own earlier output of `format`, recognised by its
+// heading: a text or CSV report by its heading row (or its title line), a JSON report by its
+// first members, a workbook by the title in its first cell, a PDF by the program named as its
+// creator.
+bool fncIsOwnOutput(const QString &path, OutputFormat format);
+
+// Whether a name is a data file's (it ends in .zr2, in any case): an output is never written
+// under one, where the next school summary would take it for a broken class file.
 bool fncIsDataFileName(const QString &path);
+
+// Where a path leads: links followed to their end and ".." resolved, also where the end is not
+// there (a link to a share that is not mounted leads to the path it names).
+QString fncResolvedPath(const QString &path);
 
 // True when two paths lead to one file: through links (one that leads nowhere included, to the
 // place it names), "..", another spelling of the path, or a hard link.

@@ -3,6 +3,7 @@
 #include "model/class_line.h"
 #include "model/curriculum_rows.h"
 #include "model/units.h"
+#include "report_columns.h"
 
 namespace mirune {
 
@@ -31,27 +32,41 @@ ReportCell rateCell(std::optional<double> rate, ReportCell::Shade shade) {
 }
 
 ReportTable fncSummaryReport(const AppState &state, const HoursSummary &summary) {
-    ReportTable table;
-    table.title = u"時数集計表　%1学期"_s.arg(summary.term);
-    table.classLine = fncClassLine(state);
-    for (const QString &heading : hoursSummaryHeadings())
-        table.headings += heading;
-    for (int c = 1; c < 7; ++c)
-        table.numberHeadings += hoursSummaryHeadings()[c] + u"（時間）"_s;
-
+    using Kind = SummaryColumn::Kind;
     using Shade = ReportCell::Shade;
+    const auto &columns = hoursSummaryColumns();
+    ReportTable table;
+    table.title = report_columns::summaryTitle(summary.term);
+    table.classLine = fncClassLine(state);
+    for (const SummaryColumn &column : columns) {
+        table.headings += column.heading.toString();
+        if (column.kind == Kind::Figure || column.kind == Kind::Difference)
+            table.numberHeadings += report_columns::hoursHeading(column.heading.toString());
+    }
+
     for (const HoursSummaryRow &row : summary.rows) {
         // 外国語 and 外国語活動 only where the plan shows them, as in the window.
         if (!fncIsFieldShown(state, row.field))
             continue;
-        QList<ReportCell> cells;
-        cells += ReportCell{ReportCell::Kind::Label, subjectInfo(row.field).summaryName.toString(),
-                            std::nullopt, 0, Shade::Heading};
         const auto units = fncSummaryRowUnits(row);
-        for (int c = 1; c < 7; ++c)
-            cells += figureCell(units[c], c <= 3 ? Shade::Term : Shade::Year, c == 3 || c == 6);
-        cells += rateCell(row.termRate, Shade::Term);
-        cells += rateCell(row.yearRate, Shade::Year);
+        QList<ReportCell> cells;
+        for (int c = 0; c < kHoursSummaryColumns; ++c) {
+            const Shade shade = columns[c].term ? Shade::Term : Shade::Year;
+            switch (columns[c].kind) {
+            case Kind::Name:
+                cells += ReportCell{ReportCell::Kind::Label,
+                                    subjectInfo(row.field).summaryName.toString(), std::nullopt, 0,
+                                    Shade::Heading};
+                break;
+            case Kind::Figure:
+            case Kind::Difference:
+                cells += figureCell(units[c], shade, columns[c].kind == Kind::Difference);
+                break;
+            case Kind::Rate:
+                cells += rateCell(fncSummaryRowRate(row, c), shade);
+                break;
+            }
+        }
         table.rows += cells;
     }
     return table;

@@ -1,6 +1,7 @@
 #include "school_summary.h"
 
 #include "model/curriculum_rows.h"
+#include "report_columns.h"
 #include "storage/data_file.h"
 #include "storage/file_kind.h"
 
@@ -17,7 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr QStringView kDuplicateMark = u"重複";
 constexpr QStringView kDataFileSuffix = u".zr2";
 
 // A class name as the number it stands for, in half-width or full-width digits ("2", "２",
@@ -140,6 +140,23 @@ SchoolFiles fncSchoolFiles(const QStringList &paths) {
     return found;
 }
 
+SchoolClass fncSchoolClass(AppState &state, const QString &file, int term,
+                           const std::optional<QDate> &paceDay) {
+    const HoursSummary hours = fncHoursSummary(state, std::max(term, 1));
+    SchoolClass one;
+    one.file = file;
+    one.year = state.intYear;
+    one.grade = state.intGrade;
+    one.className = state.strClass;
+    one.teacher = state.strTeacher;
+    one.plan = term == 0 ? hours.yearPlan : hours.termPlans[term - 1];
+    one.actual = term == 0 ? hours.yearActual : hours.termActuals[term - 1];
+    one.shownFields = fncShownFields(state);
+    if (paceDay)
+        one.pace = fncMonthlyPace(state, *paceDay);
+    return one;
+}
+
 SchoolSummary fncSchoolSummary(const QStringList &paths, int term,
                                const std::optional<QDate> &paceDay) {
     return fncSchoolSummary(fncSchoolFiles(paths), term, paceDay);
@@ -160,19 +177,7 @@ SchoolSummary fncSchoolSummary(const SchoolFiles &files, int term,
             summary.failed += {file, loaded.message};
             continue;
         }
-        const HoursSummary hours = fncHoursSummary(state, std::max(summary.term, 1));
-        SchoolClass one;
-        one.file = file;
-        one.year = state.intYear;
-        one.grade = state.intGrade;
-        one.className = state.strClass;
-        one.teacher = state.strTeacher;
-        one.plan = summary.term == 0 ? hours.yearPlan : hours.termPlans[summary.term - 1];
-        one.actual = summary.term == 0 ? hours.yearActual : hours.termActuals[summary.term - 1];
-        one.shownFields = fncShownFields(state);
-        if (paceDay)
-            one.pace = fncMonthlyPace(state, *paceDay);
-        summary.classes += std::move(one);
+        summary.classes += fncSchoolClass(state, file, summary.term, paceDay);
     }
 
     std::stable_sort(summary.classes.begin(), summary.classes.end(), classOrder);
@@ -186,12 +191,15 @@ SchoolSummary fncSchoolSummary(const SchoolFiles &files, int term,
 
 ReportTable fncSchoolReport(const SchoolSummary &summary) {
     ReportTable table;
-    table.title = summary.term == 0 ? u"学校の時数集計　年間"_s
-                                    : u"学校の時数集計　%1学期"_s.arg(summary.term);
-    table.headings = {u"年度"_s, u"学年"_s, u"組"_s,     u"担任"_s, u"教科"_s,    u"計画"_s,
-                      u"実績"_s, u"増減"_s, u"実施率"_s, u"重複"_s, u"ファイル"_s};
+    using namespace report_columns;
+    table.title = schoolTitle(summary.term);
+    const QStringList figures = {u"計画"_s, u"実績"_s, u"増減"_s};
+    table.headings =
+        classHeadings() + figures +
+        QStringList{u"実施率"_s, kDuplicateHeading.toString(), kFileHeading.toString()};
     table.onePage = false;
-    table.numberHeadings = {u"計画（時間）"_s, u"実績（時間）"_s, u"増減（時間）"_s};
+    for (const QString &heading : figures)
+        table.numberHeadings += hoursHeading(heading);
 
     using Kind = ReportCell::Kind;
     using Shade = ReportCell::Shade;

@@ -53,6 +53,11 @@ struct SchoolFiles {
 };
 SchoolFiles fncSchoolFiles(const QStringList &paths);
 
+// One class as a school's table holds it: the plan and actual hours of the year (term 0) or
+// a term, and with `paceDay` its months and pace on that day.
+SchoolClass fncSchoolClass(AppState &state, const QString &file, int term,
+                           const std::optional<QDate> &paceDay);
+
 // Reads every file with the data file reader, one after another in this process, and keeps the
 // plan and the actual totals (recomputed from the day chain) of each; with `paceDay`, also each
 // class's months and its pace on that day (held inside the class's school year).

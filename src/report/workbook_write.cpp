@@ -1,5 +1,7 @@
 #include "workbook_write.h"
 
+#include "model/notation.h"
+
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
@@ -24,13 +26,7 @@ const char kSheetName[] = "時数集計";
 
 // Columns in characters of a spreadsheet's default font: full-width characters take two.
 double textWidth(const QString &text) {
-    int width = 0;
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        const bool halfWidthKana = u >= 0xFF61 && u <= 0xFF9F;
-        width += (u >= 0x1100 && !halfWidthKana) ? 2 : 1;
-    }
-    return width;
+    return fncDisplayWidth(text);
 }
 
 // The widest line of a text, in the same measure.
@@ -48,7 +44,8 @@ QString twoLineHeading(const QString &heading) {
     return unit > 0 ? heading.left(unit) + u'\n' + heading.mid(unit) : heading;
 }
 
-// The formats a sheet needs, made once per combination.
+// The formats a workbook needs, made once per combination for all its sheets. Two formats of the
+// same properties would each be looked up again by the library for every cell that uses them.
 class Formats {
   public:
     explicit Formats(lxw_workbook *book) : m_book(book) {}
@@ -94,28 +91,28 @@ class Formats {
     }
     // A cell of the table: `number` picks the number format of the totalling columns.
     lxw_format *cell(const ReportCell &c, bool number) {
-        const int key = int(c.kind) * 100 + int(c.shade) * 10 + (c.sign + 1) * 2 + int(number);
+        // The properties the format ends up with, and only those, make its key.
+        enum Align { Left, Centre, Right };
+        enum NumberFormat { None, Hours, Percent };
+        Align align = Right;
+        if (c.kind == ReportCell::Kind::Label)
+            align = c.shade == ReportCell::Shade::Heading ? Centre : Left;
+        NumberFormat numberFormat = None;
+        if (c.kind == ReportCell::Kind::Figure && number)
+            numberFormat = Hours;
+        else if (c.kind == ReportCell::Kind::Rate)
+            numberFormat = Percent;
+        const int key = align * 1000 + numberFormat * 100 + int(c.shade) * 10 + (c.sign + 1);
         if (lxw_format *f = m_cells.value(key))
             return f;
         lxw_format *f = base();
-        switch (c.kind) {
-        case ReportCell::Kind::Label:
-            format_set_align(f, c.shade == ReportCell::Shade::Heading ? LXW_ALIGN_CENTER
-                                                                      : LXW_ALIGN_LEFT);
-            break;
-        case ReportCell::Kind::Figure:
-            format_set_align(f, LXW_ALIGN_RIGHT);
-            if (number)
-                format_set_num_format(f, "0.00");
-            break;
-        case ReportCell::Kind::Rate:
-            format_set_align(f, LXW_ALIGN_RIGHT);
+        format_set_align(f, align == Left     ? LXW_ALIGN_LEFT
+                            : align == Centre ? LXW_ALIGN_CENTER
+                                              : LXW_ALIGN_RIGHT);
+        if (numberFormat == Hours)
+            format_set_num_format(f, "0.00");
+        else if (numberFormat == Percent)
             format_set_num_format(f, "0.0%");
-            break;
-        case ReportCell::Kind::Integer:
-            format_set_align(f, LXW_ALIGN_RIGHT);
-            break;
-        }
         if (c.shade == ReportCell::Shade::Term)
             format_set_bg_color(f, kTermShade);
         else if (c.shade == ReportCell::Shade::Year)
@@ -185,9 +182,7 @@ void writeNumber(SheetErrors &errors, lxw_worksheet *sheet, int row, int column,
 
 // Fills the sheet; the first cell the library refused (a text past a cell's 32,767 characters,
 // a row past the sheet's last), or nothing when the whole table is in.
-std::optional<QString> fillSheet(lxw_workbook *book, lxw_worksheet *sheet,
-                                 const ReportTable &table) {
-    Formats formats(book);
+std::optional<QString> fillSheet(Formats &formats, lxw_worksheet *sheet, const ReportTable &table) {
     SheetErrors errors;
     constexpr int kHeadingRow = 3;
     writeText(errors, sheet, 0, 0, table.title, formats.title());
@@ -277,6 +272,7 @@ QByteArray fncWorkbookBytes(const ReportTable &table, QString *error) {
     // workbook without one of its sheets, or with cells left out, is no report: the library's
     // refusal is the error, and nothing is written.
     QStringList names;
+    Formats formats(book);
     const auto addSheet = [&](const ReportTable &t) -> std::optional<QString> {
         const QString wanted = t.sheetName.isEmpty() ? QString::fromUtf8(kSheetName) : t.sheetName;
         QString name = wanted;
@@ -286,7 +282,7 @@ QByteArray fncWorkbookBytes(const ReportTable &table, QString *error) {
         lxw_worksheet *sheet = workbook_add_worksheet(book, name.toUtf8().constData());
         if (!sheet)
             return u"ワークブックにシートを作れませんでした。"_s;
-        return fillSheet(book, sheet, t);
+        return fillSheet(formats, sheet, t);
     };
     std::optional<QString> refused = addSheet(table);
     for (const ReportTable &following : table.followingSheets)

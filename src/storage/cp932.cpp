@@ -11,6 +11,39 @@
 
 namespace mirune::cp932 {
 
+namespace {
+
+// Most lines of a data file are numbers, dates and True or False: printable ASCII, which the code
+// page writes as itself. Such a line needs no converter, provided the system's table does map
+// those bytes to themselves (checked once, through the table).
+bool isPrintableAscii(QByteArrayView bytes) {
+    for (const char c : bytes)
+        if (c < 0x20 || c > 0x7E)
+            return false;
+    return true;
+}
+
+std::optional<QString> convertedDecode(QByteArrayView bytes);
+
+bool printableAsciiIsItself() {
+    static const bool same = [] {
+        QByteArray all;
+        for (char c = 0x20; c <= 0x7E; ++c)
+            all += c;
+        const std::optional<QString> text = convertedDecode(all);
+        return text && *text == QString::fromLatin1(all);
+    }();
+    return same;
+}
+
+} // namespace
+
+std::optional<QString> decode(QByteArrayView bytes) {
+    if (isPrintableAscii(bytes) && printableAsciiIsItself())
+        return QString::fromLatin1(bytes);
+    return convertedDecode(bytes);
+}
+
 #ifdef Q_OS_WIN
 
 // Qt knows CP932 only through ICU, which a Qt for Windows need not have; the system's own table
@@ -28,7 +61,9 @@ bool onlyInWindowsTable(QChar c) {
 
 } // namespace
 
-std::optional<QString> decode(QByteArrayView bytes) {
+namespace {
+
+std::optional<QString> convertedDecode(QByteArrayView bytes) {
     if (bytes.isEmpty())
         return QString();
     if (bytes.size() > INT_MAX)
@@ -45,6 +80,8 @@ std::optional<QString> decode(QByteArrayView bytes) {
         return std::nullopt;
     return text;
 }
+
+} // namespace
 
 std::optional<QByteArray> encode(QStringView text) {
     if (text.isEmpty())
@@ -82,9 +119,7 @@ template <typename Converter> Converter &threadConverter(bool fresh) {
     return *converter;
 }
 
-} // namespace
-
-std::optional<QString> decode(QByteArrayView bytes) {
+std::optional<QString> convertedDecode(QByteArrayView bytes) {
     QStringDecoder &decoder = threadConverter<QStringDecoder>(false);
     QString text = decoder.decode(bytes);
     if (decoder.hasError() || !decoder.isValid()) {
@@ -93,6 +128,8 @@ std::optional<QString> decode(QByteArrayView bytes) {
     }
     return text;
 }
+
+} // namespace
 
 std::optional<QByteArray> encode(QStringView text) {
     QStringEncoder &encoder = threadConverter<QStringEncoder>(false);

@@ -4,6 +4,7 @@
 // workbook with its month sheet before its usual one.
 
 #include "cli_run.h"
+#include "hand_worked_year.h"
 #include "model/hours_pace.h"
 #include "sample_states.h"
 #include "storage/data_file.h"
@@ -34,18 +35,10 @@ QStringList keysOf(const QJsonObject &object) {
     return keys;
 }
 
-// A grade-5 class of 2026: a full plan of the 2002 rows and 70 hours of 外国語, every day
-// registered from April to 11 December from the sample week, which has no 外国語.
-AppState gradeFive() {
-    AppState state = sample::classState(2026, 5, u"1"_s, u"佐藤"_s);
-    sample::fillPlans(state);
-    HourCounts &term3 = state.objSeasonPlan->terms()[2]->hours;
-    term3[F::gaikokugo] = 210;
-    term3.deriveTotals();
-    state.objSeasonPlan->calculate();
-    sample::registerDays(state, QDate(2026, 4, 1), QDate(2026, 12, 11), 13);
-    return state;
-}
+namespace hw = mirune::test::hand_worked;
+
+// The day of the hand-worked pace, as --date takes it.
+const QString kPaceDay = u"2026-04-15"_s;
 
 } // namespace
 
@@ -57,6 +50,7 @@ class ByMonthCliTest : public QObject {
     void summaryJson();
     void dayOfThePace_data();
     void dayOfThePace();
+    void dayFromTheClock();
     void refusals_data();
     void refusals();
     void summaryTextAndCsv();
@@ -65,13 +59,13 @@ class ByMonthCliTest : public QObject {
 
   private:
     QTemporaryDir m_dir;
-    QString m_file;   // the grade-5 class
+    QString m_file;   // the class of the hand-worked year
     QString m_school; // a folder: the grade-5 class, a grade-2 class of 2025, a broken file
     AppState m_state;
 };
 
 void ByMonthCliTest::initTestCase() {
-    m_state = gradeFive();
+    m_state = hw::state();
     m_school = m_dir.filePath(u"school"_s);
     QVERIFY(QDir().mkpath(m_school));
     m_file = m_school + u"/5-1.zr2"_s;
@@ -87,7 +81,7 @@ void ByMonthCliTest::initTestCase() {
 }
 
 void ByMonthCliTest::summaryJson() {
-    const Run run = cli({u"summary"_s, m_file, u"--by"_s, u"month"_s, u"--date"_s, u"2026-12-11"_s,
+    const Run run = cli({u"summary"_s, m_file, u"--by"_s, u"month"_s, u"--date"_s, kPaceDay,
                          u"--format"_s, u"json"_s});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     const QJsonObject json = jsonOf(run);
@@ -97,73 +91,66 @@ void ByMonthCliTest::summaryJson() {
     QCOMPARE(json[u"grade"_s].toInt(), 5);
     QCOMPARE(json[u"class"_s].toString(), u"1"_s);
     QCOMPARE(json[u"teacher"_s].toString(), u"佐藤"_s);
-    QCOMPARE(json[u"date"_s].toString(), u"2026-12-11"_s);
+    QCOMPARE(json[u"date"_s].toString(), kPaceDay);
 
-    // The field names and units of summary's own JSON; the months add up to its year.
+    // The months as worked out by hand, with the field names of summary's own JSON.
     const QJsonObject year = jsonOf(cli({u"summary"_s, m_file, u"--format"_s, u"json"_s}));
-    const QJsonObject yearActual = year[u"actual"_s].toObject();
+    const QStringList fields = keysOf(year[u"actual"_s].toObject());
     const QJsonArray months = json[u"months"_s].toArray();
     QCOMPARE(months.size(), 12);
-    const MonthlyPace pace = fncMonthlyPace(m_state, QDate(2026, 12, 11));
-    int schoolDays = 0;
-    QHash<QString, int> sums;
     for (int i = 0; i < 12; ++i) {
         const QJsonObject month = months[i].toObject();
         QCOMPARE(keysOf(month), (QStringList{u"actual"_s, u"month"_s, u"school_days"_s}));
         QCOMPARE(month[u"month"_s].toString(),
-                 pace.totals.months[i].firstDay.toString(u"yyyy-MM"_s));
-        QCOMPARE(month[u"school_days"_s].toInt(), pace.totals.months[i].schoolDays);
-        schoolDays += month[u"school_days"_s].toInt();
+                 u"%1-%2"_s.arg(i < 9 ? 2026 : 2027).arg((i + 3) % 12 + 1, 2, 10, QChar(u'0')));
+        QCOMPARE(month[u"school_days"_s].toInt(), hw::kMonthSchoolDays[std::size_t(i)]);
         const QJsonObject actual = month[u"actual"_s].toObject();
-        QCOMPARE(keysOf(actual), keysOf(yearActual));
-        for (const QString &field : actual.keys())
-            sums[field] += actual[field].toInt();
+        QCOMPARE(keysOf(actual), fields);
+        for (HourField f : displayOrder())
+            QCOMPARE(actual[QString::fromLatin1(subjectInfo(f).fieldName)].toInt(),
+                     hw::monthUnits(i, f));
     }
-    QCOMPARE(months[0].toObject()[u"month"_s].toString(), u"2026-04"_s);
-    QCOMPARE(months[11].toObject()[u"month"_s].toString(), u"2027-03"_s);
-    QCOMPARE(months[4].toObject()[u"school_days"_s].toInt(), 0); // August
-    QCOMPARE(schoolDays, pace.totals.yearSchoolDays);
-    for (const QString &field : yearActual.keys())
-        QCOMPARE(sums[field], yearActual[field].toInt());
-    QVERIFY(sums[u"kokugo"_s] > 0);
-
+    // The plan due by 15 April, each subtotal the sum of its rows; 外国語 alone behind.
     const QJsonObject due = json[u"due"_s].toObject();
-    QCOMPARE(keysOf(due), keysOf(yearActual));
-    QCOMPARE(due[u"gaikokugo"_s].toInt(), pace.row(F::gaikokugo).due);
-    QVERIFY(due[u"gaikokugo"_s].toInt() > 100);
-    // Never taught: behind, and so are the totals it belongs to.
-    const QJsonArray behind = json[u"behind"_s].toArray();
-    QVERIFY(behind.contains(u"gaikokugo"_s));
-    QStringList expected;
-    for (HourField f : pace.behindRows())
-        expected += QString::fromLatin1(subjectInfo(f).fieldName);
-    QCOMPARE(behind.toVariantList().size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i)
-        QCOMPARE(behind[i].toString(), expected[i]);
+    QCOMPARE(keysOf(due), fields);
+    for (const hw::PaceCase &c : hw::kPaceCases)
+        QCOMPARE(due[QString::fromLatin1(subjectInfo(c.field).fieldName)].toInt(), c.dueUnits);
+    QCOMPARE(json[u"behind"_s].toArray(), QJsonArray{u"gaikokugo"_s});
 }
 
+// The day the pace is taken on, and the figures of that day: held to the first day before the
+// year and to the day after its last after it.
 void ByMonthCliTest::dayOfThePace_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QDate>("date");
-    QTest::newRow("given") << QStringList{u"--date=2026-06-30"_s} << QDate(2026, 6, 30);
-    QTest::newRow("after the year: its last day")
-        << QStringList{u"--date"_s, u"2027-06-01"_s} << QDate(2027, 3, 31);
-    QTest::newRow("before the year: its first day")
-        << QStringList{u"--date"_s, u"2025-12-01"_s} << QDate(2026, 4, 1);
-    QTest::newRow("not given: the clock's today, held inside the year")
-        << QStringList{} << std::clamp(QDate::currentDate(), QDate(2026, 4, 1), QDate(2027, 3, 31));
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<int>("kokugoDue");
+    for (const hw::PaceDay &day : hw::kPaceDays)
+        QTest::newRow(day.name) << day.asked.toString(Qt::ISODate) << day.date.toString(Qt::ISODate)
+                                << day.kokugoDue;
 }
 
 void ByMonthCliTest::dayOfThePace() {
-    QFETCH(QStringList, args);
-    QFETCH(QDate, date);
-    const Run run = cli(
-        QStringList{u"summary"_s, m_file, u"--by"_s, u"month"_s, u"--format"_s, u"json"_s} + args);
+    QFETCH(QString, asked);
+    QFETCH(QString, date);
+    QFETCH(int, kokugoDue);
+    const Run run = cli({u"summary"_s, m_file, u"--by"_s, u"month"_s, u"--format"_s, u"json"_s,
+                         u"--date"_s, asked});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     const QJsonObject json = jsonOf(run);
-    QCOMPARE(json[u"date"_s].toString(), date.toString(Qt::ISODate));
-    QCOMPARE(json[u"due"_s].toObject()[u"gaikokugo"_s].toInt(),
-             fncMonthlyPace(m_state, date).row(F::gaikokugo).due);
+    QCOMPARE(json[u"date"_s].toString(), date);
+    QCOMPARE(json[u"due"_s].toObject()[u"kokugo"_s].toInt(), kokugoDue);
+    // Asked for the day it names, the figures are the same.
+    const Run again = cli(
+        {u"summary"_s, m_file, u"--by"_s, u"month"_s, u"--format"_s, u"json"_s, u"--date"_s, date});
+    QCOMPARE(jsonOf(again)[u"due"_s].toObject(), json[u"due"_s].toObject());
+}
+
+void ByMonthCliTest::dayFromTheClock() {
+    const Run run = cli({u"summary"_s, m_file, u"--by"_s, u"month"_s, u"--format"_s, u"json"_s});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(jsonOf(run)[u"date"_s].toString(),
+             std::clamp(QDate::currentDate(), QDate(2026, 4, 1), QDate(2027, 4, 1))
+                 .toString(Qt::ISODate));
 }
 
 void ByMonthCliTest::refusals_data() {
@@ -197,33 +184,47 @@ void ByMonthCliTest::refusals() {
 }
 
 void ByMonthCliTest::summaryTextAndCsv() {
-    const QStringList byMonth{u"summary"_s, m_file,      u"--by"_s,
-                              u"month"_s,   u"--date"_s, u"2026-12-11"_s};
+    const QStringList byMonth{u"summary"_s, m_file, u"--by"_s, u"month"_s, u"--date"_s, kPaceDay};
     const Run text = cli(byMonth);
     QVERIFY2(text.exitCode == 0, qPrintable(text.err));
+    // The table's title, then the class and the day the pace is of, then the table.
     const QStringList lines = text.out.split(u'\n', Qt::SkipEmptyParts);
-    const QStringList headings = lines.first().split(u' ', Qt::SkipEmptyParts);
+    QCOMPARE(lines[0], u"月別時数表"_s);
+    QVERIFY2(lines[1].startsWith(u"2026年　5年1組"_s) && lines[1].endsWith(u"基準日：2026-04-15"_s),
+             qPrintable(lines[1]));
+    const QStringList headings = lines[2].split(u' ', Qt::SkipEmptyParts);
     QCOMPARE(headings.mid(0, 3), (QStringList{u"教科"_s, u"4月"_s, u"5月"_s}));
     QCOMPARE(headings.last(), u"状況"_s);
-    QVERIFY(lines[1].startsWith(u"授業日数"_s));
+    QVERIFY(lines[3].startsWith(u"授業日数"_s));
     bool english = false;
     for (const QString &line : lines)
         if (line.startsWith(u"外国語 "_s))
-            english = line.endsWith(u"遅れ"_s) && line.contains(u" 70.0 "_s);
+            english = line.split(u' ', Qt::SkipEmptyParts).mid(13) ==
+                      QStringList{u"0.0"_s, u"70.0"_s, u"2.2"_s, u"-2.2"_s, u"遅れ"_s};
     QVERIFY2(english, qPrintable(text.out));
 
     const Run csv = cli(byMonth + QStringList{u"--format"_s, u"csv"_s});
     QVERIFY2(csv.exitCode == 0, qPrintable(csv.err));
     QVERIFY(csv.rawOut.startsWith("\xEF\xBB\xBF"));
-    // The H.R columns, then the same figures in lesson hours for totalling.
-    QVERIFY(csv.out.contains(u"教科,4月,5月,6月,7月,8月,9月,10月,11月,12月,1月,2月,3月,年間･実績,"
-                             "年間･計画,今日までの計画,増減,状況,4月（時間）,"_s));
-    QVERIFY(csv.out.contains(u",年間･実績（時間）,年間･計画（時間）,今日までの計画（時間）,"
-                             "増減（時間）\r\n"_s));
+    // Every row names the class and the day, as a school's months do; the H.R columns, then the
+    // same figures in lesson hours for totalling; as many fields in every row.
+    const QStringList rows =
+        QString::fromUtf8(csv.rawOut.mid(3)).split(u"\r\n"_s, Qt::SkipEmptyParts);
+    QCOMPARE(rows[0], u"年度,学年,組,担任,教科,4月,5月,6月,7月,8月,9月,10月,11月,12月,1月,2月,3月,"
+                      "年間･実績,年間･計画,今日までの計画,増減,状況,基準日,重複,ファイル,"
+                      "4月（時間）,5月（時間）,6月（時間）,7月（時間）,8月（時間）,9月（時間）,"
+                      "10月（時間）,11月（時間）,12月（時間）,1月（時間）,2月（時間）,3月（時間）,"
+                      "年間･実績（時間）,年間･計画（時間）,今日までの計画（時間）,増減（時間）"_s);
+    QCOMPARE(rows.size(), 1 + 1 + 22);
+    for (const QString &row : rows)
+        QVERIFY2(row.count(u',') == rows[0].count(u','), qPrintable(row));
+    QVERIFY2(rows[1].startsWith(u"2026,5,1,佐藤,授業日数,18,18,21,13,0,19,21,19,18,15,18,14,194,,"
+                                "7,,,2026-04-15,,"_s),
+             qPrintable(rows[1]));
 }
 
 void ByMonthCliTest::schoolJson() {
-    const Run run = cli({u"school"_s, m_school, u"--by"_s, u"month"_s, u"--date"_s, u"2026-12-11"_s,
+    const Run run = cli({u"school"_s, m_school, u"--by"_s, u"month"_s, u"--date"_s, kPaceDay,
                          u"--format"_s, u"json"_s});
     // The broken file is reported and the others summarised.
     QCOMPARE(run.exitCode, 1);
@@ -239,9 +240,9 @@ void ByMonthCliTest::schoolJson() {
                                            u"months"_s, u"plan"_s, u"teacher"_s, u"year"_s}));
         QCOMPARE(one[u"months"_s].toArray().size(), 12);
     }
-    // Each class's day inside its own school year.
-    QCOMPARE(classes[0].toObject()[u"date"_s].toString(), u"2026-03-31"_s);
-    QCOMPARE(classes[1].toObject()[u"date"_s].toString(), u"2026-12-11"_s);
+    // Each class's day held to its own school year: the day after the year of 2025.
+    QCOMPARE(classes[0].toObject()[u"date"_s].toString(), u"2026-04-01"_s);
+    QCOMPARE(classes[1].toObject()[u"date"_s].toString(), kPaceDay);
     QVERIFY(classes[1].toObject()[u"behind"_s].toArray().contains(u"gaikokugo"_s));
 
     // Without --by month the classes are as they were.
@@ -251,7 +252,7 @@ void ByMonthCliTest::schoolJson() {
 
 void ByMonthCliTest::schoolWorkbook() {
     const QString out = m_dir.filePath(u"school.xlsx"_s);
-    const Run run = cli({u"school"_s, m_school, u"--by"_s, u"month"_s, u"--date"_s, u"2026-12-11"_s,
+    const Run run = cli({u"school"_s, m_school, u"--by"_s, u"month"_s, u"--date"_s, kPaceDay,
                          u"--format"_s, u"xlsx"_s, u"-o"_s, out});
     QCOMPARE(run.exitCode, 1); // the broken file
     QFile file(out);

@@ -282,7 +282,8 @@ void CliTest::helpIsJapanese() {
         QVERIFY2(run.out.contains(name), qPrintable(name));
     const Run print = cli({u"print"_s, u"--help"_s});
     QCOMPARE(print.exitCode, 0);
-    QVERIFY(print.out.contains(u"PDF ではない既存のファイルは --force がなければ置き換えません"_s));
+    QVERIFY(print.out.contains(
+        u"ほかのファイル（ほかの\n  プログラムの PDF も）は --force があるときだけ"_s));
 }
 
 void CliTest::outputThatCannotBeWritten_data() {

@@ -136,13 +136,19 @@ void ReportCliTest::initTestCase() {
     QVERIFY(QFile::link(path(u"share/unmounted.csv"_s), path(u"dangling-link"_s)));
 #endif
     QVERIFY(writeBytes(path(u"class.bak"_s), example));
-    QVERIFY(writeBytes(path(u"old.csv"_s), "年度,学年\r\n2025,3\r\n"));
+    // The last good report of the school, as the command wrote it.
+    QCOMPARE(cli({u"school"_s, m_school, u"--format=csv"_s, u"-o"_s, path(u"old.csv"_s)}).exitCode,
+             1);
+    QVERIFY(readBytes(path(u"old.csv"_s)).startsWith("\xEF\xBB\xBF"));
     QVERIFY(writeBytes(path(u"sheet.pdf"_s), "%PDF-1.4\n"));
+    QVERIFY(writeBytes(path(u"sheet"_s), "%PDF-1.4\n"));
     QVERIFY(writeBytes(path(u"notes.docx"_s), QByteArray("PK\x03\x04", 4) + "word/document.xml"));
     QVERIFY(QDir().mkpath(path(u"folder"_s)));
     const Run workbook =
         cli({u"summary"_s, examplePath(), u"--format=xlsx"_s, u"-o"_s, path(u"old.xlsx"_s)});
     QCOMPARE(workbook.exitCode, 0);
+    const Run csvReport = cli({u"summary"_s, examplePath(), u"--format=csv"_s});
+    QVERIFY(writeBytes(path(u"csv-report"_s), csvReport.rawOut));
 }
 
 void ReportCliTest::summaryCsvFileBytes() {
@@ -222,17 +228,24 @@ void ReportCliTest::refusals_data() {
     QTest::newRow("a backup of a data file, even with --force")
         << QStringList{school, classFile, csv, o, path(u"class.bak"_s), u"--force"_s} << 1
         << u"データファイルです"_s << path(u"class.bak"_s);
-    QTest::newRow("a CSV as xlsx, without --force")
-        << QStringList{u"summary"_s, ex, u"--format=xlsx"_s, o, path(u"old.csv"_s)} << 1
-        << u"CSV のファイルで、xlsx"_s << path(u"old.csv"_s);
-    QTest::newRow("a workbook as csv")
-        << QStringList{school, classFile, csv, o, path(u"old.xlsx"_s)} << 1
-        << u"Excel のブックで、csv"_s << path(u"old.xlsx"_s);
+    // The format follows the name; a --format that contradicts it is a usage error.
+    QTest::newRow("xlsx into a name of a CSV")
+        << QStringList{u"summary"_s, ex, u"--format=xlsx"_s, o, path(u"old.csv"_s)} << 2
+        << u"--format xlsx と出力先"_s << path(u"old.csv"_s);
+    QTest::newRow("csv into a name of a workbook, even with --force")
+        << QStringList{school, classFile, csv, o, path(u"old.xlsx"_s), u"--force"_s} << 2
+        << u"合いません"_s << path(u"old.xlsx"_s);
+    QTest::newRow("a CSV report where a workbook is asked for")
+        << QStringList{u"summary"_s, ex, u"--format=xlsx"_s, o, path(u"csv-report"_s)} << 1
+        << u"CSV のファイルで、xlsx"_s << path(u"csv-report"_s);
     QTest::newRow("a document that is no workbook, as xlsx")
         << QStringList{u"summary"_s, ex, u"--format=xlsx"_s, o, path(u"notes.docx"_s)} << 1
         << u"--force"_s << path(u"notes.docx"_s);
-    QTest::newRow("a PDF as text") << QStringList{u"summary"_s, ex, o, path(u"sheet.pdf"_s)} << 1
-                                   << u"PDFで"_s << path(u"sheet.pdf"_s);
+    QTest::newRow("a PDF's name without --format")
+        << QStringList{u"summary"_s, ex, o, path(u"sheet.pdf"_s)} << 2 << u"PDF の名前"_s
+        << path(u"sheet.pdf"_s);
+    QTest::newRow("a PDF as text") << QStringList{u"summary"_s, ex, o, path(u"sheet"_s)} << 1
+                                   << u"PDFで"_s << path(u"sheet"_s);
     QTest::newRow("a folder") << QStringList{u"summary"_s, ex, csv, o, path(u"folder"_s)} << 1
                               << u"通常のファイルではありません（フォルダ）"_s << path(u"folder"_s);
 
@@ -274,8 +287,8 @@ void ReportCliTest::refusals() {
     QCOMPARE(entries(), entriesBefore);
 }
 
-// What may be replaced: a file of the format's own kind, an empty one, and with --force one of
-// another kind.
+// What may be replaced: the program's own earlier report of the format and an empty file, and
+// with --force any other file.
 void ReportCliTest::replacements_data() {
     QTest::addColumn<QString>("format");
     QTest::addColumn<QByteArray>("previous");
@@ -283,13 +296,23 @@ void ReportCliTest::replacements_data() {
     QTest::addColumn<QByteArray>("startsWith");
     const QByteArray bom("\xEF\xBB\xBF");
     const QByteArray zip("PK\x03\x04", 4);
-    QTest::newRow("csv over a CSV") << u"csv"_s << QByteArray("a,b\r\n1,2\r\n") << false << bom;
-    QTest::newRow("csv over a CSV of the spreadsheet's own code page")
-        << u"csv"_s << QByteArray("\x94\x4e\x93\x78,\x8a\x77\x94\x4e\r\n") << false << bom;
-    QTest::newRow("text over a text")
-        << u"text"_s << QByteArray("教科  学期\n") << false << u"教科"_s.toUtf8();
-    QTest::newRow("json over a JSON")
-        << u"json"_s << QByteArray(" {\"year\":2025}\n") << false << QByteArray("{\"year\"");
+    QTest::newRow("csv over its own earlier CSV")
+        << u"csv"_s << bom + u"教科,学期･計画,学期･実績,学期･増減,年間･計画\r\n"_s.toUtf8() << false
+        << bom;
+    QTest::newRow("csv over another program's CSV, --force")
+        << u"csv"_s << QByteArray("a,b\r\n1,2\r\n") << true << bom;
+    QTest::newRow("csv over a class list in the spreadsheet's own code page, --force")
+        << u"csv"_s << QByteArray("\x94\x4e\x93\x78,\x8a\x77\x94\x4e\r\n") << true << bom;
+    QTest::newRow("text over its own earlier text")
+        << u"text"_s << u"年度  学年  組  担任  教科  計画\n"_s.toUtf8() << false
+        << u"教科"_s.toUtf8();
+    QTest::newRow("text over a note, --force")
+        << u"text"_s << QByteArray("教科  学期\n") << true << u"教科"_s.toUtf8();
+    QTest::newRow("json over its own earlier JSON")
+        << u"json"_s << QByteArray("{\"classes\":[],\"failed\":[]}\n") << false
+        << QByteArray("{\"year\"");
+    QTest::newRow("json over another program's JSON, --force")
+        << u"json"_s << QByteArray(" {\"year\":2025}\n") << true << QByteArray("{\"year\"");
     QTest::newRow("xlsx over an empty file") << u"xlsx"_s << QByteArray() << false << zip;
     QTest::newRow("xlsx over a CSV, --force") << u"xlsx"_s << QByteArray("a,b\r\n") << true << zip;
     QTest::newRow("csv over a text, --force") << u"csv"_s << QByteArray("notes\n") << true << bom;

@@ -46,8 +46,6 @@ class HoursSummaryTest : public QObject {
     void implementationRate_data();
     void implementationRate();
     void rateColumnsFollowTheRows();
-    void shareOfYearPast_data();
-    void shareOfYearPast();
 };
 
 void HoursSummaryTest::noRecordsGivesTheNegatedPlan() {
@@ -162,35 +160,6 @@ void HoursSummaryTest::rateColumnsFollowTheRows() {
     QCOMPARE(sannsuu[8], u"33.3%"_s);
     QCOMPARE(hoursSummaryHeadings()[7], u"学期･実施率"_s);
     QCOMPARE(hoursSummaryHeadings()[8], u"年間･実施率"_s);
-}
-
-void HoursSummaryTest::shareOfYearPast_data() {
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<int>("pastTerms"); // -1: compare with 0, 4: compare with 1
-    QTest::newRow("before the year") << QDate(2004, 3, 1) << -1;
-    QTest::newRow("first day") << QDate(2004, 4, 1) << -1;
-    QTest::newRow("start of the second term") << QDate(2004, 8, 1) << 1;
-    QTest::newRow("start of the third term") << QDate(2005, 1, 1) << 2;
-    QTest::newRow("after the year") << QDate(2005, 4, 1) << 4;
-}
-
-void HoursSummaryTest::shareOfYearPast() {
-    QFETCH(QDate, today);
-    QFETCH(int, pastTerms);
-    AppState state = plannedState();
-    const double share = fncShareOfYearPast(state, today);
-    // Measured with the holiday page's own count of the terms' school days.
-    const auto days = fncCountSchoolDays(state);
-    double expected = pastTerms < 0 ? 0.0 : 1.0;
-    if (pastTerms == 1)
-        expected = double(days[0]) / days[3];
-    else if (pastTerms == 2)
-        expected = double(days[0] + days[1]) / days[3];
-    QCOMPARE(share, expected);
-
-    AppState empty;
-    subInitApp(empty);
-    QCOMPARE(fncShareOfYearPast(empty, today), 0.0);
 }
 
 QTEST_APPLESS_MAIN(HoursSummaryTest)

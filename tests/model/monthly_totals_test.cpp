@@ -2,6 +2,7 @@
 // as the term totals count them; months adding up to the terms and the year for every year of
 // generated plans; the plan due by a day and the rule that says a row is behind.
 
+#include "hand_worked_year.h"
 #include "model/hours_pace.h"
 #include "model/monthly_totals.h"
 #include "model/school_day.h"
@@ -39,14 +40,6 @@ AppState fixtureState() {
     return state;
 }
 
-void setYearPlan(AppState &state, F field, int units) {
-    // The whole year's plan in the third term: the pace looks at the year's sums only.
-    HourCounts &term = state.objSeasonPlan->terms()[2]->hours;
-    term[field] = qint16(units);
-    term.deriveTotals();
-    state.objSeasonPlan->calculate();
-}
-
 // Every field's figure in a month, the ones not named 0.
 void expectMonth(const MonthTotal &month, std::initializer_list<std::pair<F, int>> figures) {
     HourCounts expected;
@@ -74,9 +67,10 @@ class MonthlyTotalsTest : public QObject {
     void dueUnits();
     void behindRule_data();
     void behindRule();
-    void paceOfTheFixture();
-    void paceDate_data();
-    void paceDate();
+    void paceOfTheHandWorkedYear();
+    void paceDays_data();
+    void paceDays();
+    void paceWithoutADay();
 };
 
 void MonthlyTotalsTest::monthsOfTheFixture() {
@@ -210,65 +204,61 @@ void MonthlyTotalsTest::behindRule() {
     QCOMPARE(fncIsBehind(plan, actual, due, days), behind);
 }
 
-void MonthlyTotalsTest::paceOfTheFixture() {
-    AppState state = fixtureState();
-    setYearPlan(state, F::gaikokugo, 210); // 70 hours; 6 units taught by March
-    setYearPlan(state, F::kokugo, 6);      // 2 hours; 4 units taught in term 1
-    setYearPlan(state, F::sannsuu, 9);     // 3 hours; 9 units taught
-    setYearPlan(state, F::yobi, 300);      // reserve hours are never behind
-
-    const int yearDays = fncCountSchoolDays(state)[3];
-    // Monday 13 April: the five school days of the week before are past.
-    MonthlyPace pace = fncMonthlyPace(state, QDate(2026, 4, 13));
-    QCOMPARE(pace.date, QDate(2026, 4, 13));
-    QCOMPARE(pace.daysPast, 5);
-    QCOMPARE(pace.totals.yearSchoolDays, yearDays);
-    QCOMPARE(pace.row(F::gaikokugo).due, fncDueUnits(210, 5, yearDays));
-    QCOMPARE(pace.row(F::gaikokugo).actual, 6);
-    QCOMPARE(pace.row(F::gaikokugo).difference, 6 - pace.row(F::gaikokugo).due);
-    QVERIFY(pace.behindRows().isEmpty());
-
-    // 11 December: far behind in 外国語 and so in the lesson totals; 国語, with 4 of its 6 units
-    // taught, is a lesson short at the most.
-    pace = fncMonthlyPace(state, QDate(2026, 12, 11));
-    const PaceRow &gaikokugo = pace.row(F::gaikokugo);
-    QCOMPARE(gaikokugo.yearPlan, 210);
-    QCOMPARE(gaikokugo.due, fncDueUnits(210, pace.daysPast, yearDays));
-    QVERIFY(gaikokugo.due > 100);
-    QVERIFY(gaikokugo.behind);
-    QVERIFY(!pace.row(F::kokugo).behind);
-    QVERIFY(!pace.row(F::sannsuu).behind);
-    QVERIFY(!pace.row(F::yobi).behind);
-    QVERIFY(pace.row(F::yobi).due > pace.row(F::yobi).actual + 100);
-    QCOMPARE(pace.behindRows(),
-             (QList<HourField>{F::gaikokugo, F::KyoukaSyoukei, F::SouJyugyouJisuu, F::SouJisuu}));
-    // The main window counts subjects: no subtotals or totals.
-    QCOMPARE(fncBehindFields(state, QDate(2026, 12, 11)), QList<HourField>{F::gaikokugo});
-    QCOMPARE(pace.due()[F::gaikokugo], qint16(gaikokugo.due));
-
-    // After the year every school day is past and the whole plan due.
-    pace = fncMonthlyPace(state, QDate(2027, 5, 1));
-    QCOMPARE(pace.date, QDate(2027, 3, 31));
-    QCOMPARE(pace.daysPast, yearDays);
-    QCOMPARE(pace.row(F::gaikokugo).due, 210);
+// The year worked out by hand (hand_worked_year.h): its months, and where every row stands on
+// 15 April.
+void MonthlyTotalsTest::paceOfTheHandWorkedYear() {
+    namespace hw = hand_worked;
+    const AppState state = hw::state();
+    const MonthlyPace pace = fncMonthlyPace(state, hw::kPaceDay);
+    QCOMPARE(pace.date, hw::kPaceDay);
+    QCOMPARE(pace.daysPast, hw::kDaysPast);
+    QCOMPARE(pace.totals.yearSchoolDays, hw::kYearSchoolDays);
+    for (int i = 0; i < kSchoolYearMonths; ++i) {
+        QCOMPARE(pace.totals.months[i].schoolDays, hw::kMonthSchoolDays[i]);
+        for (HourField f : displayOrder())
+            QVERIFY2(pace.totals.months[i].actual[f] == hw::monthUnits(i, f),
+                     qPrintable(u"month %1, %2"_s.arg(i).arg(
+                         QString::fromLatin1(subjectInfo(f).fieldName))));
+    }
+    for (const hw::PaceCase &c : hw::kPaceCases) {
+        const PaceRow &row = pace.row(c.field);
+        const QString name = QString::fromLatin1(subjectInfo(c.field).fieldName);
+        QVERIFY2(row.due == c.dueUnits, qPrintable(name));
+        QCOMPARE(fncUnitsToText(row.yearPlan), QString::fromUtf16(c.plan));
+        QCOMPARE(fncUnitsToText(row.actual), QString::fromUtf16(c.actual));
+        QCOMPARE(fncUnitsToText(row.due), QString::fromUtf16(c.due));
+        QCOMPARE(fncUnitsToText(row.difference), QString::fromUtf16(c.difference));
+        QVERIFY2(row.behind == c.behind, qPrintable(name));
+        QCOMPARE(int(pace.due()[c.field]), c.dueUnits);
+    }
+    QCOMPARE(pace.behindRows(), QList<HourField>{F::gaikokugo});
+    // The main window counts subjects and activities: no subtotals or totals.
+    QCOMPARE(fncBehindFields(state, hw::kPaceDay), QList<HourField>{F::gaikokugo});
 }
 
-void MonthlyTotalsTest::paceDate_data() {
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<QDate>("date");
-    QTest::newRow("inside") << QDate(2026, 12, 11) << QDate(2026, 12, 11);
-    QTest::newRow("before the year") << QDate(2026, 3, 31) << QDate(2026, 4, 1);
-    QTest::newRow("after the year") << QDate(2027, 4, 1) << QDate(2027, 3, 31);
-    QTest::newRow("first day") << QDate(2026, 4, 1) << QDate(2026, 4, 1);
-    QTest::newRow("last day") << QDate(2027, 3, 31) << QDate(2027, 3, 31);
-    QTest::newRow("no date") << QDate() << QDate(2026, 4, 1);
+// The day a pace is taken on and the school days before it, asked before, in and after the year.
+void MonthlyTotalsTest::paceDays_data() {
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < int(hand_worked::kPaceDays.size()); ++i)
+        QTest::newRow(hand_worked::kPaceDays[std::size_t(i)].name) << i;
 }
 
-void MonthlyTotalsTest::paceDate() {
-    QFETCH(QDate, today);
-    QFETCH(QDate, date);
-    AppState state = wizardState(2026);
-    QCOMPARE(fncPaceDate(state, today), date);
+void MonthlyTotalsTest::paceDays() {
+    QFETCH(int, index);
+    const hand_worked::PaceDay &day = hand_worked::kPaceDays[std::size_t(index)];
+    const AppState state = hand_worked::state();
+    QCOMPARE(fncPaceDate(state, day.asked), day.date);
+    const MonthlyPace pace = fncMonthlyPace(state, day.asked);
+    QCOMPARE(pace.date, day.date);
+    QCOMPARE(pace.daysPast, day.daysPast);
+    QCOMPARE(pace.row(F::kokugo).due, day.kokugoDue);
+    // Asked for the day it is taken on, the pace is the same.
+    QCOMPARE(fncMonthlyPace(state, day.date).row(F::kokugo).due, day.kokugoDue);
+}
+
+void MonthlyTotalsTest::paceWithoutADay() {
+    const AppState state = hand_worked::state();
+    QCOMPARE(fncPaceDate(state, QDate()), QDate(2026, 4, 1));
 }
 
 QTEST_APPLESS_MAIN(MonthlyTotalsTest)

@@ -200,9 +200,10 @@ void CliPrintTest::outputProtection_data() {
     QTest::addColumn<bool>("force");
     QTest::addColumn<QString>("message"); // empty: written
     const QByteArray data = readBytes(kExample);
-    const QString sameFile = u"は読み込むデータファイルと同じファイルです"_s;
-    const QString notPdf =
-        u"は PDF ではないファイルです。置き換えるには --force を指定してください。"_s;
+    const QString sameFile = u"と同じです。書き出し先には使えません。"_s;
+    const QString notPdf = u"pdf の書き出しで置き換えるファイルではありません。"
+                           "置き換えるには --force を指定してください。"_s;
+    const QString foreignPdf = u"ミルネ2002 が書き出したPDFではありません。"_s;
     QTest::newRow("the input itself") << u"class.zr2"_s << data << false << sameFile;
     QTest::newRow("the input by another path")
         << u"sub/../class.zr2"_s << data << false << sameFile;
@@ -211,15 +212,19 @@ void CliPrintTest::outputProtection_data() {
     QTest::newRow("the input, forced") << u"class.zr2"_s << data << true << sameFile;
     const QString dataFile =
         u"はデータファイルです。データファイルを PDF で置き換えることはしません。"_s;
-    QTest::newRow("another data file") << u"other.zr2"_s << data << false << dataFile;
-    QTest::newRow("another data file, forced") << u"other.zr2"_s << data << true << dataFile;
+    const QString dataFileName = u"はデータファイルの名前（.zr2）です。"_s;
+    QTest::newRow("another data file") << u"other.zr2"_s << data << false << dataFileName;
+    QTest::newRow("another data file, forced") << u"other.zr2"_s << data << true << dataFileName;
     QTest::newRow("a backup of a data file, forced") << u"class.bak"_s << data << true << dataFile;
-    QTest::newRow("a text file") << u"notes.txt"_s << QByteArray("notes\n") << false << notPdf;
-    QTest::newRow("an empty file") << u"empty.pdf"_s << QByteArray() << false << notPdf;
-    QTest::newRow("a text file, forced")
-        << u"notes.txt"_s << QByteArray("notes\n") << true << QString();
-    QTest::newRow("a previous PDF")
-        << u"year.pdf"_s << QByteArray("%PDF-1.4\n%%EOF\n") << false << QString();
+    QTest::newRow("a note") << u"notes"_s << QByteArray("notes\n") << false << notPdf;
+    QTest::newRow("a note, forced") << u"notes"_s << QByteArray("notes\n") << true << QString();
+    QTest::newRow("a text file's name, forced")
+        << u"notes.txt"_s << QByteArray("notes\n") << true << u"の名前（.txt）"_s;
+    QTest::newRow("an empty file") << u"empty.pdf"_s << QByteArray() << false << QString();
+    QTest::newRow("another program's PDF")
+        << u"year.pdf"_s << QByteArray("%PDF-1.4\n%%EOF\n") << false << foreignPdf;
+    QTest::newRow("another program's PDF, forced")
+        << u"year.pdf"_s << QByteArray("%PDF-1.4\n%%EOF\n") << true << QString();
     QTest::newRow("a folder") << u"sub"_s << QByteArray() << false
                               << u"保存先が通常のファイルではありません（フォルダ）。"_s;
     QTest::newRow("a named pipe") << u"pipe.pdf"_s << QByteArray() << true
@@ -275,7 +280,11 @@ void CliPrintTest::diskFullKeepsThePreviousPdf() {
     QFETCH(int, kilobytes);
     QTemporaryDir dir;
     const QString out = dir.filePath(u"sheets.pdf"_s);
-    const QByteArray previous = "%PDF-1.4 last week's sheets\n%%EOF\n";
+    // Last week's sheets, as the program wrote them (its name as the PDF's creator).
+    static const char kPrevious[] =
+        "%PDF-1.4\n1 0 obj\n<<\n/Creator (\xFE\xFF\x30\xDF\x30\xEB\x30\xCD\x00\x32\x00\x30"
+        "\x00\x30\x00\x32)\n>>\nendobj\n%%EOF\n";
+    const QByteArray previous(kPrevious, sizeof(kPrevious) - 1);
     if (previousFile)
         QVERIFY(writeBytes(out, previous));
     const QStringList args{kExample, u"--sheet"_s, u"all"_s, u"-o"_s, out};

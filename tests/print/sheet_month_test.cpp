@@ -2,12 +2,15 @@
 // school days and actual hours, the block of plan, due, actual, difference and the subjects
 // behind, the frame closed under it and the school days said below.
 
+#include "hand_worked_year.h"
 #include "model/hours_pace.h"
+#include "print/figure_table.h"
 #include "print/print_dispatch.h"
 #include "print/print_format.h"
 #include "print/recording_surface.h"
 #include "print/sheet_fonts.h"
 #include "print/sheets.h"
+#include "print/term_total_columns.h"
 #include "print_test_support.h"
 #include "sheet_test_support.h"
 
@@ -63,6 +66,7 @@ class SheetMonthTest : public QObject {
     void block_data();
     void block();
     void behindMarkInItsColumn();
+    void handWorkedPace();
     void frameAndSchoolDays();
     void printedFromTheSelection();
 };
@@ -143,9 +147,12 @@ void SheetMonthTest::block() {
     const int due = fncDueUnits(plan, pace.daysPast, pace.totals.yearSchoolDays);
     const int x = columnLeft(slot) + 10;
 
-    const QStringList labels = {u"計画"_s, u"予定"_s, u"実績"_s, u"増減"_s, u"遅れ"_s};
-    for (int row = 0; row < 5; ++row)
+    const QStringList labels = {u"計画"_s, QString(), u"実績"_s, u"増減"_s, u"遅れ"_s};
+    for (int row : {0, 2, 3, 4})
         expectText(s, 608, kBlockTop + row * kRowHeight + 38, labels[row], 12);
+    // The due row named as every other output names it, in two lines of eight points.
+    expectText(s, 608, kBlockTop + kRowHeight + 8, u"今日まで"_s, 8);
+    expectText(s, 608, kBlockTop + kRowHeight + 163, u"の計画"_s, 8);
     const auto figureAt = [&](int row) { return kBlockTop + row * kRowHeight + 95; };
     expectText(s, x, figureAt(0), fncCtoS(plan, 5), 9);
     expectText(s, x, figureAt(1), fncCtoS(due, 5), 9);
@@ -185,6 +192,39 @@ void SheetMonthTest::behindMarkInItsColumn() {
     QVERIFY2(mark.x >= left + 10 &&
                  mark.x + fncFixedPitchTextWidth(mark.text, mark.fontSize) <= right - 10,
              qPrintable(u"%1 between %2 and %3"_s.arg(mark.x).arg(left).arg(right)));
+}
+
+// The year worked out by hand, on 15 April: every column's plan, due, actual and difference as
+// worked out, each subtotal's due the sum of its rows', and only 外国語 marked behind.
+void SheetMonthTest::handWorkedPace() {
+    namespace hw = hand_worked;
+    AppState state = hw::state();
+    const RecordingSurface s = drawnSheet(state, hw::kPaceDay);
+    const FigureTable figures(state, kTermTotalFigureTable);
+    const auto rowY = [](int row) { return kBlockTop + row * kRowHeight + 95; };
+    const auto textIn = [&](const FigureTable::Column &c, int row) {
+        const QList<RecordedText> found =
+            s.textsIn(c.cell.left, rowY(row), c.cell.right, rowY(row));
+        return found.size() == 1 ? found.first().text.trimmed() : u"(%1 texts)"_s.arg(found.size());
+    };
+    int checked = 0;
+    for (const FigureTable::Column &c : figures.columns()) {
+        for (const hw::PaceCase &pace : hw::kPaceCases) {
+            if (pace.field != c.field)
+                continue;
+            const QString name = subjectInfo(c.field).summaryName.toString();
+            QVERIFY2(textIn(c, 0) == QString::fromUtf16(pace.plan), qPrintable(name));
+            QVERIFY2(textIn(c, 1) == QString::fromUtf16(pace.due), qPrintable(name));
+            QVERIFY2(textIn(c, 2) == QString::fromUtf16(pace.actual), qPrintable(name));
+            QVERIFY2(textIn(c, 3) == QString::fromUtf16(pace.difference), qPrintable(name));
+            QCOMPARE(s.textsIn(c.cell.left, rowY(4), c.cell.right, rowY(4)).size(),
+                     pace.behind ? 1 : 0);
+            ++checked;
+        }
+    }
+    QCOMPARE(checked, int(hw::kPaceCases.size()));
+    expectText(s, 1140, 703, u"2026年4月15日現在"_s, 12);
+    expectText(s, 608, kFrameBottom + 330, u"授業日数　 194日（うち過ぎた日   7日）"_s, 12);
 }
 
 void SheetMonthTest::frameAndSchoolDays() {

@@ -51,7 +51,8 @@ QString QtDialogs::openFileName(QWidget *parent, const QString &caption, const Q
 }
 
 QString QtDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter) {
-    // Save As keeps the previous file as a backup, so the dialog asks nothing about overwriting.
+    // The dialog asks nothing about overwriting: Save As keeps the previous file as a backup,
+    // and the outputs ask what the output policy asks.
     return QFileDialog::getSaveFileName(parent, caption, QString(), filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }

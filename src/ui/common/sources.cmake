@@ -9,6 +9,8 @@ list(APPEND mirune_ui_sources
   common/month_row.h
   common/month_view.cpp
   common/month_view.h
+  common/output_dialog.cpp
+  common/output_dialog.h
   common/qt_dialogs.cpp
   common/qt_dialogs.h
   common/scrolling_page.cpp

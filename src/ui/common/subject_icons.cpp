@@ -15,11 +15,6 @@ namespace mirune::ui {
 
 namespace {
 
-// The order the icons' hues are handed out in. Teachers learn the colours, so a subject keeps
-// its colour whatever rows the subject table gains: the 2002 subjects come first in their table
-// order of that time, and later rows are appended here, never inserted.
-constexpr QStringView kColourOrder = u"国社算理生音図家体総道学ク児行切予英外";
-
 QPixmap drawIcon(QChar code, int size) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
@@ -96,7 +91,7 @@ class SubjectIconEngine final : public QIconEngine {
 } // namespace
 
 QColor subjectColour(QChar code) {
-    const int position = codeIndex(kColourOrder, code);
+    const int position = codeIndex(colourOrder(), code);
     const SubjectInfo *info = subjectForCode(code);
     if (position < 0 || !info)
         return QColor(Qt::gray);

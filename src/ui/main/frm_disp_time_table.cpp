@@ -10,11 +10,11 @@
 #include "model/units.h"
 #include "month_hours_view.h"
 #include "report/month_report.h"
-#include "report/output_file.h"
 #include "report/workbook_write.h"
 #include "ui/common/control_array.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/hide_on_close.h"
+#include "ui/common/output_dialog.h"
 #include "ui/common/scrolling_page.h"
 #include "ui/common/twips.h"
 
@@ -22,7 +22,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QEvent>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -46,20 +45,17 @@ constexpr int kMonthTabIndex = 1;
 const QString kSaveExcelCaption = u"Excel に保存"_s;
 const QString kExcelFilter = u"Excel ブック (*.xlsx)"_s;
 const QString kSaveFailedTitle = u"Excel に保存"_s;
-const QString kDataFileRefused = u"%1 は開いているデータファイルです。別の名前を付けてください。"_s;
-const QString kOtherDataFileRefused = u"%1 はデータファイルです。別の名前を付けてください。"_s;
 
 constexpr int kColumnCount = kHoursSummaryColumns;
 // Every column of the grid is at least this wide, and wider where a heading needs it.
 constexpr int kColumnTwips = 1030;
 
 bool isDifferenceColumn(int column) {
-    return column == 3 || column == 6;
+    return hoursSummaryColumns()[column].kind == SummaryColumn::Kind::Difference;
 }
 
-// Columns 1..3 and 7 are the term's, 4..6 and 8 the year's.
 bool isTermColumn(int column) {
-    return column <= 3 || column == 7;
+    return hoursSummaryColumns()[column].term;
 }
 
 } // namespace
@@ -245,28 +241,18 @@ void frmDispTimeTable::subFillTimeTable() {
         }
     }
     m_chartTimeTable->setFigures(summary, fncShownFields(m_ui.state),
-                                 fncShareOfYearPast(m_ui.state, m_ui.today()));
+                                 fncMonthlyPace(m_ui.state, m_ui.today()));
     m_chartLegend->setTerm(summary.term);
     m_chartTimeTable->alignRows(m_gridTimeTable->horizontalHeader()->height(),
                                 m_gridTimeTable->frameWidth());
 }
 
 void frmDispTimeTable::saveWorkbook() {
-    QString path = m_ui.dialogs.saveFileName(this, kSaveExcelCaption, kExcelFilter);
+    const QString path = fncChooseOutputPath(m_ui.dialogs, this, kSaveExcelCaption, kExcelFilter,
+                                             OutputFormat::Xlsx, m_ui.state.strFileName)
+                             .path;
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += u".xlsx"_s;
-    // A workbook never replaces a class's data file: this one, under any path, or another one
-    // (a .zr2 name, or a file that starts as a data file does, such as a backup).
-    const bool ownFile =
-        !m_ui.state.strFileName.isEmpty() && fncNamesSameFile(path, m_ui.state.strFileName);
-    if (ownFile || fncIsDataFileName(path) ||
-        (QFileInfo::exists(path) && fncExistingFileKind(path) == ExistingFile::DataFile)) {
-        m_ui.dialogs.message(this, MessageKind::Warning, kSaveFailedTitle,
-                             (ownFile ? kDataFileRefused : kOtherDataFileRefused).arg(path));
-        return;
-    }
     const ReportTable table =
         isMonthViewShown()
             ? fncMonthReport(m_ui.state, fncMonthlyPace(m_ui.state, m_ui.today()))

@@ -6,6 +6,7 @@
 #include "model/curriculum_rows.h"
 #include "model/day_notes.h"
 #include "model/hours_pace.h"
+#include "model/notation.h"
 #include "model/school_day.h"
 #include "model/week_view.h"
 #include "subject_palette.h"
@@ -387,7 +388,7 @@ void frmMain::refreshDayNote(const QDate &date) {
     const QString note = fncDayNote(m_ui.state, date);
     m_dayNote->setText(u"%1月%2日(%3) %4"_s.arg(date.month())
                            .arg(date.day())
-                           .arg(u"月火水木金土日"_s.mid(date.dayOfWeek() - 1, 1),
+                           .arg(fncWeekdayChar(date.dayOfWeek()),
                                 note.isEmpty() ? u"授業日"_s : note + u" 休日"_s));
 }
 
@@ -407,7 +408,8 @@ void frmMain::refreshPace() {
     QStringList names;
     for (HourField field : behind)
         names.append(subjectInfo(field).summaryName.toString());
-    const QString text = u"今日までの計画より遅れている教科が %1 あります：%2"_s.arg(
+    // Counted in 項目, which reads right for any number and for activities as for subjects.
+    const QString text = u"今日までの計画より %1 項目が遅れています：%2"_s.arg(
         QString::number(behind.size()), names.join(u'、'));
     m_pace->setText(text.toHtmlEscaped() + u"（<a href=\"months\">月別の集計を見る</a>）"_s);
     m_pace->setAccessibleName(text);

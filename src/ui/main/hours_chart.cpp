@@ -60,21 +60,25 @@ void HoursChart::alignRows(int headingHeight, int frame) {
 }
 
 void HoursChart::setFigures(const HoursSummary &summary, const QList<HourField> &shownFields,
-                            double shareOfYearPast) {
+                            const MonthlyPace &pace) {
     m_term = summary.term;
     m_rows.clear();
-    for (const HoursSummaryRow &row : summary.rows)
-        if (shownFields.contains(row.field))
+    m_due.clear();
+    for (const HoursSummaryRow &row : summary.rows) {
+        if (shownFields.contains(row.field)) {
             m_rows += row;
-    m_share = std::clamp(shareOfYearPast, 0.0, 1.0);
+            m_due += pace.row(row.field).due;
+        }
+    }
     setAccessibleDescription(description());
     update();
 }
 
 QString HoursChart::description() const {
     QStringList lines;
-    for (const HoursSummaryRow &row : m_rows) {
-        const int todayPlan = int(row.yearPlan * m_share + 0.5);
+    for (qsizetype r = 0; r < m_rows.size(); ++r) {
+        const HoursSummaryRow &row = m_rows[r];
+        const int todayPlan = m_due[r];
         lines += kRowWords.arg(subjectInfo(row.field).summaryName.toString(),
                                kTermLabel.arg(m_term), fncUnitsToText(row.termPlan),
                                fncUnitsToText(row.termActual), fncRateText(row.termRate),
@@ -142,7 +146,7 @@ void HoursChart::paintEvent(QPaintEvent *) {
         bar(yearY, row.yearPlan, row.yearActual);
 
         // Where the year's plan should stand today.
-        const qreal markX = barLeft + widthOf(row.yearPlan) * m_share;
+        const qreal markX = barLeft + widthOf(m_due[r]);
         painter.setPen(QPen(kMark, std::max<qreal>(1.5, line / 8)));
         painter.drawLine(QPointF(markX, yearY - barHeight * 0.2),
                          QPointF(markX, yearY + barHeight * 1.2));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/hours_pace.h"
 #include "model/hours_summary.h"
 
 #include <QWidget>
@@ -18,10 +19,10 @@ class HoursChart : public QWidget {
   public:
     explicit HoursChart(QWidget *parent = nullptr);
 
-    // The figures to draw, of the rows the table shows, and the share (0..1) of the year's
-    // school days already past.
+    // The figures to draw, of the rows the table shows, and where each row's year plan should
+    // stand today: the plan due by the pace's day, as the month view shows it.
     void setFigures(const HoursSummary &summary, const QList<HourField> &shownFields,
-                    double shareOfYearPast);
+                    const MonthlyPace &pace);
 
     // Rows level with a table beside it: the height of its heading row and of its frame.
     void alignRows(int headingHeight, int frame);
@@ -39,7 +40,7 @@ class HoursChart : public QWidget {
     int m_headingHeight = 0; // 0: a line and a quarter
     int m_frame = 0;
     QList<HoursSummaryRow> m_rows;
-    double m_share = 0.0;
+    QList<int> m_due; // each row's plan due today, in units
 };
 
 // What the chart's colours mean, under the table and the chart: the plan, the actual hours, the

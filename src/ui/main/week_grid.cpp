@@ -2,6 +2,7 @@
 
 #include "model/day_column.h"
 #include "model/day_record.h"
+#include "model/notation.h"
 #include "model/school_day.h"
 #include "model/units.h"
 #include "model/week_view.h"
@@ -46,9 +47,8 @@ void WeekGrid::buildControls() {
     m_lengths = makeControlArray<QToolButton, kCells>(this, u"labWeekCredit"_s);
     m_register = makeControlArray<QPushButton, kDays>(this, u"cmdReg"_s);
 
-    static const QString digits = u"０１２３４５６７"_s;
     for (int p = 0; p < kPeriods; ++p) {
-        m_periodNumbers[p]->setText(digits.mid(p, 1));
+        m_periodNumbers[p]->setText(fncPeriodChar(p));
         m_periodNumbers[p]->setAlignment(Qt::AlignCenter);
         grid->addWidget(m_periodNumbers[p], 1 + p, 0);
     }
@@ -92,7 +92,7 @@ void WeekGrid::buildControls() {
     // The length chooser floats over the label whose length it sets.
     m_cboTime = new QComboBox(this);
     m_cboTime->setObjectName(u"cboTime"_s);
-    for (int t = 0; t <= 4; ++t)
+    for (int t = 0; t <= kLongestTimeCode; ++t)
         m_cboTime->addItem(subGetCredit(t));
     m_cboTime->setAccessibleName(u"授業の長さ"_s);
     m_cboTime->hide();

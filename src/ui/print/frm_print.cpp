@@ -8,6 +8,7 @@
 #include "ui/common/control_array.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/hide_on_close.h"
+#include "ui/common/output_dialog.h"
 #include "ui/common/session_printer.h"
 
 #include <QBoxLayout>
@@ -146,10 +147,14 @@ void frmPrint::cmdPrintPreview_Click() {
 void frmPrint::cmdPrintPdf_Click() {
     if (!fncReadyToDraw())
         return;
-    const QString path =
-        m_ui.dialogs.saveFileName(this, u"PDF に保存"_s, u"PDF ファイル (*.pdf)"_s);
-    if (path.isEmpty())
+    const OutputChoice choice =
+        fncChooseOutputPath(m_ui.dialogs, this, u"PDF に保存"_s, u"PDF ファイル (*.pdf)"_s,
+                            OutputFormat::Pdf, m_ui.state.strFileName);
+    if (choice.refused)
+        setStatusText(u"PDF に保存できませんでした。"_s);
+    if (choice.path.isEmpty())
         return;
+    const QString &path = choice.path;
     const SheetOutputResult result =
         subSaveSheetPdf(m_ui.state, selectedOption(), path, m_ui.printer.get(), fncOutputOptions());
     if (!result.ok) {

@@ -4,6 +4,7 @@
 #include "frm_wiz5.h"
 #include "model/app_state.h"
 #include "model/curriculum_rows.h"
+#include "model/notation.h"
 #include "model/standard_hours.h"
 #include "model/term_split.h"
 #include "model/units.h"
@@ -74,10 +75,7 @@ constexpr int kYearGridColumn = kFirstTermColumn + kPlanTerms;
 
 // How wide a heading is in half-width characters: full-width characters count two.
 int headingWidth(QStringView heading) {
-    int used = 0;
-    for (QChar c : heading)
-        used += c.unicode() < 0x80 || (c >= u'\uff61' && c <= u'\uff9f') ? 1 : 2;
-    return used;
+    return fncDisplayWidth(heading);
 }
 
 // The row headings stand right-aligned in a column as wide as three full-width characters, or

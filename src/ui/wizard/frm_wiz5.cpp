@@ -5,6 +5,7 @@
 #include "frm_wiz4.h"
 #include "model/curriculum_rows.h"
 #include "model/hour_fields.h"
+#include "model/notation.h"
 #include "model/units.h"
 #include "ui/common/control_array.h"
 #include "ui/common/scrolling_page.h"
@@ -47,10 +48,6 @@ constexpr auto kNotePlan =
     u"マウスを戻すときは教科パレット以外の場所をクリックしてください。";
 constexpr auto kWeekHoursHeading = u"週間時数";
 constexpr auto kHoursSuffix = u" 時間";
-constexpr std::array<QStringView, 5> kCreditTexts = {u"なし", u"１５分", u"３０分", u"４５分",
-                                                     u"６０分"};
-constexpr QStringView kDayNames = u"月火水木金";
-constexpr QStringView kPeriodNames = u"０１２３４５６７";
 constexpr auto kBefore = u"前へ";
 constexpr auto kNext = u"次へ";
 constexpr auto kCancel = u"設定の終了";
@@ -68,12 +65,17 @@ constexpr int periodOf(int cell) {
 
 // The time text of a code; any other value gives empty text.
 QString subWiz5GetCredit(int code) {
-    return code >= 0 && code < int(kCreditTexts.size()) ? kCreditTexts[code].toString() : QString();
+    return fncLessonLengthText(code);
+}
+
+// The weekday of a day column, Monday 0.
+QChar dayName(int day) {
+    return fncWeekdayChar(1 + day);
 }
 
 // What a cell is called when it is read out: "火曜 6時限".
 QString cellPrefix(int cell) {
-    return kDayNames[dayOf(cell)] + u"曜 "_s + QString::number(periodOf(cell)) + u"時限"_s;
+    return dayName(dayOf(cell)) + u"曜 "_s + QString::number(periodOf(cell)) + u"時限"_s;
 }
 
 // The weekly hours label's prefix: the subject's name filled to four characters. A name too
@@ -112,10 +114,9 @@ QGridLayout *headedGrid(QWidget *owner, QStringView noteText, const QString &not
     auto *grid = new QGridLayout;
     grid->setSpacing(2);
     for (int d = 0; d < frmWiz5::kDays; ++d)
-        grid->addWidget(heading(owner, controlName(dayHeading, d), QString(kDayNames[d])), 0,
-                        1 + d);
+        grid->addWidget(heading(owner, controlName(dayHeading, d), QString(dayName(d))), 0, 1 + d);
     for (int p = 0; p < kPeriodsPerDay; ++p)
-        grid->addWidget(heading(owner, controlName(periodHeading, p), QString(kPeriodNames[p])),
+        grid->addWidget(heading(owner, controlName(periodHeading, p), QString(fncPeriodChar(p))),
                         1 + p, 0);
     contents->addLayout(grid);
     return grid;
@@ -200,8 +201,8 @@ QWidget *frmWiz5::buildTimeFrame() {
     // The time chooser floats over the cell it edits, outside the grid's layout.
     cboWiz5Time = new QComboBox(m_timeGrid);
     cboWiz5Time->setObjectName(u"cboWiz5Time"_s);
-    for (QStringView text : kCreditTexts)
-        cboWiz5Time->addItem(text.toString());
+    for (int code = 0; code <= kLongestTimeCode; ++code)
+        cboWiz5Time->addItem(fncLessonLengthText(code));
     cboWiz5Time->setCurrentIndex(0);
     cboWiz5Time->hide();
     cboWiz5Time->installEventFilter(this);
@@ -365,7 +366,7 @@ void frmWiz5::setTimeCell(int cell, int code) {
 void frmWiz5::timeCellClicked(int cell) {
     intCreditSel = cell;
     const QRect area = labWiz5WeekCredit[cell]->geometry();
-    cboWiz5Time->setCurrentIndex(m_creditCode[cell] <= 4 ? m_creditCode[cell] : -1);
+    cboWiz5Time->setCurrentIndex(fncIsTimeCode(m_creditCode[cell]) ? m_creditCode[cell] : -1);
     cboWiz5Time->setGeometry(area.x(), area.y(),
                              qMax(area.width(), cboWiz5Time->sizeHint().width()),
                              qMax(area.height(), cboWiz5Time->sizeHint().height()));

@@ -343,7 +343,7 @@ void PrintWindowTest::pdfSaveCancelledOrFailing() {
 
     // A folder that does not exist: the teacher is told, nothing is written.
     const QString unreachable = dir.filePath(u"no such folder/year.pdf"_s);
-    h.dialogs.expectSaveFile(unreachable).expectMessage(u"PDF に保存できませんでした。"_s);
+    h.dialogs.expectSaveFile(unreachable).expectMessage(u"保存先のフォルダ"_s);
     MIRUNE_CLICK(pdf);
     MIRUNE_VERIFY_DIALOGS(h.dialogs);
     QVERIFY(!QFile::exists(unreachable));

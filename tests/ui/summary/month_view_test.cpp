@@ -3,6 +3,7 @@
 // word, turning to it from outside the window, following the record, rows of the curriculum,
 // the names a screen reader hears, and the months saved as a workbook.
 
+#include "hand_worked_year.h"
 #include "model/class_settings.h"
 #include "model/curriculum_rows.h"
 #include "model/day_record.h"
@@ -11,6 +12,7 @@
 #include "model/units.h"
 #include "support/ui_test_support.h"
 #include "ui/main/frm_disp_time_table.h"
+#include "ui/main/hours_chart.h"
 #include "ui/main/month_hours_view.h"
 #include "xlsx_reader.h"
 
@@ -94,6 +96,7 @@ class MonthViewTest : public QObject {
     void tabsAndHeadings();
     void figures_data();
     void figures();
+    void handWorkedPace();
     void behindMarked();
     void showMonthViewFromOutside();
     void followsTheRecord();
@@ -164,18 +167,50 @@ void MonthViewTest::figures() {
     MIRUNE_FIND(grid, QTableWidget, w, u"gridMonthTable"_s);
     QTableWidgetItem *cell = cellOf(grid, static_cast<F>(field), column);
     QCOMPARE(cell->text(), text);
+}
 
-    // The whole row as the model counts it.
-    const MonthlyPace pace = fncMonthlyPace(h.state, kToday);
-    const PaceRow &figures = pace.row(static_cast<F>(field));
+// The year worked out by hand on 15 April: the month view and the chart's mark beside the term
+// table show every row's plan due as worked out, the same figure in both; the note says the day
+// and the school days past.
+void MonthViewTest::handWorkedPace() {
+    namespace hw = mirune::test::hand_worked;
+    UiHarness h(hw::kPaceDay);
+    hw::fill(h.state);
+    auto *w = h.windows.open<frmDispTimeTable>();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    MIRUNE_FIND(chart, HoursChart, w, u"chartTimeTable"_s);
+    const QStringList chartRows = chart->accessibleDescription().split(u'\n');
+
+    w->showMonthView();
+    MIRUNE_FIND(grid, QTableWidget, w, u"gridMonthTable"_s);
     for (int i = 0; i < 12; ++i)
-        QCOMPARE(cellOf(grid, static_cast<F>(field), C::FirstMonth + i)->text(),
-                 fncUnitsToText(pace.totals.months[i].actual[static_cast<F>(field)]));
-    QCOMPARE(cellOf(grid, static_cast<F>(field), C::YearActual)->text(),
-             fncUnitsToText(figures.actual));
-    QCOMPARE(cellOf(grid, static_cast<F>(field), C::Due)->text(), fncUnitsToText(figures.due));
-    QCOMPARE(cellOf(grid, static_cast<F>(field), C::Difference)->text(),
-             fncUnitsToText(figures.difference));
+        QVERIFY(
+            grid->horizontalHeaderItem(C::FirstMonth + i)
+                ->text()
+                .endsWith(u'\n' + QString::number(hw::kMonthSchoolDays[std::size_t(i)]) + u'日'));
+    for (const hw::PaceCase &c : hw::kPaceCases) {
+        const QString name = subjectInfo(c.field).summaryName.toString();
+        QCOMPARE(cellOf(grid, c.field, C::YearPlan)->text(), QString::fromUtf16(c.plan));
+        QCOMPARE(cellOf(grid, c.field, C::YearActual)->text(), QString::fromUtf16(c.actual));
+        QCOMPARE(cellOf(grid, c.field, C::Due)->text(), QString::fromUtf16(c.due));
+        QCOMPARE(cellOf(grid, c.field, C::Difference)->text(), QString::fromUtf16(c.difference));
+        QCOMPARE(cellOf(grid, c.field, C::Pace)->text(), c.behind ? u"遅れ"_s : QString());
+        for (int i = 0; i < 12; ++i)
+            QCOMPARE(cellOf(grid, c.field, C::FirstMonth + i)->text(),
+                     fncUnitsToText(hw::monthUnits(i, c.field)));
+        // The chart says where its mark stands: the same plan due.
+        const auto line = std::find_if(chartRows.begin(), chartRows.end(), [&](const QString &l) {
+            return l.startsWith(name + u'：');
+        });
+        QVERIFY2(line != chartRows.end(), qPrintable(name));
+        QVERIFY2(line->endsWith(u"今日までの計画 "_s + QString::fromUtf16(c.due)),
+                 qPrintable(*line));
+    }
+    MIRUNE_FIND(note, QLabel, w, u"labMonthPace"_s);
+    QVERIFY2(note->text().startsWith(u"2026年4月15日現在（過ぎた授業日 7日／年間 194日）"_s),
+             qPrintable(note->text()));
+    QVERIFY2(note->text().endsWith(u"遅れている教科：外国語"_s), qPrintable(note->text()));
+    MIRUNE_VERIFY_DIALOGS(h.dialogs);
 }
 
 void MonthViewTest::behindMarked() {

@@ -520,11 +520,11 @@ void SummaryWindowTest::saveExcel_data() {
     QTest::newRow("extension added") << u"sum"_s << QByteArray() << u"sum.xlsx"_s << QString();
     QTest::newRow("cancelled") << QString() << QByteArray() << QString() << QString();
     QTest::newRow("a data file's name")
-        << u"1-2.zr2"_s << QByteArray() << QString() << u"1-2.zr2 はデータファイルです"_s;
+        << u"1-2.zr2"_s << QByteArray() << QString() << u"1-2.zr2」はデータファイルの名前"_s;
     // "トワラ" in CP932: a backup of a class file.
     QTest::newRow("a backup of a data file")
         << u"1-2.bak"_s << QByteArray("\x83\x67\x83\x8F\x83\x89\r\n") << QString()
-        << u"1-2.bak はデータファイルです"_s;
+        << u"1-2.bak」はデータファイルです"_s;
 }
 
 void SummaryWindowTest::saveExcel() {
